@@ -1,0 +1,33 @@
+// Where the searches write their (possibly huge) text while they run. The window's sink is the
+// temporary result file, the CLI's is stdout, the tests' a string.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace numerel {
+
+class ResultSink {
+public:
+    virtual ~ResultSink() = default;
+    virtual void Append(std::string_view text) = 0;
+    // A line end: carriage return and line feed in the file, "\n" on the CLI.
+    virtual void EndLine() = 0;
+};
+
+// Collects everything in memory; line ends are written as CR LF.
+class StringSink final : public ResultSink {
+public:
+    void Append(std::string_view text) override { text_.append(text); }
+    void EndLine() override { text_.append("\r\n"); }
+    const std::string& Text() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+// Progress of a run as a fraction of the full bar, in [0, 1]. May be empty (progress off).
+using ProgressFn = std::function<void(double fraction)>;
+
+}  // namespace numerel
