@@ -1,0 +1,113 @@
+#include "cli/cli.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace numerel::cli {
+
+std::string NormaliseLineEnds(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            const char partner = c == '\r' ? '\n' : '\r';
+            if (i + 1 < text.size() && text[i + 1] == partner) ++i;
+            out.push_back('\n');
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+void CliContext::ShowMessage(const Message& message) {
+    std::string text = NormaliseLineEnds(message.text);
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    err_ << message.title << ": " << text << '\n';
+}
+
+void CliContext::WritePane(const std::string& text) {
+    std::string normalised = NormaliseLineEnds(text);
+    if (normalised.empty() || normalised.back() != '\n') normalised.push_back('\n');
+    out_ << normalised;
+}
+
+void CliContext::WriteLine(const std::string& text) { out_ << text << '\n'; }
+
+bool CliPrompter::Show(const Message& message) {
+    context_.ShowMessage(message);
+    return true;
+}
+
+std::optional<std::string> CliPrompter::Ask(const std::string&, const std::string&) {
+    return context_.Precision();
+}
+
+namespace {
+std::vector<CliCommand>& Registry() {
+    static std::vector<CliCommand> commands;
+    return commands;
+}
+
+void PrintUsage(std::ostream& err) {
+    err << "usage: numerel-cli COMMAND ARGS...\n";
+    std::vector<CliCommand> sorted = Registry();
+    std::sort(sorted.begin(), sorted.end(), [](const CliCommand& a, const CliCommand& b) {
+        return std::string_view(a.name) < std::string_view(b.name);
+    });
+    for (const CliCommand& command : sorted)
+        err << "  numerel-cli " << command.name << ' ' << command.usage << '\n';
+}
+}  // namespace
+
+bool RegisterCommand(const CliCommand& command) {
+    Registry().push_back(command);
+    return true;
+}
+
+const std::vector<CliCommand>& Commands() { return Registry(); }
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        PrintUsage(err);
+        return kExitUsage;
+    }
+    const auto& commands = Registry();
+    const auto found = std::find_if(commands.begin(), commands.end(), [&](const CliCommand& c) {
+        return args[0] == c.name;
+    });
+    if (found == commands.end()) {
+        err << "numerel-cli: unknown command '" << args[0] << "'\n";
+        PrintUsage(err);
+        return kExitUsage;
+    }
+    std::vector<std::string> positional;
+    std::optional<std::string> precision;
+    bool flag = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (found->flag_name != nullptr && arg == found->flag_name) {
+            flag = true;
+        } else if (found->takes_precision && arg == "--precision") {
+            if (i + 1 >= args.size()) {
+                err << "numerel-cli: --precision needs a value\n";
+                return kExitUsage;
+            }
+            precision = args[++i];
+        } else if (arg.size() > 2 && arg.starts_with("--")) {
+            err << "numerel-cli: unknown option '" << arg << "'\n";
+            return kExitUsage;
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (static_cast<int>(positional.size()) != found->arg_count) {
+        err << "usage: numerel-cli " << found->name << ' ' << found->usage << '\n';
+        return kExitUsage;
+    }
+    CliContext context(std::move(positional), std::move(precision), flag, out, err);
+    return found->run(context);
+}
+
+}  // namespace numerel::cli

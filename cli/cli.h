@@ -1,0 +1,84 @@
+// numerel-cli: the page tools on the command line. Each command lives in its own cli/cmd_*.cpp
+// and registers itself with NUMEREL_CLI_COMMAND; RunCli dispatches on the first argument.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/message.h"
+#include "core/prompter.h"
+
+namespace numerel::cli {
+
+enum ExitStatus { kExitOk = 0, kExitRejected = 1, kExitUsage = 2 };
+
+// What a command gets: its arguments (after the command name, options removed) and the streams.
+class CliContext {
+public:
+    CliContext(std::vector<std::string> args, std::optional<std::string> precision,
+               bool flag, std::ostream& out, std::ostream& err)
+        : args_(std::move(args)), precision_(std::move(precision)), flag_(flag), out_(out),
+          err_(err) {}
+
+    const std::vector<std::string>& Args() const { return args_; }
+    // The command's one boolean option (--one, --perfect-only), when it has one.
+    bool Flag() const { return flag_; }
+    // The answer typed into the precision prompt (--precision); nullopt = cancelled.
+    const std::optional<std::string>& Precision() const { return precision_; }
+    std::ostream& Out() { return out_; }
+    std::ostream& Err() { return err_; }
+
+    // A message box: one line "title: text" on stderr, line breaks as spaces.
+    void ShowMessage(const Message& message);
+    // The pane text with every line end as "\n", ending with one "\n".
+    void WritePane(const std::string& text);
+    // One more line (a count or summary caption).
+    void WriteLine(const std::string& text);
+
+private:
+    std::vector<std::string> args_;
+    std::optional<std::string> precision_;
+    bool flag_;
+    std::ostream& out_;
+    std::ostream& err_;
+};
+
+// A Prompter for the core that answers from the command line: messages go to stderr, the input
+// box returns --precision (or cancels without it).
+class CliPrompter final : public Prompter {
+public:
+    explicit CliPrompter(CliContext& context) : context_(context) {}
+    bool Show(const Message& message) override;
+    std::optional<std::string> Ask(const std::string& prompt, const std::string& title) override;
+
+private:
+    CliContext& context_;
+};
+
+struct CliCommand {
+    const char* name;
+    const char* usage;       // the argument synopsis, e.g. "FROM TO [--perfect-only]"
+    int arg_count;           // positional arguments required
+    const char* flag_name;   // the boolean option this command takes, or nullptr
+    bool takes_precision;    // accepts --precision TEXT
+    int (*run)(CliContext& context);
+};
+
+bool RegisterCommand(const CliCommand& command);
+const std::vector<CliCommand>& Commands();
+
+// The whole program: parses args (without argv[0]), runs the command, returns the exit status.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Line ends as "\n": CR LF, LF CR, a lone CR and a lone LF each become one "\n".
+std::string NormaliseLineEnds(const std::string& text);
+
+}  // namespace numerel::cli
+
+#define NUMEREL_CLI_CONCAT2(a, b) a##b
+#define NUMEREL_CLI_CONCAT(a, b) NUMEREL_CLI_CONCAT2(a, b)
+#define NUMEREL_CLI_COMMAND(...)                                            \
+    [[maybe_unused]] static const bool NUMEREL_CLI_CONCAT(registered_, __LINE__) = \
+        ::numerel::cli::RegisterCommand(::numerel::cli::CliCommand{__VA_ARGS__})

@@ -1,0 +1,1 @@
+#include "core/decimal96.h"
