@@ -11,7 +11,7 @@
 
 namespace numerel {
 
-using uint128 = unsigned __int128;
+__extension__ typedef unsigned __int128 uint128;
 
 enum class DecimalStatus { Ok, NotANumber, Overflow };
 
