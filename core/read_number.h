@@ -17,6 +17,11 @@ inline constexpr const char* kLargestInput = "79228162514264337593543950335";
 // blanks, tabs and line feeds are removed anywhere first; then an optional sign, digits with at
 // most one ".", an optional exponent (E or D, either case, optional sign, digits); "&H"/"&O"
 // introduce a hexadecimal/octal integer. No leading numeral reads as 0.
+// Details: an exponent letter without digits after it ends the numeral before the letter ("1e"
+// reads 1). The point is always ".", whatever the locale. The result is correctly rounded (ties
+// to even); a magnitude beyond binary64 reads as +-infinity, one below its range as 0; zero is
+// never -0. "&H"/"&O" take the longest run of valid digits, of any length, as a non-negative
+// integer (no sign, no 16/32-bit wrap-around: "&HFFFF" is 65535). Cost O(length of text).
 double ReadNumber(std::string_view text);
 
 struct DecimalRead {
@@ -27,6 +32,13 @@ struct DecimalRead {
 // The whole text as a Decimal96: blanks around allowed, optional sign, digits with an optional
 // point, optional exponent. NotANumber for anything else; Overflow when the magnitude exceeds
 // 2^96 - 1; fraction digits beyond what the type holds are rounded.
+// Details: blanks are spaces and tabs, around the number only. At least one digit is needed
+// (".5" and "5." read; "." does not). The exponent is "E" or "e", an optional sign and at least
+// one digit. No digit-group separators, currency signs, parentheses or "&H"/"&O". The written
+// scale is kept ("2.0" has scale 1) as far as the type allows; beyond 28 fraction digits or 29
+// significant digits the value is rounded half to even, once, from the exact text, so a tiny
+// value reads as zero. Overflow is decided on the rounded magnitude, negatives included.
+// Cost O(length of text); any exponent is handled without building its digits.
 DecimalRead ReadDecimal(std::string_view text);
 
 }  // namespace numerel
