@@ -1,0 +1,54 @@
+// A fresh main window on a fake platform, with its temporary result file in a test directory.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "fake_platform.h"
+#include "ui/clickable_label.h"
+#include "ui/form1.h"
+#include "ui/keyboard_model.h"
+#include "ui/output_pane.h"
+#include "ui/progress_frame.h"
+#include "ui/run_protocol.h"
+
+namespace numerel::ui::testing {
+
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        form = std::make_unique<Form1>(platform, dir.path());
+        form->show();
+    }
+
+    template <typename T>
+    T* Find(const QString& name) const {
+        T* widget = form->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QLineEdit* Field(const QString& name) const { return Find<QLineEdit>(name); }
+    QPushButton* Button(const QString& name) const { return Find<QPushButton>(name); }
+    QLabel* Label(const QString& name) const { return Find<QLabel>(name); }
+    QCheckBox* Check3(int i) const { return Find<QCheckBox>(QString("Check3_%1").arg(i)); }
+    QString Status() const { return form->Label9()->text(); }
+    QString PaneText(int i) const { return form->Pane(i)->Text(); }
+    void GoToPage(int page) { form->Tabs()->setCurrentIndex(page); }
+    // Typing as a paste would: one change.
+    static void Type(QLineEdit* field, const QString& text) { field->setText(text); }
+
+    QTemporaryDir dir;
+    FakePlatform platform;
+    std::unique_ptr<Form1> form;
+};
+
+}  // namespace numerel::ui::testing

@@ -1,0 +1,24 @@
+// A label that reports a left click (Label9 starts the calculator).
+#pragma once
+
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace numerel::ui {
+
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) emit clicked();
+        QLabel::mousePressEvent(event);
+    }
+};
+
+}  // namespace numerel::ui

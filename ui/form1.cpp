@@ -1,0 +1,118 @@
+#include "ui/form1.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/clickable_label.h"
+#include "ui/fonts.h"
+#include "ui/keyboard_model.h"
+#include "ui/output_pane.h"
+#include "ui/page.h"
+#include "ui/page8_help.h"
+#include "ui/platform.h"
+#include "ui/progress_frame.h"
+#include "ui/run_protocol.h"
+
+namespace numerel::ui {
+
+namespace {
+const char* const kTabCaptions[kPageCount] = {"分解一个数", "分解一批数", "批量求素数",
+                                              "孪生素数",   "哥氏猜想",   "批量找因数",
+                                              "高精度计算", "分数工具",   "帮助"};
+}  // namespace
+
+Form1::Form1(Platform& platform, const QString& result_directory, QWidget* parent)
+    : QWidget(parent), platform_(platform) {
+    setObjectName("Form1");
+    setWindowTitle("Numerel2.02");
+    setFont(SongFont(kControlPointSize));
+    platform_.SetDialogParent(this);
+
+    sstab1_ = new QTabWidget(this);
+    sstab1_->setObjectName("SSTab1");
+    sstab1_->setFont(SongFont(kControlPointSize));
+    label9_ = new ClickableLabel(this);
+    label9_->setObjectName("Label9");
+    label9_->setToolTip("点击可调出计算器");
+    label9_->setCursor(Qt::PointingHandCursor);
+    picture1_ = new ProgressFrame(this);
+    keys_ = new KeyboardModel(this);
+    run_ = std::make_unique<RunProtocol>(label9_, picture1_, platform_, result_directory);
+
+    for (int i = 0; i < kPageCount; ++i)
+        panes_.at(static_cast<std::size_t>(i)) =
+            new OutputPane(i, i == 0 ? kFactorPanePointSize : kPanePointSize, this);
+    shell_ = std::make_unique<Shell>(Shell{platform_, *keys_, *run_, panes_});
+    BuildPages();
+
+    auto* status_row = new QHBoxLayout;
+    status_row->addStretch(1);
+    status_row->addWidget(picture1_);
+    status_row->addSpacing(12);
+    status_row->addWidget(label9_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sstab1_, 1);
+    layout->addLayout(status_row);
+    setMinimumSize(640, 480);
+    resize(760, 560);
+
+    // Start steps.
+    label9_->setText(kIdleCaption);
+    picture1_->SetBarWidth(0);
+    picture1_->hide();
+    // A result file left by an interrupted run cannot exist in a fresh private directory; when a
+    // directory is given, clear it the same way.
+    if (run_->ResultFile().Open()) run_->ResultFile().Close();
+    run_->ResultFile().Remove();
+
+    connect(sstab1_, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
+    connect(label9_, &ClickableLabel::clicked, this, &Form1::Label9_Click);
+    sstab1_->setCurrentIndex(0);
+    pages_[0]->Activate();
+}
+
+Form1::~Form1() = default;
+
+void Form1::BuildPages() {
+    for (int i = 0; i < kPageCount; ++i) {
+        Page* page = nullptr;
+        switch (i) {
+            case 8: page = new Page8Help(*shell_); break;
+            default: page = new Page(*shell_); break;
+        }
+        page->setObjectName(QString("Page%1").arg(i));
+        pages_.at(static_cast<std::size_t>(i)) = page;
+        sstab1_->addTab(page, kTabCaptions[i]);
+    }
+    // Panes no page has claimed yet stay out of sight.
+    for (OutputPane* pane : panes_)
+        if (pane->parentWidget() == this) pane->hide();
+}
+
+void Form1::SSTab1_Click(int page) {
+    run_->ResetStatus();
+    picture1_->SetBarWidth(0);
+    if (page >= 0 && page < kPageCount) pages_.at(static_cast<std::size_t>(page))->Activate();
+    run_->UntickAll();
+}
+
+void Form1::Label9_Click() {
+    if (!platform_.LaunchCalculator())
+        platform_.ShowMessage(Message{"没有找到可以启动的计算器程序。\n"
+                                      "请安装 gnome-calculator、kcalc、qalculate-gtk、"
+                                      "galculator 或 xcalc 之一。",
+                                      kAppTitle, MessageIcon::Information, MessageButtons::Ok});
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    const bool ok = platform_.ShowMessage(
+        Message{"您要退出吗?", "确认退出", MessageIcon::Information, MessageButtons::OkCancel});
+    if (ok)
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace numerel::ui

@@ -1,0 +1,59 @@
+// Form1, the main window: the tab control SSTab1 with its nine pages, the panes RichTextBox1(i),
+// the status label Label9, the progress frame, the keyboard model and the run protocol. The
+// pages do the tools; this class only assembles them and does what is common to all.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "ui/shell.h"
+
+class QTabWidget;
+
+namespace numerel::ui {
+
+class ClickableLabel;
+class KeyboardModel;
+class OutputPane;
+class Page;
+class Platform;
+class ProgressFrame;
+class RunProtocol;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // result_directory: where the temporary result file lives (empty: a private temp dir).
+    explicit Form1(Platform& platform, const QString& result_directory = QString(),
+                   QWidget* parent = nullptr);
+    ~Form1() override;
+
+    QTabWidget* Tabs() const { return sstab1_; }
+    OutputPane* Pane(int index) const { return panes_.at(static_cast<std::size_t>(index)); }
+    KeyboardModel& Keys() const { return *keys_; }
+    RunProtocol& Run() const { return *run_; }
+    ClickableLabel* Label9() const { return label9_; }
+    ProgressFrame* Picture1() const { return picture1_; }
+
+    void SSTab1_Click(int page);
+    void Label9_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildPages();
+
+    Platform& platform_;
+    QTabWidget* sstab1_;
+    ClickableLabel* label9_;
+    ProgressFrame* picture1_;
+    KeyboardModel* keys_;
+    std::unique_ptr<RunProtocol> run_;
+    std::array<OutputPane*, kPageCount> panes_{};
+    std::unique_ptr<Shell> shell_;
+    std::array<Page*, kPageCount> pages_{};
+};
+
+}  // namespace numerel::ui

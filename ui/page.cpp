@@ -1,0 +1,57 @@
+#include "ui/page.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/fonts.h"
+#include "ui/keyboard_model.h"
+#include "ui/platform.h"
+#include "ui/run_protocol.h"
+
+namespace numerel::ui {
+
+Page::Page(Shell& shell, QWidget* parent) : QWidget(parent), shell_(shell) {}
+
+QLineEdit* Page::MakeField(const QString& name) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setFont(SongFont(kControlPointSize));
+    shell_.keys.Watch(field);
+    return field;
+}
+
+QPushButton* Page::MakeButton(const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setFont(SongFont(kControlPointSize));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* Page::MakeLabel(const QString& name, const QString& caption) {
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(name);
+    label->setFont(SongFont(kControlPointSize));
+    return label;
+}
+
+QCheckBox* Page::MakeCheck(const QString& name, const QString& caption) {
+    auto* box = new QCheckBox(caption, this);
+    box->setObjectName(name);
+    box->setFont(SongFont(kControlPointSize));
+    return box;
+}
+
+QCheckBox* Page::MakeProgressBox(int index) {
+    QCheckBox* box = MakeCheck(QString("Check3_%1").arg(index), "显示进度(较慢)");
+    shell_.run.RegisterProgressBox(index, box);
+    return box;
+}
+
+OutputPane* Page::Pane(int index) const { return shell_.panes.at(static_cast<std::size_t>(index)); }
+
+bool Page::Show(const Message& message) { return shell_.platform.ShowMessage(message); }
+
+}  // namespace numerel::ui

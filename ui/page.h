@@ -1,0 +1,38 @@
+// Base of the tab pages: builds controls the way the window design names them and knows what a
+// page change to it does (focus, default and cancel button).
+#pragma once
+
+#include <QWidget>
+
+#include "core/message.h"
+#include "ui/shell.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace numerel::ui {
+
+class Page : public QWidget {
+    Q_OBJECT
+public:
+    explicit Page(Shell& shell, QWidget* parent = nullptr);
+    // The page-change row of this page: focus, default and cancel button.
+    virtual void Activate() {}
+
+protected:
+    // Controls in the 9 pt Song face, with the design's name as objectName.
+    QLineEdit* MakeField(const QString& name);
+    QPushButton* MakeButton(const QString& name, const QString& caption);
+    QLabel* MakeLabel(const QString& name, const QString& caption);
+    QCheckBox* MakeCheck(const QString& name, const QString& caption);
+    // Check3(index) with its caption, registered with the run protocol.
+    QCheckBox* MakeProgressBox(int index);
+    OutputPane* Pane(int index) const;
+    bool Show(const Message& message);
+
+    Shell& shell_;
+};
+
+}  // namespace numerel::ui

@@ -1,0 +1,25 @@
+#include "ui/page8_help.h"
+
+#include <QFile>
+#include <QVBoxLayout>
+
+#include "ui/output_pane.h"
+
+namespace numerel::ui {
+
+QString HelpDocument() {
+    QFile file(":/help.html");
+    if (!file.open(QIODevice::ReadOnly)) return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+Page8Help::Page8Help(Shell& shell, QWidget* parent) : Page(shell, parent) {
+    OutputPane* pane = Pane(8);
+    pane->setAcceptRichText(true);
+    pane->setHtml(HelpDocument());
+    pane->setReadOnly(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pane);
+}
+
+}  // namespace numerel::ui

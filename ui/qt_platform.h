@@ -1,0 +1,25 @@
+// The production Platform: Qt dialogs, ALSA tones, the first desktop calculator on PATH.
+#pragma once
+
+#include "ui/platform.h"
+
+namespace numerel::ui {
+
+class QtPlatform final : public Platform {
+public:
+    bool ShowMessage(const Message& message) override;
+    std::optional<QString> AskText(const QString& prompt, const QString& title) override;
+    std::optional<FontChoice> ChooseFont(const QFont& initial, const QColor& color) override;
+    std::optional<QString> ChooseSaveFile(const QString& title, const QStringList& filters) override;
+    void PlayTone(int hertz, int milliseconds) override;
+    bool LaunchCalculator() override;
+    std::int64_t NowSeconds() override;
+};
+
+// The calculators tried, in order.
+QStringList CalculatorCandidates();
+
+// Plays a sine tone on the default ALSA device; false when there is no device.
+bool PlaySineTone(int hertz, int milliseconds);
+
+}  // namespace numerel::ui
