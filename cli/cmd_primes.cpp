@@ -1,0 +1,33 @@
+// numerel-cli primes FROM TO: the primes page, its button picked as the page picks it.
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "cli/search_output.h"
+#include "core/pick_path.h"
+#include "core/prime_search.h"
+
+namespace numerel::cli {
+namespace {
+
+int RunPrimes(CliContext& context) {
+    const std::vector<std::string>& fields = context.Args();  // Text4, Text5
+    const std::optional<PathButton> button = ButtonAfterFilling(fields);
+    if (!button) {
+        context.ShowMessage(OverLimitMessage());
+        return kExitRejected;
+    }
+    const PrimesCheckResult check = PrimesCheck(*button, fields[0], fields[1]);
+    if (check.rejection) context.ShowMessage(check.rejection->message);
+    if (!check.bounds) return kExitRejected;
+    StreamSink sink(context.Out());
+    const SearchSummary summary = PrimesRun(*check.bounds, sink, {});
+    FinishSearch(context, sink, summary);
+    return kExitOk;
+}
+
+}  // namespace
+
+NUMEREL_CLI_COMMAND("primes", "FROM TO", 2, nullptr, false, &RunPrimes);
+
+}  // namespace numerel::cli

@@ -1,0 +1,58 @@
+// Exact enumeration of the primes of an interval, the fast kernel behind the interval and
+// partition searches. Below 2^64 it is primesieve's iterator; above, a segmented sieve by the
+// small primes removes most composites and every survivor gets the proven IsPrimeOddDec.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <primesieve.hpp>
+
+#include "core/decimal96.h"
+#include "core/prime_search_output.h"
+
+namespace numerel {
+
+// The largest prime below 2^64 (2^64 - 59); primesieve cannot go past it.
+inline constexpr std::uint64_t kLargestPrime64 = 18446744073709551557ULL;
+
+// Calls fn(p) for every prime p >= 2^64 of [lo, hi] (both ends inclusive), in increasing order.
+// lo < 2^64 is treated as 2^64. Cost: O(segment) sieving per 2^18 numbers plus one proven
+// primality test per survivor of the sieve (about 1 in 20 numbers).
+void ForEachLargePrime(uint128 lo, uint128 hi, const std::function<void(uint128)>& fn);
+
+// Calls fn(p) for every prime p of [lo, hi] (both ends inclusive), in increasing order: with a
+// std::uint64_t below 2^64 and a uint128 from 2^64 on. Nothing when lo > hi. Cost below 2^64:
+// primesieve's, O(sqrt(hi)) to start and a few nanoseconds per prime; memory O(sqrt(hi)).
+template <class Fn>
+void ForEachPrime(uint128 lo, uint128 hi, Fn&& fn) {
+    if (lo > hi) return;
+    if (lo <= kLargestPrime64) {
+        const std::uint64_t lo64 = static_cast<std::uint64_t>(lo);
+        const std::uint64_t hi64 =
+            hi < kTwoTo64 ? static_cast<std::uint64_t>(hi) : ~std::uint64_t{0};
+        primesieve::iterator it(lo64, hi64);
+        bool done = false;
+        while (!done) {
+            it.generate_next_primes();
+            const std::uint64_t* primes = it.primes_;
+            const std::size_t size = it.size_;
+            for (std::size_t k = 0; k < size; ++k) {
+                const std::uint64_t p = primes[k];
+                if (p > hi64) {
+                    done = true;
+                    break;
+                }
+                fn(p);
+                if (p == kLargestPrime64) {
+                    done = true;
+                    break;
+                }
+            }
+        }
+    }
+    if (hi >= kTwoTo64) {
+        ForEachLargePrime(lo, hi, [&fn](uint128 p) { fn(p); });
+    }
+}
+
+}  // namespace numerel
