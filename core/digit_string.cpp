@@ -1,0 +1,157 @@
+#include "core/digit_string.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace numerel {
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The text before the first point and the text between the first and a second point.
+void SplitOne(std::string_view a, std::string& integer, std::string& fraction) {
+    const std::size_t point = a.find('.');
+    if (point == std::string_view::npos) {
+        integer.assign(a);
+        fraction.clear();
+        return;
+    }
+    integer.assign(a.substr(0, point));
+    const std::string_view rest = a.substr(point + 1);
+    fraction.assign(rest.substr(0, rest.find('.')));
+}
+
+int Sign(int c) {
+    return (c > 0) - (c < 0);
+}
+
+// Rule for two integer texts: length after trimming, then character order.
+int CompareIntegers(std::string a, std::string b) {
+    TrimLeadingZeros(a);
+    TrimLeadingZeros(b);
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    return Sign(a.compare(b));
+}
+
+}  // namespace
+
+bool IsDigitString(std::string_view a) {
+    int points = 0;
+    for (const char c : a) {
+        if (c == '.') {
+            if (++points > 1) return false;
+        } else if (!IsDigit(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsDigitsOnly(std::string_view a) {
+    return !a.empty() && std::all_of(a.begin(), a.end(), IsDigit);
+}
+
+void TrimLeadingZeros(DigitString& a) {
+    if (HasPoint(a) || a == "0") return;
+    const std::size_t zeros = a.find_first_not_of('0');
+    if (zeros == std::string::npos) {
+        if (a.size() >= 2) a = "0";
+        return;
+    }
+    a.erase(0, zeros);
+}
+
+void TrimFraction(DigitString& a) {
+    if (!a.empty() && a.front() == '.') a.insert(0, 1, '0');
+    if (!HasPoint(a)) return;
+    const std::size_t last = a.find_last_not_of('0');
+    a.erase(last == std::string::npos ? 0 : last + 1);
+    if (!a.empty() && a.back() == '.') a.pop_back();
+}
+
+SplitParts SplitAtPoint(DigitString& a, DigitString& b) {
+    const bool a_point = HasPoint(a);
+    const bool b_point = HasPoint(b);
+    if (!a_point && b_point) a += ".0";
+    if (a_point && !b_point) b += ".0";
+    SplitParts parts;
+    SplitOne(a, parts.ia, parts.fa);
+    SplitOne(b, parts.ib, parts.fb);
+    return parts;
+}
+
+int LongCompare(const DigitString& a, const DigitString& b) {
+    const bool a_point = HasPoint(a);
+    const bool b_point = HasPoint(b);
+    if (!a_point && !b_point) return CompareIntegers(a, b);
+    DigitString x = a;
+    DigitString y = b;
+    // The integer operand gets as many fraction zeros as the decimal one has.
+    if (!a_point || !b_point) {
+        std::string integer, fraction;
+        SplitOne(a_point ? x : y, integer, fraction);
+        (a_point ? y : x) += "." + std::string(fraction.size(), '0');
+    }
+    SplitParts parts = SplitAtPoint(x, y);
+    // ".5" is an allowed operand; its empty integer part is the zero of "0.5".
+    if (parts.ia.empty()) parts.ia = "0";
+    if (parts.ib.empty()) parts.ib = "0";
+    const int integers = CompareIntegers(parts.ia, parts.ib);
+    if (integers != 0) return integers;
+    const std::size_t width = std::max(parts.fa.size(), parts.fb.size());
+    parts.fa.resize(width, '0');
+    parts.fb.resize(width, '0');
+    return Sign(parts.fa.compare(parts.fb));
+}
+
+void ShiftPointLeft(DigitString& a, std::size_t n) {
+    if (HasPoint(a)) {
+        std::string i, f;
+        SplitOne(a, i, f);
+        if (a.starts_with("0.")) {
+            a = "0." + std::string(n, '0') + f;
+        } else if (n < i.size()) {
+            a = i.substr(0, i.size() - n) + "." + i.substr(i.size() - n) + f;
+        } else {
+            a = "0." + std::string(n - i.size(), '0') + i + f;
+        }
+    } else if (n < a.size()) {
+        a = a.substr(0, a.size() - n) + "." + a.substr(a.size() - n);
+    } else {
+        a = "0." + std::string(n - a.size(), '0') + a;
+    }
+    const std::size_t last = a.find_last_not_of('0');
+    a.erase(last == std::string::npos ? 0 : last + 1);
+    if (!a.empty() && a.back() == '.') a.pop_back();
+}
+
+void ShiftPointRight(DigitString& a, std::size_t n) {
+    if (!HasPoint(a)) {
+        a.append(n, '0');
+        return;
+    }
+    std::string i, f;
+    SplitOne(a, i, f);
+    if (n < f.size()) {
+        a = i + f.substr(0, n) + "." + f.substr(n);
+    } else {
+        a = i + f + std::string(n - f.size(), '0');
+    }
+    a.erase(0, std::min(a.find_first_not_of('0'), a.size()));
+    if (!a.empty() && a.front() == '.') a.insert(0, 1, '0');
+}
+
+void SwapDigits(DigitString& a, DigitString& b) {
+    std::swap(a, b);
+}
+
+std::string PlacePointFromRight(const std::string& digits, std::size_t k) {
+    if (digits.size() < k) return "0." + std::string(k - digits.size(), '0') + digits;
+    const std::size_t split = digits.size() - k;
+    return digits.substr(0, split) + "." + digits.substr(split);
+}
+
+}  // namespace numerel
