@@ -1,0 +1,42 @@
+// numerel-cli calc OP A B [--precision TEXT]: the calculator page, OP naming the button.
+#include <array>
+#include <ostream>
+#include <string_view>
+
+#include "cli/cli.h"
+#include "core/calculator_tool.h"
+
+namespace numerel::cli {
+namespace {
+
+// Command27(0) ... Command27(8) by name.
+constexpr std::array<std::string_view, 9> kOperations = {"add",  "sub", "mul",  "div", "pow",
+                                                         "quot", "mod", "sqrt", "fact"};
+
+int RunCalc(CliContext& context) {
+    const std::vector<std::string>& args = context.Args();
+    std::size_t index = 0;
+    while (index < kOperations.size() && kOperations[index] != args[0]) ++index;
+    if (index == kOperations.size()) {
+        context.Err() << "numerel-cli calc: unknown operation '" << args[0]
+                      << "' (add sub mul div pow quot mod sqrt fact)\n";
+        return kExitUsage;
+    }
+    CliPrompter prompter(context);
+    const CalcOutcome outcome =
+        RunCalculator(static_cast<CalcOp>(index), args[1], args[2], prompter);
+    if (outcome.rejection) {
+        context.ShowMessage(*outcome.rejection);
+        return kExitRejected;
+    }
+    if (outcome.result) context.WritePane(*outcome.result);
+    return kExitOk;
+}
+
+}  // namespace
+
+NUMEREL_CLI_COMMAND("calc",
+                    "OP A B [--precision TEXT]  (OP: add sub mul div pow quot mod sqrt fact)", 3,
+                    nullptr, true, &RunCalc);
+
+}  // namespace numerel::cli
