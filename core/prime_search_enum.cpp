@@ -10,8 +10,9 @@ namespace numerel {
 namespace {
 
 // Odd primes used to weed out composites before the proven test; every number sieved here is
-// at least 2^64, so no sieving prime ever strikes itself.
+// above them (kTestedFrom), so no sieving prime ever strikes itself.
 constexpr std::uint64_t kSieveLimit = 1 << 17;
+static_assert(kSieveLimit < kTestedFrom);
 // Odd numbers per segment.
 constexpr std::size_t kSegment = 1 << 17;
 
@@ -25,8 +26,8 @@ std::vector<std::uint32_t> SmallOddPrimes() {
 
 }  // namespace
 
-void ForEachLargePrime(uint128 lo, uint128 hi, const std::function<void(uint128)>& fn) {
-    lo = std::max(lo, kTwoTo64);
+void ForEachPrimeTested(uint128 lo, uint128 hi, const std::function<void(uint128)>& fn) {
+    lo = std::max(lo, uint128{kTestedFrom});
     if (lo > hi) return;
     lo |= 1;  // first odd number
     if (lo > hi) return;
