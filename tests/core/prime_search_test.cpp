@@ -38,6 +38,10 @@ struct RunCase {
     const char* pane_text;  // nullptr: the streamed text is shown
 };
 
+void PrintTo(const RunCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class PrimesRunExamples : public testing::TestWithParam<RunCase> {};
 
 TEST_P(PrimesRunExamples, WritesTheListAndCount) {
@@ -162,6 +166,10 @@ struct CheckCase {
     PrimesReset reset;
     const char* upper_text;
 };
+
+void PrintTo(const CheckCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PrimesCheckTable : public testing::TestWithParam<CheckCase> {};
 

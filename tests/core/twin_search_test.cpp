@@ -34,6 +34,10 @@ struct RunCase {
     const char* caption;
 };
 
+void PrintTo(const RunCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class TwinsRunExamples : public testing::TestWithParam<RunCase> {};
 
 TEST_P(TwinsRunExamples, WritesThePairsAndCount) {
@@ -145,6 +149,10 @@ struct CheckCase {
     uint128 want_to;
     bool over_limit;
 };
+
+void PrintTo(const CheckCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TwinsCheckTable : public testing::TestWithParam<CheckCase> {};
 
