@@ -1,0 +1,125 @@
+#include "core/factor_one.h"
+
+#include <cmath>
+
+#include "core/factor_exact.h"
+#include "core/factor_leading_numeral.h"
+#include "core/factor_text.h"
+#include "core/pick_path.h"
+#include "core/read_number.h"
+#include "core/wheel.h"
+
+namespace numerel {
+
+namespace {
+
+// Trial division by Wheel210 runs while the divisor is below this; what is left then is
+// factored at once.
+constexpr std::uint64_t kTrialEnd = 1024;
+
+FactorOneRejection CannotFactor() {
+    return {CannotFactorMessage(), FactorOneReset::EmptyText1AndPane};
+}
+
+bool IsWhole(double v) {
+    return std::isfinite(v) ? v == std::trunc(v) : v > 0;
+}
+
+}  // namespace
+
+Message CannotFactorMessage() {
+    return Message{"您输入的数不能分解,请重新输入.", "输入错误", MessageIcon::Exclamation,
+                   MessageButtons::Ok};
+}
+
+FactorOneChecked FactorOneCheck(std::string_view text1) {
+    const double v = ReadNumber(text1);
+    if (!IsWhole(v) || v < 1) return CannotFactor();
+    FactorOneInput input;
+    input.text1 = std::string(text1);
+    if (v <= kSmallLimit) {
+        input.value = static_cast<uint128>(v);
+        return input;
+    }
+    const LeadingNumeral exact = ReadLeadingNumeral(text1);
+    switch (exact.kind) {
+        case LeadingNumeralKind::TooLarge:
+            return FactorOneRejection{OverLimitMessage(), FactorOneReset::Text1ToLargest};
+        case LeadingNumeralKind::NotInteger:
+        case LeadingNumeralKind::Negative:
+            return CannotFactor();
+        case LeadingNumeralKind::Integer:
+            break;
+    }
+    // Both readers follow one grammar; should they ever disagree, refuse rather than guess.
+    const double approx = static_cast<double>(exact.value);
+    if (std::fabs(approx - v) > v * 1e-12) return CannotFactor();
+    input.value = exact.value;
+    return input;
+}
+
+FactorOneChecked FactorLargeCheck(std::string_view text1) {
+    if (text1.empty()) return FactorOneRejection{std::nullopt, FactorOneReset::Silent};
+    const DecimalRead read = ReadDecimal(text1);
+    if (read.status == DecimalStatus::Overflow)
+        return FactorOneRejection{OverLimitMessage(), FactorOneReset::Text1ToLargest};
+    if (read.status != DecimalStatus::Ok) return CannotFactor();
+    const std::optional<uint128> value = read.value.IntegerPart().ToUInt128();
+    if (!value || *value < 1) return CannotFactor();
+    FactorOneInput input;
+    input.value = *value;
+    input.text1 = ToDecimalString(*value);
+    input.text1_rewritten = true;
+    return input;
+}
+
+void FactorOneRun(const FactorOneInput& input, ResultSink& pane, const ProgressFn& progress) {
+    const uint128 v = input.value;
+    if (v == 1) {
+        pane.Append(kNeitherPrimeNorComposite);
+        return;
+    }
+    for (const std::uint8_t small : kWheel210Fixed) {
+        if (v == small) {
+            AppendNumber(pane, v);
+            pane.Append("=");
+            pane.Append(kPrimeWord);
+            return;
+        }
+    }
+    pane.Append(input.text1);
+    pane.Append("=");
+    uint128 m = v;
+    for (const std::uint8_t d : kWheel210Fixed) {
+        const int s = RemoveFactor<uint128>(m, d);
+        AppendFactor(pane, s, d, m);
+    }
+    const double span = static_cast<double>(m);
+    std::uint64_t d = kWheel210.front();
+    while (static_cast<uint128>(d) * d <= m && d < kTrialEnd) {
+        for (const std::uint16_t offset : kWheel210) {
+            const std::uint64_t divisor = d - kWheel210.front() + offset;
+            const int s = RemoveFactor<uint128>(m, divisor);
+            AppendFactor(pane, s, divisor, m);
+        }
+        d += kWheel210Round;
+        if (progress) progress(static_cast<double>(d) * static_cast<double>(d) / span);
+    }
+    if (m != 1 && static_cast<uint128>(d) * d <= m) {
+        // Trial division would go on to the square root of m; the factors it would find, in the
+        // order it would find them, come from the exact factorization instead.
+        const Factorization rest = FactorExact(m);
+        const bool m_is_prime = rest.size() == 1 && rest.front().exponent == 1;
+        if (!m_is_prime) {
+            for (const PrimePower& factor : rest) {
+                const int s = RemoveFactor<uint128>(m, factor.prime);
+                AppendFactor(pane, s, factor.prime, m);
+            }
+        }
+        if (progress) progress(1.0);
+    }
+    if (m != 1 && m != v) AppendNumber(pane, m);
+    if (m == v) pane.Append(kPrimeWord);
+}
+
+}  // namespace numerel

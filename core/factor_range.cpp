@@ -1,0 +1,75 @@
+#include "core/factor_range.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "core/factor_one.h"
+#include "core/factor_sieve.h"
+#include "core/factor_text.h"
+#include "core/read_number.h"
+
+namespace numerel {
+
+namespace {
+
+constexpr std::array<std::string_view, 7> kFixedLines = {
+    "1=既不是素数,也不是合数", "2=素数", "3=素数", "4=2^2", "5=素数", "6=2×3", "7=素数"};
+
+bool IsWhole(double v) {
+    return std::isfinite(v) && v == std::trunc(v);
+}
+
+}  // namespace
+
+Message FactorRangeOverLimitMessage() {
+    return Message{std::string("很抱歉,最大只能到 ") + std::to_string(kSmallLimitInt) +
+                       ",\n\r请用“分解一个数”单独分解.",
+                   "输入超限", MessageIcon::Information, MessageButtons::Ok};
+}
+
+FactorRangeChecked FactorRangeCheck(std::string_view text2, std::string_view text3) {
+    const double a = ReadNumber(text2);
+    const double b = ReadNumber(text3);
+    if (a > kSmallLimit || b > kSmallLimit)
+        return FactorRangeRejection{FactorRangeOverLimitMessage(), FactorRangeReset::KeepFields};
+    if (!(IsWhole(a) && a >= 1 && b >= 1 && IsWhole(b) && b >= a))
+        return FactorRangeRejection{CannotFactorMessage(), FactorRangeReset::EmptyFieldsAndPane};
+    return FactorRangeInput{static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b)};
+}
+
+void FactorRangeRun(const FactorRangeInput& input, ResultSink& sink, const ProgressFn& progress) {
+    std::uint64_t a = input.from;
+    const std::uint64_t b = input.to;
+    for (std::uint64_t k = 1; k <= kFixedLines.size(); ++k) {
+        if (a == k && k <= b) {
+            sink.Append(kFixedLines[k - 1]);
+            sink.EndLine();
+            ++a;
+        }
+    }
+    const std::uint64_t first = a;  // a' of the main loop
+    ForEachPrimeDivisors(first, b, [&](std::uint64_t i, std::span<const std::uint64_t> primes) {
+        AppendNumber(sink, i);
+        sink.Append("=");
+        std::uint64_t c = i;
+        for (const std::uint64_t d : primes) {
+            const int s = RemoveFactor(c, d);
+            AppendFactorLine(sink, s, d, c);
+        }
+        if (c != 1 && c != i) {
+            AppendNumber(sink, c);
+            sink.EndLine();
+        }
+        if (c == i) {
+            sink.Append(kPrimeWord);
+            sink.EndLine();
+            if (progress)
+                progress(b == first
+                             ? 1.0
+                             : static_cast<double>(i - first) / static_cast<double>(b - first));
+        }
+    });
+}
+
+}  // namespace numerel
