@@ -11,6 +11,7 @@
 #include "ui/output_pane.h"
 #include "ui/page.h"
 #include "ui/page8_help.h"
+#include "ui/pane_menu.h"
 #include "ui/platform.h"
 #include "ui/progress_frame.h"
 #include "ui/run_protocol.h"
@@ -46,6 +47,7 @@ Form1::Form1(Platform& platform, const QString& result_directory, QWidget* paren
             new OutputPane(i, i == 0 ? kFactorPanePointSize : kPanePointSize, this);
     shell_ = std::make_unique<Shell>(Shell{platform_, *keys_, *run_, panes_});
     BuildPages();
+    pane_menu_ = new PaneMenu(*this, platform_);
 
     auto* status_row = new QHBoxLayout;
     status_row->addStretch(1);

@@ -17,6 +17,7 @@ class ClickableLabel;
 class KeyboardModel;
 class OutputPane;
 class Page;
+class PaneMenu;
 class Platform;
 class ProgressFrame;
 class RunProtocol;
@@ -35,6 +36,7 @@ public:
     RunProtocol& Run() const { return *run_; }
     ClickableLabel* Label9() const { return label9_; }
     ProgressFrame* Picture1() const { return picture1_; }
+    PaneMenu* Menu() const { return pane_menu_; }
 
     void SSTab1_Click(int page);
     void Label9_Click();
@@ -54,6 +56,7 @@ private:
     std::array<OutputPane*, kPageCount> panes_{};
     std::unique_ptr<Shell> shell_;
     std::array<Page*, kPageCount> pages_{};
+    PaneMenu* pane_menu_ = nullptr;  // the panes' pop-up menu and text tools
 };
 
 }  // namespace numerel::ui

@@ -1,5 +1,7 @@
 #include "ui/output_pane.h"
 
+#include <QTextCursor>
+
 #include "ui/fonts.h"
 
 namespace numerel::ui {
@@ -20,6 +22,36 @@ void OutputPane::SetText(const QString& text) {
     plain.replace('\r', '\n');
     setPlainText(plain);
     setFont(font());
+}
+
+QString OutputPane::SelectedText() const {
+    // The cursor reports breaks as U+2029, U+2028 or frame marks, and keeps no-break spaces;
+    // Text() has LF and a blank there. Same length either way.
+    QString text = textCursor().selectedText();
+    for (QChar& c : text) {
+        switch (c.unicode()) {
+            case QChar::ParagraphSeparator:
+            case QChar::LineSeparator:
+            case 0xFDD0:  // beginning of a frame
+            case 0xFDD1:  // end of a frame
+                c = u'\n';
+                break;
+            case QChar::Nbsp:
+                c = u' ';
+                break;
+            default:
+                break;
+        }
+    }
+    return text;
+}
+
+void OutputPane::Select(int start, int length) {
+    // Text() and the document count positions alike: one unit per character or paragraph break.
+    QTextCursor cursor(document());
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
 }
 
 }  // namespace numerel::ui

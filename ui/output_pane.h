@@ -17,6 +17,10 @@ public:
     QString Text() const { return toPlainText(); }
     // Appends by reading the whole text, concatenating and writing it back.
     void AppendText(const QString& text) { SetText(Text() + text); }
+    // The selected text in Text()'s form (line ends as LF).
+    QString SelectedText() const;
+    // Selects `length` code units of Text() from `start` (0-based) without taking the focus.
+    void Select(int start, int length);
 
 private:
     int index_;
