@@ -17,6 +17,8 @@ namespace {
 
 // The quadratic sieve wants its input free of factors below this bound.
 constexpr std::uint32_t kTrialBound = 4096;
+// ... and below this.
+constexpr uint128 kSieveLimit = uint128{1} << 126;
 
 const std::vector<std::uint32_t>& SmallPrimes() {
     static const std::vector<std::uint32_t> primes = [] {
@@ -51,7 +53,7 @@ void AppendFactorsOf64(std::uint64_t n, int multiplicity, Factorization& out) {
         out.push_back({factors.p[i], static_cast<int>(factors.exp[i]) * multiplicity});
 }
 
-// Pollard-Brent with ever longer runs; only reached if the sieve ever failed to split.
+// Pollard-Brent with ever longer runs: for n beyond the sieve's range, or should it fail.
 uint128 RhoSplit(uint128 n) {
     fmpz_t value, factor;
     fmpz_init(value);
@@ -96,7 +98,7 @@ void AppendFactorsOfLarge(uint128 m, int multiplicity, Factorization& out) {
             return;
         }
     }
-    uint128 divisor = QuadraticSieveSplit(m);
+    uint128 divisor = m < kSieveLimit ? QuadraticSieveSplit(m) : 0;
     if (divisor <= 1 || divisor >= m || m % divisor != 0) divisor = RhoSplit(m);
     AppendFactorsOfLarge(divisor, multiplicity, out);
     AppendFactorsOfLarge(m / divisor, multiplicity, out);

@@ -21,8 +21,9 @@ using Factorization = std::vector<PrimePower>;
 
 // The factorization of n (n >= 1; n = 0 is outside the contract and gives an empty list).
 // Cost: below 2^64 FLINT's n_factor (microseconds); above, trial division by the primes below
-// 4096, a proven primality test and a quadratic sieve for what remains: a few milliseconds at
-// 2^96, growing subexponentially beyond. No files, no threads.
+// 4096, a proven primality test and a quadratic sieve for what remains: about 2 ms at 2^96,
+// growing subexponentially up to 2^126. Beyond 2^126 (no tool goes there) Pollard-Brent rho
+// splits, which is slow for two large factors. No files, no threads.
 Factorization FactorExact(uint128 n);
 
 // The largest r with r * r <= n. Exact for every n.

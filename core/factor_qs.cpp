@@ -33,6 +33,8 @@ std::uint64_t Mod(uint128 value, std::uint64_t p) {
     return static_cast<std::uint64_t>(value % p);
 }
 
+constexpr uint128 kMaxKn = uint128{1} << 126;
+
 double Log2(uint128 value) {
     return std::log2(static_cast<double>(value));
 }
@@ -48,7 +50,9 @@ Params ChooseParams(int bits) {
     if (bits <= 80) return {100, 16384, 30};
     if (bits <= 88) return {130, 32768, 40};
     if (bits <= 96) return {170, 32768, 40};
-    return {220, 32768, 50};
+    if (bits <= 104) return {220, 32768, 50};
+    if (bits <= 112) return {300, 65536, 60};
+    return {420, 65536, 60};
 }
 
 // The small squarefree multiplier k that makes many small primes split over x^2 - kn
@@ -60,6 +64,8 @@ std::uint32_t ChooseMultiplier(uint128 n) {
     std::uint32_t best = 1;
     double best_score = -1e30;
     for (const std::uint32_t k : kCandidates) {
+        // kn and the sieve values must stay within the signed 128-bit range.
+        if (n > kMaxKn / k) break;
         const uint128 kn = n * k;
         double score = -0.5 * std::log(static_cast<double>(k));
         switch (static_cast<unsigned>(kn % 8)) {
