@@ -10,6 +10,7 @@
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
 #include "ui/page.h"
+#include "ui/page0_factor.h"
 #include "ui/page8_help.h"
 #include "ui/pane_menu.h"
 #include "ui/platform.h"
@@ -81,6 +82,7 @@ void Form1::BuildPages() {
     for (int i = 0; i < kPageCount; ++i) {
         Page* page = nullptr;
         switch (i) {
+            case 0: page = new Page0Factor(*shell_); break;
             case 8: page = new Page8Help(*shell_); break;
             default: page = new Page(*shell_); break;
         }

@@ -28,6 +28,7 @@ protected:
         ASSERT_TRUE(dir.isValid());
         form = std::make_unique<Form1>(platform, dir.path());
         form->show();
+        QApplication::setActiveWindow(form.get());
     }
 
     template <typename T>

@@ -61,6 +61,28 @@ TEST_F(FormTest, Label9StartsTheCalculatorOrSaysThereIsNone) {
 
 
 
+TEST_F(FormTest, PageChangeResetsStatusBarAndProgressBoxes) {
+    RunProtocol& run = form->Run();
+    run.ReportElapsed(0, 3);
+    ASSERT_EQ(Status(), "用时3秒");
+    Check3(0)->click();
+    EXPECT_FALSE(form->Picture1()->isHidden());
+    GoToPage(8);
+    EXPECT_EQ(Status(), "计时(算)器");
+    EXPECT_EQ(form->Picture1()->BarWidth(), 0);
+    EXPECT_FALSE(Check3(0)->isChecked());
+    EXPECT_TRUE(form->Picture1()->isHidden());
+}
+
+TEST_F(FormTest, ProgressBoxShowsAndHidesTheFrame) {
+    form->Picture1()->SetBarWidth(50);
+    Check3(0)->click();
+    EXPECT_FALSE(form->Picture1()->isHidden());
+    EXPECT_EQ(form->Picture1()->BarWidth(), 0);
+    Check3(0)->click();
+    EXPECT_TRUE(form->Picture1()->isHidden());
+}
+
 struct ElapsedCase {
     const char* name;
     int seconds;

@@ -1,0 +1,126 @@
+#include "ui/page0_factor.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/factor_one.h"
+#include "core/result_sink.h"
+#include "core/read_number.h"
+#include "ui/keyboard_model.h"
+#include "ui/output_pane.h"
+#include "ui/pick_path_binding.h"
+#include "ui/run_protocol.h"
+
+namespace numerel::ui {
+
+Page0Factor::Page0Factor(Shell& shell, QWidget* parent) : Page(shell, parent) {
+    Label1 = MakeLabel("Label1", "输入一个正整数");
+    Text1 = MakeField("Text1");
+    Text1->setMinimumWidth(280);
+    Label18 = MakeLabel("Label18", "0");
+    Label38 = MakeLabel("Label38", kLargestInput);
+    Label38->setToolTip("允许输入的最大数(29位)");
+    Label17 = MakeLabel("Label17", "注：a ^ n 表示 a 的 n 次幂");
+    Command1 = MakeButton("Command1", "分解");
+    Command19 = MakeButton("Command19", "分解");
+    Command19->hide();
+    Command2 = MakeButton("Command2", "清空");
+    Check3_0 = MakeProgressBox(0);
+
+    auto* input_row = new QHBoxLayout;
+    input_row->addWidget(Label1);
+    input_row->addWidget(Text1, 1);
+    input_row->addWidget(Label18);
+    auto* limit_row = new QHBoxLayout;
+    limit_row->addWidget(MakeLabel("LabelLimit", "最大:"));
+    limit_row->addWidget(Label38);
+    limit_row->addStretch(1);
+    auto* button_row = new QHBoxLayout;
+    button_row->addWidget(Command1);
+    button_row->addWidget(Command19);
+    button_row->addWidget(Command2);
+    button_row->addSpacing(16);
+    button_row->addWidget(Check3_0);
+    button_row->addStretch(1);
+    button_row->addWidget(Label17);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(input_row);
+    layout->addLayout(limit_row);
+    layout->addLayout(button_row);
+    layout->addWidget(Pane(0), 1);
+
+    PickPathInstance instance;
+    instance.fields = {Text1};
+    instance.binary_button = Command1;
+    instance.decimal_button = Command19;
+    instance.before = [this](QLineEdit*) {
+        if (!Text1->text().isEmpty()) Label18->setText(QString::number(Text1->text().length()));
+    };
+    instance.reset = [this] { Text1->setText(Label38->text()); };
+    text1_change_ = new PickPathBinding(std::move(instance), shell_.keys, shell_.platform, this);
+
+    connect(Command1, &QPushButton::clicked, this, &Page0Factor::Command1_Click);
+    connect(Command19, &QPushButton::clicked, this, &Page0Factor::Command19_Click);
+    connect(Command2, &QPushButton::clicked, this, &Page0Factor::Command2_Click);
+    shell_.keys.SetCancel(Command2);
+}
+
+void Page0Factor::Activate() {
+    Text1->setFocus();
+    shell_.keys.SetDefault(Command1);
+    shell_.keys.SetCancel(Command2);
+}
+
+bool Page0Factor::Reject(const FactorOneRejection& rejection) {
+    if (rejection.message) Show(*rejection.message);
+    switch (rejection.reset) {
+        case FactorOneReset::Silent: break;
+        case FactorOneReset::EmptyText1AndPane:
+            Text1->clear();
+            Text1->setFocus();
+            Pane(0)->SetText(QString());
+            break;
+        case FactorOneReset::Text1ToLargest: Text1->setText(Label38->text()); break;
+    }
+    return false;
+}
+
+void Page0Factor::Factor(const FactorOneChecked& checked) {
+    if (const auto* rejection = std::get_if<FactorOneRejection>(&checked)) {
+        Reject(*rejection);
+        return;
+    }
+    const auto& input = std::get<FactorOneInput>(checked);
+    shell_.run.Start();
+    // The rewrite runs the change reaction again, as any change of Text1 does.
+    if (input.text1_rewritten) Text1->setText(QString::fromStdString(input.text1));
+    StringSink result;
+    FactorOneRun(input, result, shell_.run.ProgressFor(0));
+    Pane(0)->SetText(QString::fromStdString(result.Text()));
+    shell_.run.Finish();
+}
+
+void Page0Factor::Command1_Click() {
+    Pane(0)->SetText(QString());
+    Factor(FactorOneCheck(Text1->text().toStdString()));
+}
+
+void Page0Factor::Command19_Click() {
+    Pane(0)->SetText(QString());
+    Factor(FactorLargeCheck(Text1->text().toStdString()));
+}
+
+void Page0Factor::Command2_Click() {
+    Text1->clear();
+    Pane(0)->SetText(QString());
+    shell_.run.ResetStatus();
+    shell_.run.Frame()->SetBarWidth(0);
+    Text1->setFocus();
+}
+
+}  // namespace numerel::ui
