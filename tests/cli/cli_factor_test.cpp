@@ -1,0 +1,121 @@
+// factor, factor-range and divisors: stdout is the pane text (and Text9's summary for
+// divisors), every message box a line on stderr, exit 1 when the input was turned away.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli.h"
+
+namespace numerel::cli {
+namespace {
+
+struct FactorCliCase {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+    const char* out;
+    const char* err;
+};
+
+void PrintTo(const FactorCliCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CliFactor : public testing::TestWithParam<FactorCliCase> {};
+
+TEST_P(CliFactor, PrintsWhatThePageShows) {
+    const FactorCliCase& c = GetParam();
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli(c.args, out, err), c.status);
+    EXPECT_EQ(out.str(), c.out);
+    EXPECT_EQ(err.str(), c.err);
+}
+
+constexpr const char* kCannotFactor = "输入错误: 您输入的数不能分解,请重新输入.\n";
+constexpr const char* kOverLimit =
+    "输入超限: 很抱歉!,最大只能到 79228162514264337593543950335(29位)\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliFactor,
+    testing::Values(
+        FactorCliCase{"SmallLimit",
+                      {"factor", "999999999999999"},
+                      0,
+                      "999999999999999=3^3×31×37×41×271×2906161\n",
+                      ""},
+        FactorCliCase{"One", {"factor", "1"}, 0, "1=既不是素数,也不是合数\n", ""},
+        FactorCliCase{"Fraction", {"factor", "2.5"}, 1, "", kCannotFactor},
+        FactorCliCase{"Empty", {"factor", ""}, 1, "", kCannotFactor},
+        FactorCliCase{"TextAsTyped", {"factor", "12abc"}, 0, "12abc=2^2×3\n", ""},
+        FactorCliCase{"Largest",
+                      {"factor", "79228162514264337593543950335"},
+                      0,
+                      "79228162514264337593543950335=3^2×5×7×13×17×97×193×241×257×673×65537×"
+                      "22253377\n",
+                      ""},
+        FactorCliCase{
+            "BeyondLargest", {"factor", "79228162514264337593543950336"}, 1, "", kOverLimit},
+        FactorCliCase{"Decimal96ButtonRewrites",
+                      {"factor", "1000000000000000.7"},
+                      0,
+                      "1000000000000000=2^15×5^15\n",
+                      ""},
+        FactorCliCase{
+            "Decimal96ButtonExponent", {"factor", "1e16"}, 0, "10000000000000000=2^16×5^16\n", ""},
+        FactorCliCase{"HardSemiprime",
+                      {"factor", "70000000000011250000000000243"},
+                      0,
+                      "70000000000011250000000000243=200000000000027×350000000000009\n",
+                      ""},
+        FactorCliCase{"BinaryButtonExactAboveSmallLimit",
+                      {"factor", "12345678901234567890abc"},
+                      0,
+                      "12345678901234567890abc=2×3^2×5×101×3541×3607×3803×27961\n",
+                      ""},
+        FactorCliCase{"BinaryButtonBeyondLargest", {"factor", "1e40abc"}, 1, "", kOverLimit},
+        FactorCliCase{"RangeOneToThree",
+                      {"factor-range", "1", "3"},
+                      0,
+                      "1=既不是素数,也不是合数\n2=素数\n3=素数\n",
+                      ""},
+        FactorCliCase{
+            "RangeSquares", {"factor-range", "120", "121"}, 0, "120=2^3×3×5\n121=11^2\n", ""},
+        FactorCliCase{"RangeOverLimit",
+                      {"factor-range", "1", "1000000000000000"},
+                      1,
+                      "",
+                      "输入超限: 很抱歉,最大只能到 999999999999999, 请用“分解一个数”单独分解.\n"},
+        FactorCliCase{"RangeReversed", {"factor-range", "5", "3"}, 1, "", kCannotFactor},
+        FactorCliCase{"DivisorsSixAndSeven",
+                      {"divisors", "6", "7"},
+                      0,
+                      " 6 的因数有:(1,6)(2,3)●6是完全数\n\n 7 的因数有:(1,7)\n6、共1个\n",
+                      ""},
+        FactorCliCase{"DivisorsPerfectOnly",
+                      {"divisors", "1", "30", "--perfect-only"},
+                      0,
+                      "●6是完全数\n●28是完全数\n6、28、共2个\n",
+                      ""},
+        FactorCliCase{"DivisorsPerfectOnlyEmptyPane",
+                      {"divisors", "29", "495", "--perfect-only"},
+                      0,
+                      "\n共0个\n",
+                      ""},
+        FactorCliCase{"DivisorsDecimal96Button",
+                      {"divisors", "10000000000000000", "10000000000000001", "--perfect-only"},
+                      0,
+                      "\n共0个\n",
+                      ""},
+        FactorCliCase{"DivisorsOverLimit",
+                      {"divisors", "1", "79228162514264337593543950336"},
+                      1,
+                      "",
+                      kOverLimit},
+        FactorCliCase{
+            "DivisorsFraction", {"divisors", "2.5", "10"}, 1, "", "输入错误: 请输入两个整数!\n"},
+        FactorCliCase{
+            "FactorMissingArgument", {"factor"}, 2, "", "usage: numerel-cli factor TEXT\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace numerel::cli
