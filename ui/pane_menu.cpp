@@ -156,8 +156,10 @@ bool PaneMenu::eventFilter(QObject* watched, QEvent* event) {
             return true;  // the right button leaves the caret and selection alone
         }
         case QEvent::ContextMenu:
-            // The toolkit's own edit menu never shows; ours opens on the button press.
-            return qobject_cast<OutputPane*>(watched->parent()) != nullptr;
+            // The toolkit's own edit menu never shows, neither for the mouse (ours opens on the
+            // button press) nor for the menu key (sent to the pane itself).
+            return qobject_cast<OutputPane*>(watched) != nullptr ||
+                   qobject_cast<OutputPane*>(watched->parent()) != nullptr;
         case QEvent::KeyPress: {
             auto* pane = qobject_cast<OutputPane*>(watched);
             if (pane != nullptr && HandleShortcut(pane, *static_cast<QKeyEvent*>(event)))

@@ -239,10 +239,7 @@ TEST_F(PaneMenuTest, CountAsksAndReportsEveryOccurrence) {
         const char* message;  // nullptr: no message
     } rows[] = {
         {"overlapping", "aaaa", QString("aa"), "共找到 3 个'aa'"},
-        {"alternating", "abab", QString("ab"), "共找到 2 个'ab'"},
-        {"case_sensitive", "aaaa", QString("A"), "共找到 0 个'A'"},
         {"chinese", "素数，素数和素数\n素数素数", QString("素"), "共找到 5 个'素'"},
-        {"longer_than_text", "ab", QString("abc"), "共找到 0 个'abc'"},
         {"empty_answer", "aaaa", QString(""), nullptr},
         {"cancelled", "aaaa", std::nullopt, nullptr},
     };
@@ -277,7 +274,6 @@ TEST_F(PaneMenuTest, LengthOfTheSelectionInCodeUnits) {
         {"twelve_digits", "0.(142857142857)", 3, 12, "您选中的字符串长为:\r\n12"},
         {"chinese_counts_one_each", "此区间内没有素数", 4, 4, "您选中的字符串长为:\r\n4"},
         {"line_break_counts_one", "2\n3", 0, 3, "您选中的字符串长为:\r\n3"},
-        {"no_selection", "2\n3", 1, 0, "您选中的字符串长为:\r\n0"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
