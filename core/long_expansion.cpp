@@ -135,7 +135,8 @@ std::string ExpansionToPrecision(const mpz_class& r, const mpz_class& q, double 
     return text;
 }
 
-std::string ExpansionUntilRepeat(const mpz_class& r, const mpz_class& q, bool* stopped) {
+std::string ExpansionUntilRepeat(const mpz_class& r, const mpz_class& q, bool* stopped,
+                                 std::size_t limit) {
     *stopped = false;
     ExpansionDigits digits(r, q);
     std::string text;
@@ -145,7 +146,6 @@ std::string ExpansionUntilRepeat(const mpz_class& r, const mpz_class& q, bool* s
     const std::size_t first = text.find(window);
     std::size_t search_from = first + kWindow;
     std::size_t chunk = 64;
-    const auto limit = static_cast<std::size_t>(kMaxLongDigits);
     for (;;) {
         const std::size_t second = text.find(window, search_from);
         if (second != std::string::npos) {

@@ -10,18 +10,20 @@
 #include <cstdint>
 #include <string>
 
+#include "core/long_kernel.h"
+
 namespace numerel {
 
 // Generates the expansion digits of r / q in order. Precondition 0 < r < q.
 class ExpansionDigits {
-  public:
+public:
     ExpansionDigits(const mpz_class& r, const mpz_class& q);
 
     // Appends the next `count` digits to `out`. Cost: linear in count for q < 2^64 (19 digits
     // per machine division); otherwise GMP divisions of chunks of at least 4 * digits(q) digits.
     void Append(std::size_t count, std::string& out);
 
-  private:
+private:
     void AppendSmall(std::size_t count, std::string& out);
     void AppendLarge(std::size_t count, std::string& out);
 
@@ -43,8 +45,9 @@ std::string ExpansionToPrecision(const mpz_class& r, const mpz_class& q, double 
 // The until-repeat digits of r / q (0 < r < q, q coprime to 10): steps until the text has at
 // least 30 characters, W = its characters 11 to 30, then at least one more step and on until
 // the text contains W twice without overlap. Each new digit is searched once (no rescans).
-// When kMaxLongDigits digits pass without the repeat, the digits stop at the first step end at
-// or after that length and *stopped becomes true.
-std::string ExpansionUntilRepeat(const mpz_class& r, const mpz_class& q, bool* stopped);
+// When `limit` digits pass without the repeat, the digits stop at the first step end at or after
+// that length and *stopped becomes true.
+std::string ExpansionUntilRepeat(const mpz_class& r, const mpz_class& q, bool* stopped,
+                                 std::size_t limit = kMaxLongDigits);
 
 }  // namespace numerel
