@@ -3,6 +3,7 @@
 #include <flint/ulong_extras.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <primesieve.hpp>
 #include <vector>
@@ -11,16 +12,31 @@ namespace numerel {
 
 namespace {
 
-constexpr std::uint64_t kSegmentLength = std::uint64_t{1} << 18;
+// Segments of 2^15 numbers keep the marks in the cache; with many sieving primes a segment is
+// made longer, so that walking the primes once per segment stays cheap against the numbers.
+constexpr std::uint64_t kMinSegment = std::uint64_t{1} << 15;
+constexpr std::uint64_t kMaxSegment = std::uint64_t{1} << 18;
 // Sieving primes and their offsets take 8 bytes per prime: at most about 16 MB.
 constexpr std::uint64_t kMaxSieveRoot = std::uint64_t{1} << 25;
 constexpr std::uint32_t kNone = UINT32_MAX;
+// How many sieving primes cost as much as factoring one number by itself.
+constexpr double kPerNumberOverPerPrime = 1000;
 
 std::uint64_t Isqrt64(std::uint64_t n) {
     auto r = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(n)));
     while (r > 0 && (r > UINT32_MAX || r * r > n)) --r;
     while (r < UINT32_MAX && (r + 1) * (r + 1) <= n) ++r;
     return r;
+}
+
+// lo mod p without a 64-bit division (one per sieving prime is most of the set-up of a narrow
+// interval): the binary64 quotient is off by at most one for lo < 2^52 and p < 2^26.
+std::uint64_t ModSmall(std::uint64_t lo, std::uint64_t p) {
+    const auto q = static_cast<std::int64_t>(static_cast<double>(lo) / static_cast<double>(p));
+    std::int64_t r = static_cast<std::int64_t>(lo) - q * static_cast<std::int64_t>(p);
+    if (r < 0) r += static_cast<std::int64_t>(p);
+    if (r >= static_cast<std::int64_t>(p)) r -= static_cast<std::int64_t>(p);
+    return static_cast<std::uint64_t>(r);
 }
 
 void VisitEachFactored(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisit& visit) {
@@ -43,17 +59,25 @@ void VisitEachFactored(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVi
 // Every prime p <= sqrt(hi) marks its multiples 2p, 3p, ... in the segment; each number collects
 // its marks in a list (newest first, so the primes come out in decreasing order and are reversed).
 void VisitEachSieved(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisit& visit) {
-    std::vector<std::uint32_t> sieving_primes;
-    primesieve::generate_primes(static_cast<std::uint32_t>(Isqrt64(hi)), &sieving_primes);
-    // next[k]: offset of the next multiple of sieving_primes[k] (other than the prime itself)
-    // from the start of the current segment.
-    std::vector<std::uint32_t> next(sieving_primes.size());  // < 2p + segment < 2^32
-    for (std::size_t k = 0; k < sieving_primes.size(); ++k) {
-        const std::uint64_t p = sieving_primes[k];
-        const std::uint64_t first = std::max(2 * p, (lo + p - 1) / p * p);
-        next[k] = static_cast<std::uint32_t>(first - lo);
+    // Each sieving prime with the offset of its next multiple (other than the prime itself) from
+    // the start of the current segment; offsets stay below 2p + segment < 2^32.
+    struct SievingPrime {
+        std::uint32_t p;
+        std::uint32_t next;
+    };
+    const std::uint64_t root = Isqrt64(hi);
+    std::vector<SievingPrime> sieving;
+    sieving.reserve(static_cast<std::size_t>(1.2 * static_cast<double>(root) /
+                                             std::log(static_cast<double>(root) + 2)) +
+                    16);
+    primesieve::iterator it(0, root);
+    for (std::uint64_t p = it.next_prime(); p <= root; p = it.next_prime()) {
+        const std::uint64_t first = std::max(2 * p, lo + (p - ModSmall(lo, p)) % p);
+        sieving.push_back({static_cast<std::uint32_t>(p), static_cast<std::uint32_t>(first - lo)});
     }
-    const std::uint64_t segment = std::min(kSegmentLength, hi - lo + 1);
+    const std::uint64_t wanted =
+        std::clamp<std::uint64_t>(std::bit_ceil(sieving.size() / 16 + 1), kMinSegment, kMaxSegment);
+    const std::uint64_t segment = std::min(wanted, hi - lo + 1);
     std::vector<std::uint32_t> head(segment);
     std::vector<std::pair<std::uint32_t, std::uint32_t>> marks;  // (prime, older mark)
     std::vector<std::uint64_t> primes;
@@ -61,14 +85,13 @@ void VisitEachSieved(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisi
         const std::uint64_t length = std::min(segment, hi - start + 1);
         std::fill(head.begin(), head.begin() + static_cast<std::ptrdiff_t>(length), kNone);
         marks.clear();
-        for (std::size_t k = 0; k < sieving_primes.size(); ++k) {
-            const std::uint32_t p = sieving_primes[k];
-            std::uint64_t offset = next[k];
-            for (; offset < length; offset += p) {
-                marks.emplace_back(p, head[offset]);
+        for (SievingPrime& s : sieving) {
+            std::uint64_t offset = s.next;
+            for (; offset < length; offset += s.p) {
+                marks.emplace_back(s.p, head[offset]);
                 head[offset] = static_cast<std::uint32_t>(marks.size() - 1);
             }
-            next[k] = static_cast<std::uint32_t>(offset - length);
+            s.next = static_cast<std::uint32_t>(offset - length);
         }
         for (std::uint64_t i = 0; i < length; ++i) {
             primes.clear();
@@ -91,12 +114,12 @@ void ForEachPrimeDivisors(std::uint64_t lo, std::uint64_t hi, const PrimeDivisor
     const std::uint64_t root = Isqrt64(hi);
     if (root >= kMaxSieveRoot) strategy = SieveStrategy::PerNumber;
     if (strategy == SieveStrategy::Auto) {
-        // Listing the primes up to the root costs about as much per prime as factoring a number
-        // costs per ... number divided by about 20 (measured by bench/factor_bench).
-        const double sieve_cost =
-            static_cast<double>(root) / std::log(static_cast<double>(root) + 2);
+        // The sieve's set-up costs some nanoseconds per prime up to the root; factoring one
+        // number costs microseconds (bench/factor_bench, PrimeDivisors).
+        const double primes = static_cast<double>(root) / std::log(static_cast<double>(root) + 2);
         const double count = static_cast<double>(hi - lo) + 1;
-        strategy = count * 20 >= sieve_cost ? SieveStrategy::Segmented : SieveStrategy::PerNumber;
+        strategy = count * kPerNumberOverPerPrime >= primes ? SieveStrategy::Segmented
+                                                            : SieveStrategy::PerNumber;
     }
     if (strategy == SieveStrategy::Segmented)
         VisitEachSieved(lo, hi, visit);
