@@ -112,11 +112,11 @@ struct Relation {
 };
 
 class Sieve {
-  public:
+public:
     explicit Sieve(uint128 n) : n_(n) {}
     uint128 Run();
 
-  private:
+private:
     uint128 BuildFactorBase();
     bool NextPolynomial();
     void SieveInterval();
