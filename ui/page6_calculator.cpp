@@ -1,0 +1,114 @@
+#include "ui/page6_calculator.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/calculator_tool.h"
+#include "ui/keyboard_model.h"
+#include "ui/output_pane.h"
+#include "ui/platform.h"
+#include "ui/platform_prompter.h"
+#include "ui/run_protocol.h"
+
+namespace numerel::ui {
+
+namespace {
+constexpr int kButtonsPerRow = 5;
+}  // namespace
+
+Page6Calculator::Page6Calculator(Shell& shell, QWidget* parent) : Page(shell, parent) {
+    Label43 = MakeLabel("Label43", "A");
+    Label44 = MakeLabel("Label44", "B");
+    Text22 = MakeField("Text22");
+    Text23 = MakeField("Text23");
+    Label45 = MakeLabel("Label45", "0");
+    Label46 = MakeLabel("Label46", "0");
+    // Room for a nine-digit count, so the fields keep their width while the user types.
+    for (QLabel* count : {Label45, Label46}) {
+        count->setMinimumWidth(count->fontMetrics().horizontalAdvance("000000000"));
+        count->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+    auto* operands = new QGridLayout;
+    operands->addWidget(Label43, 0, 0);
+    operands->addWidget(Text22, 0, 1);
+    operands->addWidget(Label45, 0, 2);
+    operands->addWidget(Label44, 1, 0);
+    operands->addWidget(Text23, 1, 1);
+    operands->addWidget(Label46, 1, 2);
+    operands->setColumnStretch(1, 1);
+
+    auto* buttons = new QGridLayout;
+    const auto& table = CalcButtons();
+    for (int i = 0; i < static_cast<int>(table.size()); ++i) {
+        const CalcButton& spec = table.at(static_cast<std::size_t>(i));
+        QPushButton* button =
+            MakeButton(QString("Command27_%1").arg(i), QString::fromUtf8(spec.caption));
+        if (*spec.tooltip != '\0') button->setToolTip(QString::fromUtf8(spec.tooltip));
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance("A mod B") + 24);
+        Command27.at(static_cast<std::size_t>(i)) = button;
+        buttons->addWidget(button, i / kButtonsPerRow, i % kButtonsPerRow);
+        connect(button, &QPushButton::clicked, this, [this, i] { Command27_Click(i); });
+    }
+    Command28 = MakeButton("Command28", "清空");
+    Command28->setMinimumWidth(Command27[0]->minimumWidth());
+    buttons->addWidget(Command28, 1, kButtonsPerRow - 1);
+    auto* button_row = new QHBoxLayout;
+    button_row->addLayout(buttons);
+    button_row->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(operands);
+    layout->addLayout(button_row);
+    layout->addWidget(Pane(6), 1);
+    // A result is one long run of digits: break it at the pane's edge rather than scroll.
+    Pane(6)->setWordWrapMode(QTextOption::WrapAnywhere);
+
+    connect(Text22, &QLineEdit::textChanged, this, &Page6Calculator::Text22_Change);
+    connect(Text23, &QLineEdit::textChanged, this, &Page6Calculator::Text23_Change);
+    connect(Command28, &QPushButton::clicked, this, &Page6Calculator::Command28_Click);
+}
+
+void Page6Calculator::Activate() {
+    Text22->setFocus();
+    shell_.keys.SetCancel(Command28);
+}
+
+void Page6Calculator::Text22_Change() {
+    Label45->setText(QString::number(Text22->text().length()));
+}
+
+void Page6Calculator::Text23_Change() {
+    Label46->setText(QString::number(Text23->text().length()));
+}
+
+void Page6Calculator::Command27_Click(int index) {
+    // Only the start instant: a click that computes nothing leaves the status label and the bar
+    // as they were.
+    const std::int64_t t0 = shell_.platform.NowSeconds();
+    PlatformPrompter prompter(shell_.platform);
+    const CalcOutcome outcome = RunCalculator(
+        static_cast<CalcOp>(index), Text22->text().toStdString(), Text23->text().toStdString(),
+        prompter, [this](CalcField field, const std::string& text) {
+            (field == CalcField::A ? Text22 : Text23)->setText(QString::fromStdString(text));
+        });
+    if (outcome.rejection) {
+        Show(*outcome.rejection);
+        return;
+    }
+    if (!outcome.result) return;
+    Pane(6)->SetText(QString::fromStdString(*outcome.result));
+    shell_.run.ReportElapsed(t0, shell_.platform.NowSeconds());
+}
+
+void Page6Calculator::Command28_Click() {
+    Text22->clear();
+    Text23->clear();
+    Pane(6)->SetText(QString());
+}
+
+}  // namespace numerel::ui
