@@ -5,9 +5,13 @@
 
 #include "ui/output_pane.h"
 
+// The resource lives in a static library, so it must be registered by hand (global namespace).
+static void InitHelpResource() { Q_INIT_RESOURCE(resources); }
+
 namespace numerel::ui {
 
 QString HelpDocument() {
+    InitHelpResource();
     QFile file(":/help.html");
     if (!file.open(QIODevice::ReadOnly)) return QString();
     return QString::fromUtf8(file.readAll());
