@@ -11,6 +11,8 @@
 #include "ui/output_pane.h"
 #include "ui/page.h"
 #include "ui/page0_factor.h"
+#include "ui/page1_factor_range.h"
+#include "ui/page5_divisors.h"
 #include "ui/page6_calculator.h"
 #include "ui/page7_fractions.h"
 #include "ui/page8_help.h"
@@ -85,6 +87,8 @@ void Form1::BuildPages() {
         Page* page = nullptr;
         switch (i) {
             case 0: page = new Page0Factor(*shell_); break;
+            case 1: page = new Page1FactorRange(*shell_); break;
+            case 5: page = new Page5Divisors(*shell_); break;
             case 6: page = new Page6Calculator(*shell_); break;
             case 7: page = new Page7Fractions(*shell_); break;
             case 8: page = new Page8Help(*shell_); break;
