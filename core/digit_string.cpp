@@ -93,12 +93,14 @@ int LongCompare(const DigitString& a, const DigitString& b) {
     if (!a_point || !b_point) {
         std::string integer, fraction;
         SplitOne(a_point ? x : y, integer, fraction);
-        (a_point ? y : x) += "." + std::string(fraction.size(), '0');
+        DigitString& integer_operand = a_point ? y : x;
+        integer_operand.push_back('.');
+        integer_operand.append(fraction.size(), '0');
     }
     SplitParts parts = SplitAtPoint(x, y);
     // ".5" is an allowed operand; its empty integer part is the zero of "0.5".
-    if (parts.ia.empty()) parts.ia = "0";
-    if (parts.ib.empty()) parts.ib = "0";
+    if (parts.ia.empty()) parts.ia.assign(1, '0');
+    if (parts.ib.empty()) parts.ib.assign(1, '0');
     const int integers = CompareIntegers(parts.ia, parts.ib);
     if (integers != 0) return integers;
     const std::size_t width = std::max(parts.fa.size(), parts.fb.size());

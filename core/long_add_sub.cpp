@@ -55,9 +55,11 @@ DigitString LongSub(const DigitString& a, const DigitString& b) {
         if (negative && difference != "0") difference.insert(0, 1, '-');
         return difference;
     }
-    if (x.empty()) x = "0";
-    if (CompareDigitTexts(x, y) < 0) return "-" + SubDigitTexts(y, x);
-    return SubDigitTexts(x, y);
+    if (x.empty()) x.assign(1, '0');
+    if (CompareDigitTexts(x, y) >= 0) return SubDigitTexts(x, y);
+    DigitString negative = SubDigitTexts(y, x);
+    negative.insert(negative.begin(), '-');
+    return negative;
 }
 
 }  // namespace numerel

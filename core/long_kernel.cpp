@@ -20,7 +20,7 @@ std::string_view WithoutLeadingZeros(std::string_view a) {
 void EraseLeadingZeros(std::string& s) {
     const std::size_t first = s.find_first_not_of('0');
     if (first == std::string::npos) {
-        s = "0";
+        s.assign(1, '0');
     } else {
         s.erase(0, first);
     }
@@ -36,6 +36,22 @@ mpz_class DigitsToMpz(std::string_view digits) {
     if (text.empty()) return value;
     mpz_set_str(value.get_mpz_t(), text.c_str(), 10);
     return value;
+}
+
+mpz_class DigitsToMpz(const std::string& text, std::size_t offset) {
+    const std::string_view digits = std::string_view(text).substr(offset);
+    const bool plain = !digits.empty() && std::all_of(digits.begin(), digits.end(),
+                                                      [](char c) { return c >= '0' && c <= '9'; });
+    if (!plain) return DigitsToMpz(digits);
+    mpz_class value;
+    mpz_set_str(value.get_mpz_t(), text.c_str() + offset, 10);
+    return value;
+}
+
+std::size_t TrimmedOffset(std::string_view a) {
+    if (a.find('.') != std::string_view::npos || a == "0" || a.empty()) return 0;
+    const std::size_t first = a.find_first_not_of('0');
+    return first == std::string_view::npos ? a.size() - 1 : first;
 }
 
 std::string MpzToDigits(const mpz_class& value) {

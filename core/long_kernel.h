@@ -22,6 +22,13 @@ inline constexpr std::int64_t kMaxLongDigits = 100'000'000;
 // Cost: subquadratic in the length.
 mpz_class DigitsToMpz(std::string_view digits);
 
+// The same for the text from `offset` to the end, without copying it when it is all digits.
+mpz_class DigitsToMpz(const std::string& text, std::size_t offset);
+
+// Where the text that TrimLeadingZeros leaves begins: 0 for a text with a point, for "0" and for
+// the empty text, the last character for two or more zeros, else the first non-zero character.
+std::size_t TrimmedOffset(std::string_view a);
+
 // Plain decimal digits of a non-negative value ("0" for zero). Cost: subquadratic.
 std::string MpzToDigits(const mpz_class& value);
 

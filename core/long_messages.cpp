@@ -10,9 +10,13 @@ namespace {
 
 // 12345678 -> "12,345,678"
 std::string Grouped(double value) {
-    std::string digits = std::to_string(static_cast<long long>(std::llround(value)));
-    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(i, ",");
-    return digits;
+    const std::string digits = std::to_string(static_cast<long long>(std::llround(value)));
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped.push_back(',');
+        grouped.push_back(digits[i]);
+    }
+    return grouped;
 }
 
 }  // namespace

@@ -13,18 +13,27 @@ bool IsZeroOrEmpty(const DigitString& a) {
     return a.empty() || a == "0";
 }
 
-// The trimmed operands and whether the divisor is zero (its text or, for texts the page never
-// passes, such as "0.0", its value).
+// The operands as TrimLeadingZeros leaves them, their values, and whether the divisor is zero
+// (its text or, for texts the page never passes, such as "0.0", its value).
 struct Division {
-    DigitString p, q;
+    std::string_view p, q;
+    mpz_class p_value, q_value;
     bool zero_divisor = false;
 };
 
 Division Prepare(const DigitString& a, const DigitString& b) {
-    Division d{a, b};
-    TrimLeadingZeros(d.p);
-    TrimLeadingZeros(d.q);
-    d.zero_divisor = IsZeroOrEmpty(d.q) || DigitsToMpz(d.q) == 0;
+    Division d;
+    const std::size_t p_offset = TrimmedOffset(a);
+    const std::size_t q_offset = TrimmedOffset(b);
+    d.p = std::string_view(a).substr(p_offset);
+    d.q = std::string_view(b).substr(q_offset);
+    if (d.q.empty() || d.q == "0") {
+        d.zero_divisor = true;
+        return d;
+    }
+    d.q_value = DigitsToMpz(b, q_offset);
+    d.zero_divisor = d.q_value == 0;
+    if (!d.zero_divisor && d.q != "1") d.p_value = DigitsToMpz(a, p_offset);
     return d;
 }
 
@@ -36,9 +45,9 @@ DigitString LongIntQuot(const DigitString& a, const DigitString& b, Prompter& pr
         prompter.Show(ZeroDivisorMessage());
         return "0";
     }
-    if (d.q == "1") return d.p;
+    if (d.q == "1") return DigitString(d.p);
     mpz_class quotient;
-    mpz_fdiv_q(quotient.get_mpz_t(), DigitsToMpz(d.p).get_mpz_t(), DigitsToMpz(d.q).get_mpz_t());
+    mpz_fdiv_q(quotient.get_mpz_t(), d.p_value.get_mpz_t(), d.q_value.get_mpz_t());
     return MpzToDigits(quotient);
 }
 
@@ -51,7 +60,7 @@ DigitString LongMod(const DigitString& a, const DigitString& b, Prompter& prompt
     if (d.q == "1") return "0";
     if (d.p.empty()) return "";
     mpz_class remainder;
-    mpz_fdiv_r(remainder.get_mpz_t(), DigitsToMpz(d.p).get_mpz_t(), DigitsToMpz(d.q).get_mpz_t());
+    mpz_fdiv_r(remainder.get_mpz_t(), d.p_value.get_mpz_t(), d.q_value.get_mpz_t());
     return MpzToDigits(remainder);
 }
 
