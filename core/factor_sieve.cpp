@@ -20,7 +20,7 @@ constexpr std::uint64_t kMaxSegment = std::uint64_t{1} << 18;
 constexpr std::uint64_t kMaxSieveRoot = std::uint64_t{1} << 25;
 constexpr std::uint32_t kNone = UINT32_MAX;
 // How many sieving primes cost as much as factoring one number by itself.
-constexpr double kPerNumberOverPerPrime = 1000;
+constexpr double kPerNumberOverPerPrime = 2000;
 
 std::uint64_t Isqrt64(std::uint64_t n) {
     auto r = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(n)));
