@@ -24,12 +24,18 @@ void KeyboardModel::SetCancel(QPushButton* button) { cancel_ = button; }
 
 void KeyboardModel::Watch(QLineEdit* field) { field->installEventFilter(this); }
 
+// A default or cancel button left behind on another page is not clicked: Enter on one page
+// must never run (or Esc clear) a tool the user cannot see.
+static bool Clickable(const QPushButton* button) {
+    return button != nullptr && button->isEnabled() && button->isVisible();
+}
+
 void KeyboardModel::PressEnter() {
-    if (default_ && default_->isEnabled()) default_->click();
+    if (Clickable(default_)) default_->click();
 }
 
 void KeyboardModel::PressEscape() {
-    if (cancel_ && cancel_->isEnabled()) cancel_->click();
+    if (Clickable(cancel_)) cancel_->click();
 }
 
 bool KeyboardModel::eventFilter(QObject* watched, QEvent* event) {

@@ -164,3 +164,25 @@ TEST(ResultFileFailure, AnUnwritableDirectoryGivesAMessageAndAnEmptyPane) {
 
 }  // namespace
 }  // namespace numerel::ui::testing
+
+namespace numerel::ui::testing {
+namespace {
+
+// Page 6 names no default button, so the one of page 0 stays in force; it must not factor
+// page 0's field while the user is on page 6, nor may Esc on the help page clear page 0.
+TEST_F(FormTest, KeysNeverClickAButtonOnAnotherPage) {
+    Type(Field("Text1"), "12");
+    GoToPage(6);
+    form->Keys().PressEnter();
+    EXPECT_EQ(PaneText(0), "");
+    GoToPage(0);
+    GoToPage(8);
+    form->Keys().PressEscape();
+    EXPECT_EQ(Field("Text1")->text(), "12");
+    GoToPage(0);
+    form->Keys().PressEnter();
+    EXPECT_EQ(PaneText(0), "12=2^2×3");
+}
+
+}  // namespace
+}  // namespace numerel::ui::testing
