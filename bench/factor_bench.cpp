@@ -14,16 +14,6 @@
 namespace numerel {
 namespace {
 
-// Counts what a run writes, so the benchmark measures the computation and the formatting only.
-class CountingSink final : public ResultSink {
-public:
-    void Append(std::string_view text) override { bytes_ += text.size(); }
-    void EndLine() override { bytes_ += 2; }
-    std::size_t Bytes() const { return bytes_; }
-
-private:
-    std::size_t bytes_ = 0;
-};
 
 void FactorOne(benchmark::State& state, const char* text) {
     const FactorOneChecked checked = FactorOneCheck(text);

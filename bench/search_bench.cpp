@@ -12,15 +12,6 @@
 namespace numerel {
 namespace {
 
-class CountingSink final : public ResultSink {
-  public:
-    void Append(std::string_view text) override { bytes_ += text.size(); }
-    void EndLine() override { bytes_ += 2; }
-    std::uint64_t Bytes() const { return bytes_; }
-
-  private:
-    std::uint64_t bytes_ = 0;
-};
 
 uint128 Parse(const char* digits) {
     uint128 value = 0;

@@ -1,4 +1,5 @@
 #include "core/decimal96.h"
+#include "core/uint128_mpz.h"
 
 #include <gmpxx.h>
 
@@ -25,20 +26,6 @@ constexpr std::array<uint128, 39> MakePowersOfTen() {
     return powers;
 }
 constexpr std::array<uint128, 39> kPow10 = MakePowersOfTen();
-
-mpz_class ToMpz(uint128 value) {
-    mpz_class z(static_cast<unsigned long>(value >> 64));
-    z <<= 64;
-    z += static_cast<unsigned long>(value & UINT64_MAX);
-    return z;
-}
-
-// Precondition: 0 <= z < 2^128.
-uint128 FromMpz(const mpz_class& z) {
-    const mpz_class high = z >> 64;
-    const mpz_class low = z - (high << 64);
-    return (uint128{high.get_ui()} << 64) | uint128{low.get_ui()};
-}
 
 mpz_class Pow10(int exponent) {
     mpz_class result;

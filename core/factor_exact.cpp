@@ -1,4 +1,5 @@
 #include "core/factor_exact.h"
+#include "core/uint128_mpz.h"
 
 #include <flint/fmpz.h>
 #include <flint/fmpz_factor.h>
@@ -31,18 +32,7 @@ const std::vector<std::uint32_t>& SmallPrimes() {
     return primes;
 }
 
-mpz_class ToMpz(uint128 value) {
-    mpz_class result(static_cast<unsigned long>(value >> 64));
-    result <<= 64;
-    result += static_cast<unsigned long>(value & UINT64_MAX);
-    return result;
-}
 
-uint128 FromMpz(const mpz_class& value) {
-    const mpz_class high = value >> 64;
-    const mpz_class low = value - (high << 64);
-    return (static_cast<uint128>(high.get_ui()) << 64) | low.get_ui();
-}
 
 void AppendFactorsOf64(std::uint64_t n, int multiplicity, Factorization& out) {
     if (n <= 1) return;

@@ -1,4 +1,5 @@
 #include "core/factor_qs.h"
+#include "core/uint128_mpz.h"
 
 #include <flint/ulong_extras.h>
 #include <gmpxx.h>
@@ -16,18 +17,7 @@ namespace {
 
 __extension__ typedef __int128 int128;
 
-mpz_class ToMpz(uint128 value) {
-    mpz_class result(static_cast<unsigned long>(value >> 64));
-    result <<= 64;
-    result += static_cast<unsigned long>(value & UINT64_MAX);
-    return result;
-}
 
-uint128 FromMpz(const mpz_class& value) {
-    const mpz_class high = value >> 64;
-    const mpz_class low = value - (high << 64);
-    return (static_cast<uint128>(high.get_ui()) << 64) | low.get_ui();
-}
 
 std::uint64_t Mod(uint128 value, std::uint64_t p) {
     return static_cast<std::uint64_t>(value % p);

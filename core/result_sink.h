@@ -2,6 +2,7 @@
 // temporary result file, the CLI's is stdout, the tests' a string.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,17 @@ public:
 
 private:
     std::string text_;
+};
+
+// Counts what a run writes and keeps nothing (benchmarks measure computing and formatting only).
+class CountingSink final : public ResultSink {
+public:
+    void Append(std::string_view text) override { bytes_ += text.size(); }
+    void EndLine() override { bytes_ += 2; }
+    std::uint64_t Bytes() const { return bytes_; }
+
+private:
+    std::uint64_t bytes_ = 0;
 };
 
 // Progress of a run as a fraction of the full bar, in [0, 1]. May be empty (progress off).

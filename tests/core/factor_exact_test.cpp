@@ -1,4 +1,5 @@
 #include "core/factor_exact.h"
+#include "core/uint128_mpz.h"
 
 #include <gmpxx.h>
 #include <gtest/gtest.h>
@@ -11,18 +12,7 @@
 namespace numerel {
 namespace {
 
-mpz_class ToMpz(uint128 value) {
-    mpz_class result(static_cast<unsigned long>(value >> 64));
-    result <<= 64;
-    result += static_cast<unsigned long>(value & UINT64_MAX);
-    return result;
-}
 
-uint128 FromMpz(const mpz_class& value) {
-    const mpz_class high = value >> 64;
-    const mpz_class low = value - (high << 64);
-    return (static_cast<uint128>(high.get_ui()) << 64) | low.get_ui();
-}
 
 // A random prime of exactly `bits` bits (GMP's nextprime: independent of the code under test).
 mpz_class RandomPrime(gmp_randclass& random, int bits) {

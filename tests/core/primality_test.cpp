@@ -1,4 +1,5 @@
 #include "core/primality.h"
+#include "core/uint128_mpz.h"
 
 #include <gmpxx.h>
 #include <gtest/gtest.h>
@@ -17,12 +18,6 @@ uint128 Parse(const std::string& digits) {
     return value;
 }
 
-mpz_class ToMpz(uint128 value) {
-    mpz_class result(static_cast<unsigned long>(value >> 64));
-    result <<= 64;
-    result += static_cast<unsigned long>(value & UINT64_MAX);
-    return result;
-}
 
 struct PrimeCase {
     const char* name;
