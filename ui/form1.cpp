@@ -11,6 +11,9 @@
 #include "ui/output_pane.h"
 #include "ui/page.h"
 #include "ui/page0_factor.h"
+#include "ui/page2_primes.h"
+#include "ui/page3_twins.h"
+#include "ui/page4_goldbach.h"
 #include "ui/page1_factor_range.h"
 #include "ui/page5_divisors.h"
 #include "ui/page6_calculator.h"
@@ -87,6 +90,9 @@ void Form1::BuildPages() {
         Page* page = nullptr;
         switch (i) {
             case 0: page = new Page0Factor(*shell_); break;
+            case 2: page = new Page2Primes(*shell_); break;
+            case 3: page = new Page3Twins(*shell_); break;
+            case 4: page = new Page4Goldbach(*shell_); break;
             case 1: page = new Page1FactorRange(*shell_); break;
             case 5: page = new Page5Divisors(*shell_); break;
             case 6: page = new Page6Calculator(*shell_); break;

@@ -1,0 +1,141 @@
+#include "ui/page2_primes.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "ui/keyboard_model.h"
+#include "ui/output_pane.h"
+#include "ui/pick_path_binding.h"
+#include "ui/run_protocol.h"
+
+namespace numerel::ui {
+
+namespace {
+constexpr int kPane = 2;
+constexpr int kProgressBox = 2;
+}  // namespace
+
+Page2Primes::Page2Primes(Shell& shell, QWidget* parent) : Page(shell, parent) {
+    LabelFrom = MakeLabel("Page2From", "从");
+    LabelTo = MakeLabel("Page2To", "到");
+    Text4 = MakeField("Text4");
+    Text5 = MakeField("Text5");
+    Command5 = MakeButton("Command5", "计算");
+    Command21 = MakeButton("Command21", "计算");
+    Command21->hide();
+    Command6 = MakeButton("Command6", "清空");
+    Check3_2 = MakeProgressBox(2);
+    Label6 = MakeLabel("Label6", "共有");
+
+    auto* bounds = new QGridLayout;
+    bounds->addWidget(LabelFrom, 0, 0);
+    bounds->addWidget(Text4, 0, 1);
+    bounds->addWidget(LabelTo, 1, 0);
+    bounds->addWidget(Text5, 1, 1);
+    bounds->setColumnMinimumWidth(1, 280);
+    auto* top = new QHBoxLayout;
+    top->addLayout(bounds);
+    top->addStretch(1);
+    auto* button_row = new QHBoxLayout;
+    button_row->addWidget(Command5);
+    button_row->addWidget(Command21);
+    button_row->addWidget(Command6);
+    button_row->addSpacing(16);
+    button_row->addWidget(Check3_2);
+    button_row->addSpacing(16);
+    button_row->addWidget(Label6);
+    button_row->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(button_row);
+    layout->addWidget(Pane(kPane), 1);
+
+    // A change of either bound judges both together.
+    PickPathInstance instance;
+    instance.fields = {Text4, Text5};
+    instance.binary_button = Command5;
+    instance.decimal_button = Command21;
+    instance.reset = [this] {
+        Text5->clear();
+        Text4->clear();
+    };
+    bounds_change_ = new PickPathBinding(std::move(instance), shell_.keys, shell_.platform, this);
+
+    connect(Command5, &QPushButton::clicked, this, &Page2Primes::Command5_Click);
+    connect(Command21, &QPushButton::clicked, this, &Page2Primes::Command21_Click);
+    connect(Command6, &QPushButton::clicked, this, &Page2Primes::Command6_Click);
+}
+
+void Page2Primes::Activate() {
+    Text4->setFocus();
+    shell_.keys.SetDefault(Command5);
+    shell_.keys.SetCancel(Command6);
+}
+
+void Page2Primes::Reject(const PrimesRejection& rejection) {
+    Show(rejection.message);
+    switch (rejection.reset) {
+        case PrimesReset::ClearAll:
+            Text4->clear();
+            Text5->clear();
+            Text4->setFocus();
+            Pane(kPane)->SetText(QString());
+            break;
+        case PrimesReset::RaiseUpper:
+            // Runs the change reaction, which judges the new pair of bounds.
+            Text5->setText(QString::fromStdString(rejection.upper_text));
+            break;
+        case PrimesReset::OverLimit:
+            Text5->clear();
+            Text4->clear();
+            Text4->setFocus();
+            break;
+    }
+}
+
+void Page2Primes::Search(PathButton button) {
+    const PrimesCheckResult check =
+        PrimesCheck(button, Text4->text().toStdString(), Text5->text().toStdString());
+    // The Decimal96 button with an empty bound does nothing at all.
+    if (!check.bounds && !check.rejection) return;
+    shell_.run.ResetStatus();
+    if (check.rejection) {
+        Reject(*check.rejection);
+        return;
+    }
+    const PrimesBounds bounds = *check.bounds;
+    shell_.run.RunThroughResultFile(
+        Pane(kPane), kProgressBox,
+        [this, &bounds](ResultSink& sink, const ProgressFn& progress) -> std::optional<QString> {
+            const SearchSummary summary = PrimesRun(bounds, sink, progress);
+            Label6->setText(QString::fromStdString(summary.caption));
+            if (summary.pane_text) return QString::fromStdString(*summary.pane_text);
+            return std::nullopt;
+        });
+}
+
+void Page2Primes::Command5_Click() {
+    Search(PathButton::Binary64);
+}
+
+void Page2Primes::Command21_Click() {
+    Search(PathButton::Decimal96);
+}
+
+void Page2Primes::Command6_Click() {
+    Text4->clear();
+    Text5->clear();
+    Label6->setText("共");
+    Text4->setFocus();
+    shell_.run.ResetStatus();
+    Pane(kPane)->SetText(QString());
+    shell_.run.Frame()->SetBarWidth(0);
+}
+
+}  // namespace numerel::ui

@@ -1,0 +1,98 @@
+#include "ui/page3_twins.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "core/twin_search.h"
+#include "ui/keyboard_model.h"
+#include "ui/output_pane.h"
+#include "ui/run_protocol.h"
+
+namespace numerel::ui {
+
+namespace {
+constexpr int kPane = 3;
+constexpr int kProgressBox = 5;
+}  // namespace
+
+Page3Twins::Page3Twins(Shell& shell, QWidget* parent) : Page(shell, parent) {
+    Label21 = MakeLabel("Label21", "从");
+    Label22 = MakeLabel("Label22", "到");
+    Text13 = MakeField("Text13");
+    Text14 = MakeField("Text14");
+    Command13 = MakeButton("Command13", "计算");
+    Command14 = MakeButton("Command14", "清空");
+    Check3_5 = MakeProgressBox(kProgressBox);
+    Label11 = MakeLabel("Label11", "共");
+
+    auto* bounds = new QGridLayout;
+    bounds->addWidget(Label21, 0, 0);
+    bounds->addWidget(Text13, 0, 1);
+    bounds->addWidget(Label22, 1, 0);
+    bounds->addWidget(Text14, 1, 1);
+    bounds->setColumnMinimumWidth(1, 280);
+    auto* top = new QHBoxLayout;
+    top->addLayout(bounds);
+    top->addStretch(1);
+    auto* button_row = new QHBoxLayout;
+    button_row->addWidget(Command13);
+    button_row->addWidget(Command14);
+    button_row->addSpacing(16);
+    button_row->addWidget(Check3_5);
+    button_row->addSpacing(16);
+    button_row->addWidget(Label11);
+    button_row->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(button_row);
+    layout->addWidget(Pane(kPane), 1);
+
+    connect(Command13, &QPushButton::clicked, this, &Page3Twins::Command13_Click);
+    connect(Command14, &QPushButton::clicked, this, &Page3Twins::Command14_Click);
+}
+
+void Page3Twins::Activate() {
+    Text13->setFocus();
+    shell_.keys.SetDefault(Command13);
+    shell_.keys.SetCancel(Command14);
+}
+
+void Page3Twins::Command13_Click() {
+    shell_.run.ResetStatus();
+    const TwinsCheckResult check =
+        TwinsCheck(Text13->text().toStdString(), Text14->text().toStdString());
+    if (!check.bounds) {
+        if (check.rejection) Show(check.rejection->message);
+        // The pane and Label11 keep what the last run left.
+        Text13->setText("2");
+        Text14->setFocus();
+        return;
+    }
+    const TwinsBounds bounds = *check.bounds;
+    shell_.run.RunThroughResultFile(
+        Pane(kPane), kProgressBox,
+        [this, &bounds](ResultSink& sink, const ProgressFn& progress) -> std::optional<QString> {
+            const SearchSummary summary = TwinsRun(bounds, sink, progress);
+            Label11->setText(QString::fromStdString(summary.caption));
+            if (summary.pane_text) return QString::fromStdString(*summary.pane_text);
+            return std::nullopt;
+        });
+}
+
+void Page3Twins::Command14_Click() {
+    Text13->clear();
+    Text14->clear();
+    Label11->setText("共");
+    Pane(kPane)->SetText(QString());
+    Text13->setFocus();
+    shell_.run.ResetStatus();
+    shell_.run.Frame()->SetBarWidth(0);
+}
+
+}  // namespace numerel::ui

@@ -1,0 +1,34 @@
+// Page 3, "孪生素数": every pair of twin primes lying wholly inside [Text13, Text14], with the
+// number of pairs. One button: bounds above 15 digits are searched exactly all the same.
+#pragma once
+
+#include "ui/page.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace numerel::ui {
+
+class Page3Twins : public Page {
+    Q_OBJECT
+public:
+    explicit Page3Twins(Shell& shell, QWidget* parent = nullptr);
+    void Activate() override;
+
+    void Command13_Click();
+    void Command14_Click();
+
+private:
+    QLabel* Label21;
+    QLabel* Label22;
+    QLineEdit* Text13;
+    QLineEdit* Text14;
+    QPushButton* Command13;
+    QPushButton* Command14;
+    QCheckBox* Check3_5;
+    QLabel* Label11;
+};
+
+}  // namespace numerel::ui

@@ -1,0 +1,212 @@
+#include "ui/page4_goldbach.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "ui/keyboard_model.h"
+#include "ui/output_pane.h"
+#include "ui/pick_path_binding.h"
+#include "ui/run_protocol.h"
+
+namespace numerel::ui {
+
+namespace {
+constexpr int kPane = 4;
+constexpr int kEvenProgressBox = 3;
+constexpr int kOddProgressBox = 4;
+
+std::optional<QString> PaneTextOf(const SearchSummary& summary) {
+    if (summary.pane_text) return QString::fromStdString(*summary.pane_text);
+    return std::nullopt;
+}
+}  // namespace
+
+Page4Goldbach::Page4Goldbach(Shell& shell, QWidget* parent) : Page(shell, parent) {
+    LabelEven = MakeLabel("Page4EvenCaption", "输入一个≥6的偶数");
+    Text11_0 = MakeField("Text11_0");
+    Label32 = MakeLabel("Label32", "0");
+    Command11 = MakeButton("Command11", "计算");
+    Command22 = MakeButton("Command22", "计算");
+    Command22->hide();
+    Command17 = MakeButton("Command17", "清空");
+    Check1 = MakeCheck("Check1", "只计算一种结果");
+    Check3_3 = MakeProgressBox(kEvenProgressBox);
+    Label14 = MakeLabel("Label14", "共");
+
+    LabelOdd = MakeLabel("Page4OddCaption", "输入一个≥9的奇数");
+    Text12_0 = MakeField("Text12_0");
+    Label33 = MakeLabel("Label33", "0");
+    Command12 = MakeButton("Command12", "计算");
+    Command23 = MakeButton("Command23", "计算");
+    Command23->hide();
+    Command18 = MakeButton("Command18", "清空");
+    Check2 = MakeCheck("Check2", "只计算一种结果");
+    Check3_4 = MakeProgressBox(kOddProgressBox);
+    Label15 = MakeLabel("Label15", "共");
+
+    // Two rows per tool, the columns of both tools aligned.
+    auto* tools = new QGridLayout;
+    const auto add_tool = [tools](int row, QLabel* caption, QLineEdit* field, QLabel* count,
+                                  QPushButton* binary, QPushButton* decimal, QPushButton* clear,
+                                  QCheckBox* one, QCheckBox* progress, QLabel* found) {
+        tools->addWidget(caption, row, 0);
+        tools->addWidget(field, row, 1);
+        tools->addWidget(count, row, 2);
+        auto* buttons = new QHBoxLayout;
+        buttons->addWidget(binary);
+        buttons->addWidget(decimal);
+        buttons->addWidget(clear);
+        tools->addLayout(buttons, row, 3);
+        auto* options = new QHBoxLayout;
+        options->addWidget(one);
+        options->addSpacing(16);
+        options->addWidget(progress);
+        options->addSpacing(16);
+        options->addWidget(found);
+        options->addStretch(1);
+        tools->addLayout(options, row + 1, 1, 1, 3);
+    };
+    add_tool(0, LabelEven, Text11_0, Label32, Command11, Command22, Command17, Check1, Check3_3,
+             Label14);
+    tools->setRowMinimumHeight(2, 12);
+    add_tool(3, LabelOdd, Text12_0, Label33, Command12, Command23, Command18, Check2, Check3_4,
+             Label15);
+    tools->setColumnMinimumWidth(1, 280);
+    tools->setColumnStretch(1, 1);
+    tools->setColumnMinimumWidth(2, 24);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(tools);
+    layout->addWidget(Pane(kPane), 1);
+
+    // Editing a field makes its tool's clear button the cancel button.
+    PickPathInstance even;
+    even.fields = {Text11_0};
+    even.binary_button = Command11;
+    even.decimal_button = Command22;
+    even.before = [this](QLineEdit*) {
+        Label32->setText(QString::number(Text11_0->text().length()));
+        shell_.keys.SetCancel(Command17);
+    };
+    even.reset = [this] { Text11_0->clear(); };
+    even_change_ = new PickPathBinding(std::move(even), shell_.keys, shell_.platform, this);
+
+    PickPathInstance odd;
+    odd.fields = {Text12_0};
+    odd.binary_button = Command12;
+    odd.decimal_button = Command23;
+    odd.before = [this](QLineEdit*) {
+        Label33->setText(QString::number(Text12_0->text().length()));
+        shell_.keys.SetCancel(Command18);
+    };
+    odd.reset = [this] { Text12_0->clear(); };
+    odd_change_ = new PickPathBinding(std::move(odd), shell_.keys, shell_.platform, this);
+
+    connect(Command11, &QPushButton::clicked, this, &Page4Goldbach::Command11_Click);
+    connect(Command22, &QPushButton::clicked, this, &Page4Goldbach::Command22_Click);
+    connect(Command17, &QPushButton::clicked, this, &Page4Goldbach::Command17_Click);
+    connect(Command12, &QPushButton::clicked, this, &Page4Goldbach::Command12_Click);
+    connect(Command23, &QPushButton::clicked, this, &Page4Goldbach::Command23_Click);
+    connect(Command18, &QPushButton::clicked, this, &Page4Goldbach::Command18_Click);
+}
+
+void Page4Goldbach::Activate() {
+    Text11_0->setFocus();
+    shell_.keys.SetDefault(Command11);
+    shell_.keys.SetCancel(Command17);
+}
+
+void Page4Goldbach::ClearForRun() {
+    shell_.run.ResetStatus();
+    Pane(kPane)->SetText(QString());
+    shell_.run.Frame()->SetBarWidth(0);
+}
+
+void Page4Goldbach::Reject(const GoldbachRejection& rejection, QLineEdit* field) {
+    Show(rejection.message);
+    field->clear();
+    field->setFocus();
+}
+
+void Page4Goldbach::Even(PathButton button) {
+    const GoldbachOptions options{Check1->isChecked(), Check3_3->isChecked()};
+    const GoldbachCheckResult check =
+        GoldbachEvenCheck(button, Text11_0->text().toStdString(), options);
+    if (check.clears_pane) ClearForRun();
+    if (check.rejection) {
+        Reject(*check.rejection, Text11_0);
+        return;
+    }
+    if (!check.request) return;
+    const GoldbachRequest request = *check.request;
+    shell_.run.RunThroughResultFile(Pane(kPane), kEvenProgressBox,
+                                    [this, &request](ResultSink& sink, const ProgressFn& progress) {
+                                        const SearchSummary summary =
+                                            GoldbachEvenRun(request, sink, progress);
+                                        // Before the time report: its message box already shows the
+                                        // count.
+                                        Label14->setText(QString::fromStdString(summary.caption));
+                                        return PaneTextOf(summary);
+                                    });
+}
+
+void Page4Goldbach::Odd(PathButton button) {
+    const GoldbachOptions options{Check2->isChecked(), Check3_4->isChecked()};
+    const GoldbachCheckResult check =
+        GoldbachOddCheck(button, Text12_0->text().toStdString(), options);
+    if (check.clears_pane) ClearForRun();
+    if (check.rejection) {
+        Reject(*check.rejection, Text12_0);
+        return;
+    }
+    if (!check.request) return;
+    const GoldbachRequest request = *check.request;
+    std::optional<SearchSummary> summary;
+    const bool shown = shell_.run.RunThroughResultFile(
+        Pane(kPane), kOddProgressBox,
+        [&request, &summary](ResultSink& sink, const ProgressFn& progress) {
+            summary = GoldbachOddRun(request, sink, progress);
+            return PaneTextOf(*summary);
+        });
+    // The odd tool writes its count only after the time report.
+    if (shown && summary) Label15->setText(QString::fromStdString(summary->caption));
+}
+
+void Page4Goldbach::Command11_Click() {
+    Even(PathButton::Binary64);
+}
+
+void Page4Goldbach::Command22_Click() {
+    Even(PathButton::Decimal96);
+}
+
+void Page4Goldbach::Command12_Click() {
+    Odd(PathButton::Binary64);
+}
+
+void Page4Goldbach::Command23_Click() {
+    Odd(PathButton::Decimal96);
+}
+
+void Page4Goldbach::Clear(QLineEdit* field) {
+    Pane(kPane)->SetText(QString());
+    field->clear();
+    field->setFocus();
+    shell_.run.ResetStatus();
+    shell_.run.Frame()->SetBarWidth(0);
+}
+
+void Page4Goldbach::Command17_Click() {
+    Clear(Text11_0);
+}
+
+void Page4Goldbach::Command18_Click() {
+    Clear(Text12_0);
+}
+
+}  // namespace numerel::ui
