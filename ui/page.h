@@ -30,6 +30,9 @@ protected:
     // Check3(index) with its caption, registered with the run protocol.
     QCheckBox* MakeProgressBox(int index);
     OutputPane* Pane(int index) const;
+    // Of a binary64 / Decimal96 button pair, the one in view. A page change makes it the default
+    // so that Enter runs the button the user sees.
+    static QPushButton* ShownOf(QPushButton* binary, QPushButton* decimal);
     bool Show(const Message& message);
 
     Shell& shell_;

@@ -72,7 +72,7 @@ Page0Factor::Page0Factor(Shell& shell, QWidget* parent) : Page(shell, parent) {
 
 void Page0Factor::Activate() {
     Text1->setFocus();
-    shell_.keys.SetDefault(Command1);
+    shell_.keys.SetDefault(ShownOf(Command1, Command19));
     shell_.keys.SetCancel(Command2);
 }
 

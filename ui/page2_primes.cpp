@@ -74,7 +74,7 @@ Page2Primes::Page2Primes(Shell& shell, QWidget* parent) : Page(shell, parent) {
 
 void Page2Primes::Activate() {
     Text4->setFocus();
-    shell_.keys.SetDefault(Command5);
+    shell_.keys.SetDefault(ShownOf(Command5, Command21));
     shell_.keys.SetCancel(Command6);
 }
 

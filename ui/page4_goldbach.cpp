@@ -117,7 +117,7 @@ Page4Goldbach::Page4Goldbach(Shell& shell, QWidget* parent) : Page(shell, parent
 
 void Page4Goldbach::Activate() {
     Text11_0->setFocus();
-    shell_.keys.SetDefault(Command11);
+    shell_.keys.SetDefault(ShownOf(Command11, Command22));
     shell_.keys.SetCancel(Command17);
 }
 

@@ -95,7 +95,7 @@ Page5Divisors::Page5Divisors(Shell& shell, QWidget* parent) : Page(shell, parent
 
 void Page5Divisors::Activate() {
     Text16->setFocus();
-    shell_.keys.SetDefault(Command15);
+    shell_.keys.SetDefault(ShownOf(Command15, Command20));
     shell_.keys.SetCancel(Command16);
 }
 

@@ -75,6 +75,16 @@ TEST_F(Page0Test, ButtonFollowsTheTypedValue) {
     }
 }
 
+TEST_F(Page0Test, ReturningToThePageKeepsEnterOnTheButtonInView) {
+    Type(Text1(), "1e16");
+    GoToPage(1);
+    GoToPage(0);
+    EXPECT_EQ(form->Keys().Default(), Command19());
+    form->Keys().PressEnter();
+    EXPECT_EQ(PaneText(0), "10000000000000000=2^16×5^16");
+    EXPECT_EQ(Text1()->text(), "10000000000000000");
+}
+
 TEST_F(Page0Test, NonNumberKeepsTheButtonAndTheCount) {
     Type(Text1(), "1000000000000000");
     Type(Text1(), "1000000000000000x");
