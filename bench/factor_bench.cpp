@@ -14,7 +14,6 @@
 namespace numerel {
 namespace {
 
-
 void FactorOne(benchmark::State& state, const char* text) {
     const FactorOneChecked checked = FactorOneCheck(text);
     const FactorOneChecked large = FactorLargeCheck(text);

@@ -12,7 +12,6 @@
 namespace numerel {
 namespace {
 
-
 uint128 Parse(const char* digits) {
     uint128 value = 0;
     for (const char* c = digits; *c != '\0'; ++c)

@@ -33,7 +33,9 @@ void CliContext::WritePane(const std::string& text) {
     out_ << normalised;
 }
 
-void CliContext::WriteLine(const std::string& text) { out_ << text << '\n'; }
+void CliContext::WriteLine(const std::string& text) {
+    out_ << text << '\n';
+}
 
 bool CliPrompter::Show(const Message& message) {
     context_.ShowMessage(message);
@@ -66,7 +68,9 @@ bool RegisterCommand(const CliCommand& command) {
     return true;
 }
 
-const std::vector<CliCommand>& Commands() { return Registry(); }
+const std::vector<CliCommand>& Commands() {
+    return Registry();
+}
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
@@ -74,9 +78,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitUsage;
     }
     const auto& commands = Registry();
-    const auto found = std::find_if(commands.begin(), commands.end(), [&](const CliCommand& c) {
-        return args[0] == c.name;
-    });
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const CliCommand& c) { return args[0] == c.name; });
     if (found == commands.end()) {
         err << "numerel-cli: unknown command '" << args[0] << "'\n";
         PrintUsage(err);

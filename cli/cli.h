@@ -17,9 +17,12 @@ enum ExitStatus { kExitOk = 0, kExitRejected = 1, kExitUsage = 2 };
 // What a command gets: its arguments (after the command name, options removed) and the streams.
 class CliContext {
 public:
-    CliContext(std::vector<std::string> args, std::optional<std::string> precision,
-               bool flag, std::ostream& out, std::ostream& err)
-        : args_(std::move(args)), precision_(std::move(precision)), flag_(flag), out_(out),
+    CliContext(std::vector<std::string> args, std::optional<std::string> precision, bool flag,
+               std::ostream& out, std::ostream& err)
+        : args_(std::move(args)),
+          precision_(std::move(precision)),
+          flag_(flag),
+          out_(out),
           err_(err) {}
 
     const std::vector<std::string>& Args() const { return args_; }
@@ -59,10 +62,10 @@ private:
 
 struct CliCommand {
     const char* name;
-    const char* usage;       // the argument synopsis, e.g. "FROM TO [--perfect-only]"
-    int arg_count;           // positional arguments required
-    const char* flag_name;   // the boolean option this command takes, or nullptr
-    bool takes_precision;    // accepts --precision TEXT
+    const char* usage;      // the argument synopsis, e.g. "FROM TO [--perfect-only]"
+    int arg_count;          // positional arguments required
+    const char* flag_name;  // the boolean option this command takes, or nullptr
+    bool takes_precision;   // accepts --precision TEXT
     int (*run)(CliContext& context);
 };
 
@@ -79,6 +82,6 @@ std::string NormaliseLineEnds(const std::string& text);
 
 #define NUMEREL_CLI_CONCAT2(a, b) a##b
 #define NUMEREL_CLI_CONCAT(a, b) NUMEREL_CLI_CONCAT2(a, b)
-#define NUMEREL_CLI_COMMAND(...)                                            \
+#define NUMEREL_CLI_COMMAND(...)                                                   \
     [[maybe_unused]] static const bool NUMEREL_CLI_CONCAT(registered_, __LINE__) = \
         ::numerel::cli::RegisterCommand(::numerel::cli::CliCommand{__VA_ARGS__})

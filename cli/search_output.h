@@ -12,7 +12,7 @@
 namespace numerel::cli {
 
 class StreamSink final : public ResultSink {
-  public:
+public:
     explicit StreamSink(std::ostream& out) : out_(out) {}
     void Append(std::string_view text) override {
         if (text.empty()) return;
@@ -26,7 +26,7 @@ class StreamSink final : public ResultSink {
     // True when nothing was written or the last thing written was not a line end.
     bool NeedsLineEnd() const { return !ends_with_line_end_; }
 
-  private:
+private:
     std::ostream& out_;
     bool ends_with_line_end_ = false;
 };

@@ -1,5 +1,4 @@
 #include "core/decimal96.h"
-#include "core/uint128_mpz.h"
 
 #include <gmpxx.h>
 
@@ -7,6 +6,8 @@
 #include <array>
 #include <charconv>
 #include <stdexcept>
+
+#include "core/uint128_mpz.h"
 
 namespace numerel {
 

@@ -19,7 +19,7 @@ __extension__ typedef unsigned __int128 uint128;
 enum class DecimalStatus { Ok, NotANumber, Overflow };
 
 class Decimal96 {
-  public:
+public:
     static constexpr int kMaxScale = 28;
     // 2^96 - 1 = 79228162514264337593543950335, the largest magnitude.
     static constexpr uint128 kMaxMagnitude = (uint128{1} << 96) - 1;
@@ -65,7 +65,7 @@ class Decimal96 {
     friend std::strong_ordering operator<=>(const Decimal96& a, const Decimal96& b);
     friend bool operator==(const Decimal96& a, const Decimal96& b) { return (a <=> b) == 0; }
 
-  private:
+private:
     // Callers guarantee the ranges; zero is stored non-negative.
     Decimal96(uint128 magnitude, int scale, bool negative)
         : magnitude_(magnitude), scale_(scale), negative_(negative && magnitude != 0) {}

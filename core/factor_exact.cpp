@@ -1,5 +1,4 @@
 #include "core/factor_exact.h"
-#include "core/uint128_mpz.h"
 
 #include <flint/fmpz.h>
 #include <flint/fmpz_factor.h>
@@ -11,6 +10,7 @@
 
 #include "core/factor_qs.h"
 #include "core/primality.h"
+#include "core/uint128_mpz.h"
 
 namespace numerel {
 
@@ -31,8 +31,6 @@ const std::vector<std::uint32_t>& SmallPrimes() {
     }();
     return primes;
 }
-
-
 
 void AppendFactorsOf64(std::uint64_t n, int multiplicity, Factorization& out) {
     if (n <= 1) return;

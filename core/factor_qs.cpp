@@ -1,5 +1,4 @@
 #include "core/factor_qs.h"
-#include "core/uint128_mpz.h"
 
 #include <flint/ulong_extras.h>
 #include <gmpxx.h>
@@ -11,13 +10,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/uint128_mpz.h"
+
 namespace numerel {
 
 namespace {
 
 __extension__ typedef __int128 int128;
-
-
 
 std::uint64_t Mod(uint128 value, std::uint64_t p) {
     return static_cast<std::uint64_t>(value % p);

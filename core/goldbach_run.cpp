@@ -9,14 +9,14 @@ namespace {
 
 // Progress 2p/n, reported as p passes about a thousandth of n/2.
 class PartitionProgress {
-  public:
+public:
     PartitionProgress(const ProgressFn& progress, uint128 n)
         : throttle_(progress, 0, n / 2), n_(static_cast<double>(n)) {}
     void At(uint128 p) {
         if (throttle_.Due(p)) throttle_.Report(p, 2.0 * static_cast<double>(p) / n_);
     }
 
-  private:
+private:
     ProgressThrottle throttle_;
     double n_;
 };

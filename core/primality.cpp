@@ -5,9 +5,13 @@
 
 namespace numerel {
 
-bool IsDivisible(uint128 x, std::uint64_t d) { return d != 0 && x % d == 0; }
+bool IsDivisible(uint128 x, std::uint64_t d) {
+    return d != 0 && x % d == 0;
+}
 
-bool IsPrimeOdd(std::uint64_t n) { return n >= 2 && n_is_prime(n) != 0; }
+bool IsPrimeOdd(std::uint64_t n) {
+    return n >= 2 && n_is_prime(n) != 0;
+}
 
 bool IsPrimeOddDec(uint128 n) {
     if (n <= UINT64_MAX) return IsPrimeOdd(static_cast<std::uint64_t>(n));

@@ -29,7 +29,7 @@ std::string DecimalText(uint128 v);
 // Collects small pieces of text and hands them to the sink in large chunks. Line ends go to the
 // sink's own EndLine, so the pending text is handed over first.
 class SinkWriter {
-  public:
+public:
     explicit SinkWriter(ResultSink& sink) : sink_(sink) { buffer_.reserve(kChunk + 256); }
     SinkWriter(const SinkWriter&) = delete;
     SinkWriter& operator=(const SinkWriter&) = delete;
@@ -50,7 +50,7 @@ class SinkWriter {
         buffer_.clear();
     }
 
-  private:
+private:
     static constexpr std::size_t kChunk = 1 << 16;
     ResultSink& sink_;
     std::string buffer_;
@@ -59,7 +59,7 @@ class SinkWriter {
 // Lets a search report progress about kReports times over its span rather than at every step:
 // the page formulas stay, only the number of bar updates shrinks. Inactive when fn is empty.
 class ProgressThrottle {
-  public:
+public:
     static constexpr unsigned kReports = 1024;
 
     ProgressThrottle(const ProgressFn& fn, uint128 start, uint128 span)
@@ -72,7 +72,7 @@ class ProgressThrottle {
         next_ = pos + step_;
     }
 
-  private:
+private:
     const ProgressFn& fn_;
     uint128 next_;
     uint128 step_;

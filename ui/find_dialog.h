@@ -18,7 +18,7 @@ class Platform;
 
 class Dialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     // Where a search looks: the pane of the main window's current page at the moment of a click.
     using PaneSource = std::function<OutputPane*()>;
 
@@ -43,7 +43,7 @@ class Dialog : public QDialog {
     // Esc and the window's close button act as CancelButton does.
     void reject() override;
 
-  private:
+private:
     void Form_Load();
 
     Platform& platform_;

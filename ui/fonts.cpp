@@ -6,8 +6,8 @@ namespace numerel::ui {
 
 QFont SongFont(int point_size) {
     QFont font;
-    font.setFamilies(QStringList{"SimSun", "宋体", "NSimSun", "Noto Serif CJK SC",
-                                 "Noto Serif CJK", "Noto Sans CJK SC"});
+    font.setFamilies(QStringList{"SimSun", "宋体", "NSimSun", "Noto Serif CJK SC", "Noto Serif CJK",
+                                 "Noto Sans CJK SC"});
     font.setPointSize(point_size);
     return font;
 }

@@ -11,10 +11,10 @@
 #include "ui/output_pane.h"
 #include "ui/page.h"
 #include "ui/page0_factor.h"
+#include "ui/page1_factor_range.h"
 #include "ui/page2_primes.h"
 #include "ui/page3_twins.h"
 #include "ui/page4_goldbach.h"
-#include "ui/page1_factor_range.h"
 #include "ui/page5_divisors.h"
 #include "ui/page6_calculator.h"
 #include "ui/page7_fractions.h"
@@ -89,16 +89,36 @@ void Form1::BuildPages() {
     for (int i = 0; i < kPageCount; ++i) {
         Page* page = nullptr;
         switch (i) {
-            case 0: page = new Page0Factor(*shell_); break;
-            case 2: page = new Page2Primes(*shell_); break;
-            case 3: page = new Page3Twins(*shell_); break;
-            case 4: page = new Page4Goldbach(*shell_); break;
-            case 1: page = new Page1FactorRange(*shell_); break;
-            case 5: page = new Page5Divisors(*shell_); break;
-            case 6: page = new Page6Calculator(*shell_); break;
-            case 7: page = new Page7Fractions(*shell_); break;
-            case 8: page = new Page8Help(*shell_); break;
-            default: page = new Page(*shell_); break;
+            case 0:
+                page = new Page0Factor(*shell_);
+                break;
+            case 2:
+                page = new Page2Primes(*shell_);
+                break;
+            case 3:
+                page = new Page3Twins(*shell_);
+                break;
+            case 4:
+                page = new Page4Goldbach(*shell_);
+                break;
+            case 1:
+                page = new Page1FactorRange(*shell_);
+                break;
+            case 5:
+                page = new Page5Divisors(*shell_);
+                break;
+            case 6:
+                page = new Page6Calculator(*shell_);
+                break;
+            case 7:
+                page = new Page7Fractions(*shell_);
+                break;
+            case 8:
+                page = new Page8Help(*shell_);
+                break;
+            default:
+                page = new Page(*shell_);
+                break;
         }
         page->setObjectName(QString("Page%1").arg(i));
         pages_.at(static_cast<std::size_t>(i)) = page;
@@ -118,10 +138,11 @@ void Form1::SSTab1_Click(int page) {
 
 void Form1::Label9_Click() {
     if (!platform_.LaunchCalculator())
-        platform_.ShowMessage(Message{"没有找到可以启动的计算器程序。\n"
-                                      "请安装 gnome-calculator、kcalc、qalculate-gtk、"
-                                      "galculator 或 xcalc 之一。",
-                                      kAppTitle, MessageIcon::Information, MessageButtons::Ok});
+        platform_.ShowMessage(
+            Message{"没有找到可以启动的计算器程序。\n"
+                    "请安装 gnome-calculator、kcalc、qalculate-gtk、"
+                    "galculator 或 xcalc 之一。",
+                    kAppTitle, MessageIcon::Information, MessageButtons::Ok});
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

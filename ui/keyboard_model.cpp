@@ -20,9 +20,13 @@ void KeyboardModel::SetDefault(QPushButton* button) {
     if (default_) default_->setDefault(true);
 }
 
-void KeyboardModel::SetCancel(QPushButton* button) { cancel_ = button; }
+void KeyboardModel::SetCancel(QPushButton* button) {
+    cancel_ = button;
+}
 
-void KeyboardModel::Watch(QLineEdit* field) { field->installEventFilter(this); }
+void KeyboardModel::Watch(QLineEdit* field) {
+    field->installEventFilter(this);
+}
 
 // A default or cancel button left behind on another page is not clicked: Enter on one page
 // must never run (or Esc clear) a tool the user cannot see.

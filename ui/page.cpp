@@ -50,12 +50,16 @@ QCheckBox* Page::MakeProgressBox(int index) {
     return box;
 }
 
-OutputPane* Page::Pane(int index) const { return shell_.panes.at(static_cast<std::size_t>(index)); }
+OutputPane* Page::Pane(int index) const {
+    return shell_.panes.at(static_cast<std::size_t>(index));
+}
 
 QPushButton* Page::ShownOf(QPushButton* binary, QPushButton* decimal) {
     return decimal->isHidden() ? binary : decimal;
 }
 
-bool Page::Show(const Message& message) { return shell_.platform.ShowMessage(message); }
+bool Page::Show(const Message& message) {
+    return shell_.platform.ShowMessage(message);
+}
 
 }  // namespace numerel::ui

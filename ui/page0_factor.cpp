@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "core/factor_one.h"
-#include "core/result_sink.h"
 #include "core/read_number.h"
+#include "core/result_sink.h"
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
 #include "ui/pick_path_binding.h"
@@ -79,13 +79,16 @@ void Page0Factor::Activate() {
 bool Page0Factor::Reject(const FactorOneRejection& rejection) {
     if (rejection.message) Show(*rejection.message);
     switch (rejection.reset) {
-        case FactorOneReset::Silent: break;
+        case FactorOneReset::Silent:
+            break;
         case FactorOneReset::EmptyText1AndPane:
             Text1->clear();
             Text1->setFocus();
             Pane(0)->SetText(QString());
             break;
-        case FactorOneReset::Text1ToLargest: Text1->setText(Label38->text()); break;
+        case FactorOneReset::Text1ToLargest:
+            Text1->setText(Label38->text());
+            break;
     }
     return false;
 }

@@ -6,7 +6,9 @@
 #include "ui/output_pane.h"
 
 // The resource lives in a static library, so it must be registered by hand (global namespace).
-static void InitHelpResource() { Q_INIT_RESOURCE(resources); }
+static void InitHelpResource() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace numerel::ui {
 

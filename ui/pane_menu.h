@@ -21,7 +21,7 @@ class Platform;
 
 class PaneMenu : public QObject {
     Q_OBJECT
-  public:
+public:
     // Hooks itself into every pane of `window`; owned by the window.
     PaneMenu(Form1& window, Platform& platform);
 
@@ -45,10 +45,10 @@ class PaneMenu : public QObject {
     void EditSave_Click();
     void EditWordFont_Click();
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     QAction* AddItem(const char* name, const QString& caption, const QKeySequence& shortcut,
                      void (PaneMenu::*handler)());
     void UpdateItemStates(const OutputPane* pane);

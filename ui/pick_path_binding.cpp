@@ -10,8 +10,8 @@
 
 namespace numerel::ui {
 
-PickPathBinding::PickPathBinding(PickPathInstance instance, KeyboardModel& keys,
-                                 Platform& platform, QObject* parent)
+PickPathBinding::PickPathBinding(PickPathInstance instance, KeyboardModel& keys, Platform& platform,
+                                 QObject* parent)
     : QObject(parent), instance_(std::move(instance)), keys_(keys), platform_(platform) {
     for (QLineEdit* field : instance_.fields)
         connect(field, &QLineEdit::textChanged, this, [this, field] { React(field); });

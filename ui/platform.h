@@ -30,7 +30,8 @@ public:
     // Font chooser starting from the given font; nullopt when cancelled.
     virtual std::optional<FontChoice> ChooseFont(const QFont& initial, const QColor& color) = 0;
     // File-save chooser with an overwrite prompt; nullopt when cancelled.
-    virtual std::optional<QString> ChooseSaveFile(const QString& title, const QStringList& filters) = 0;
+    virtual std::optional<QString> ChooseSaveFile(const QString& title,
+                                                  const QStringList& filters) = 0;
     // One tone; returns when it has ended. Silent (never an error) without a sound device.
     virtual void PlayTone(int hertz, int milliseconds) = 0;
     // Starts the desktop calculator without waiting for it; false when none could be started.

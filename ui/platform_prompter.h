@@ -10,13 +10,13 @@ namespace numerel::ui {
 class Platform;
 
 class PlatformPrompter final : public Prompter {
-  public:
+public:
     explicit PlatformPrompter(Platform& platform) : platform_(platform) {}
 
     bool Show(const Message& message) override;
     std::optional<std::string> Ask(const std::string& prompt, const std::string& title) override;
 
-  private:
+private:
     Platform& platform_;
 };
 

@@ -23,7 +23,9 @@ ProgressFrame::ProgressFrame(QWidget* parent) : QFrame(parent), bar_full_width_(
     label12_->setGeometry(0, 0, 0, kFrameHeight);
 }
 
-int ProgressFrame::BarWidth() const { return label12_->width(); }
+int ProgressFrame::BarWidth() const {
+    return label12_->width();
+}
 
 void ProgressFrame::SetBarWidth(int width) {
     label12_->setGeometry(0, 0, std::max(0, width), kFrameHeight);

@@ -16,9 +16,15 @@ bool QtPlatform::ShowMessage(const Message& message) {
     box.setWindowTitle(QString::fromStdString(message.title));
     box.setText(QString::fromStdString(message.text));
     switch (message.icon) {
-        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-        case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MessageIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MessageIcon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MessageIcon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
     }
     if (message.buttons == MessageButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -56,7 +62,9 @@ std::optional<QString> QtPlatform::ChooseSaveFile(const QString& title,
     return path;
 }
 
-void QtPlatform::PlayTone(int hertz, int milliseconds) { PlaySineTone(hertz, milliseconds); }
+void QtPlatform::PlayTone(int hertz, int milliseconds) {
+    PlaySineTone(hertz, milliseconds);
+}
 
 QStringList CalculatorCandidates() {
     return {"gnome-calculator", "kcalc", "qalculate-gtk", "galculator", "xcalc"};
@@ -70,6 +78,8 @@ bool QtPlatform::LaunchCalculator() {
     return false;
 }
 
-std::int64_t QtPlatform::NowSeconds() { return QDateTime::currentSecsSinceEpoch(); }
+std::int64_t QtPlatform::NowSeconds() {
+    return QDateTime::currentSecsSinceEpoch();
+}
 
 }  // namespace numerel::ui

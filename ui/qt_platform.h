@@ -10,7 +10,8 @@ public:
     bool ShowMessage(const Message& message) override;
     std::optional<QString> AskText(const QString& prompt, const QString& title) override;
     std::optional<FontChoice> ChooseFont(const QFont& initial, const QColor& color) override;
-    std::optional<QString> ChooseSaveFile(const QString& title, const QStringList& filters) override;
+    std::optional<QString> ChooseSaveFile(const QString& title,
+                                          const QStringList& filters) override;
     void PlayTone(int hertz, int milliseconds) override;
     bool LaunchCalculator() override;
     std::int64_t NowSeconds() override;

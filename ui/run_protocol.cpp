@@ -33,7 +33,9 @@ void RunProtocol::UntickAll() {
     if (changed) OnBoxClicked();
 }
 
-void RunProtocol::ResetStatus() { label9_->setText(kIdleCaption); }
+void RunProtocol::ResetStatus() {
+    label9_->setText(kIdleCaption);
+}
 
 void RunProtocol::Start() {
     ResetStatus();
@@ -50,7 +52,9 @@ ProgressFn RunProtocol::ProgressFor(int box) {
     };
 }
 
-void RunProtocol::Finish() { ReportElapsed(t0_, platform_.NowSeconds()); }
+void RunProtocol::Finish() {
+    ReportElapsed(t0_, platform_.NowSeconds());
+}
 
 void RunProtocol::ReportElapsed(std::int64_t t0, std::int64_t t1) {
     const std::int64_t seconds = t1 - t0;
@@ -73,8 +77,8 @@ bool RunProtocol::RunThroughResultFile(OutputPane* pane, int box, const FileWork
         result_file_.Remove();
         pane->SetText(QString());
         ResetStatus();
-        platform_.ShowMessage(Message{(what + "\n" + result_file_.Error()).toStdString(),
-                                      kAppTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+        platform_.ShowMessage(Message{(what + "\n" + result_file_.Error()).toStdString(), kAppTitle,
+                                      MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     };
     if (!result_file_.Open()) return fail("无法创建临时结果文件 " + result_file_.Path());

@@ -30,7 +30,9 @@ void TempResultFile::Append(std::string_view text) {
     }
 }
 
-void TempResultFile::EndLine() { Append("\r\n"); }
+void TempResultFile::EndLine() {
+    Append("\r\n");
+}
 
 bool TempResultFile::Close() {
     if (file_.isOpen()) {

@@ -44,14 +44,13 @@ TEST_P(NormaliseLineEndsTest, EachLineBreakBecomesOneNewline) {
     EXPECT_EQ(NormaliseLineEnds(GetParam().input), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NormaliseLineEndsTest,
-    testing::Values(LineEndCase{"CrLf", "a\r\nb\r\n", "a\nb\n"},
-                    LineEndCase{"LfCr", "a,\n\rb", "a,\nb"},
-                    LineEndCase{"LoneCr", "a\rb", "a\nb"},
-                    LineEndCase{"TwoLf", "a\n\nb", "a\n\nb"},
-                    LineEndCase{"None", "abc", "abc"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, NormaliseLineEndsTest,
+                         testing::Values(LineEndCase{"CrLf", "a\r\nb\r\n", "a\nb\n"},
+                                         LineEndCase{"LfCr", "a,\n\rb", "a,\nb"},
+                                         LineEndCase{"LoneCr", "a\rb", "a\nb"},
+                                         LineEndCase{"TwoLf", "a\n\nb", "a\n\nb"},
+                                         LineEndCase{"None", "abc", "abc"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace numerel::cli

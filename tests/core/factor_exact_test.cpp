@@ -1,5 +1,4 @@
 #include "core/factor_exact.h"
-#include "core/uint128_mpz.h"
 
 #include <gmpxx.h>
 #include <gtest/gtest.h>
@@ -8,11 +7,10 @@
 #include <vector>
 
 #include "core/factor_qs.h"
+#include "core/uint128_mpz.h"
 
 namespace numerel {
 namespace {
-
-
 
 // A random prime of exactly `bits` bits (GMP's nextprime: independent of the code under test).
 mpz_class RandomPrime(gmp_randclass& random, int bits) {

@@ -1,5 +1,4 @@
 #include "core/primality.h"
-#include "core/uint128_mpz.h"
 
 #include <gmpxx.h>
 #include <gtest/gtest.h>
@@ -7,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "core/uint128_mpz.h"
 #include "reference_factor.h"
 
 namespace numerel {
@@ -17,7 +17,6 @@ uint128 Parse(const std::string& digits) {
     for (const char c : digits) value = value * 10 + static_cast<unsigned>(c - '0');
     return value;
 }
-
 
 struct PrimeCase {
     const char* name;

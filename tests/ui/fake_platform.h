@@ -32,7 +32,8 @@ public:
         font_requests.push_back(initial);
         return font_answer;
     }
-    std::optional<QString> ChooseSaveFile(const QString& title, const QStringList& filters) override {
+    std::optional<QString> ChooseSaveFile(const QString& title,
+                                          const QStringList& filters) override {
         save_requests.push_back({title, filters});
         return save_answer;
     }

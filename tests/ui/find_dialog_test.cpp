@@ -11,7 +11,7 @@ namespace numerel::ui::testing {
 namespace {
 
 class FindDialogTest : public TextToolsTest {
-  protected:
+protected:
     // Opens (or brings forward) the Find dialog over `page`'s pane holding `text`.
     void Open(int page, const QString& text) {
         Prepare(page, text);

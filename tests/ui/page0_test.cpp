@@ -43,21 +43,21 @@ TEST_P(Page0FactorCases, DefaultButtonFactorsAsTyped) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, Page0FactorCases,
-    ::testing::Values(
-        FactorCase{"One", "1", "1=既不是素数,也不是合数", "1"},
-        FactorCase{"TwoPointZeroFromValue", "2.0", "2=素数", "2.0"},
-        FactorCase{"TwelvePointZeroAsTyped", "12.0", "12.0=2^2×3", "12.0"},
-        FactorCase{"TrailingLetters", "12abc", "12abc=2^2×3", "12abc"},
-        FactorCase{"LargestBinary", "999999999999999", "999999999999999=3^3×31×37×41×271×2906161",
-                   "999999999999999"},
-        FactorCase{"SixteenDigitsRewritten", "1e16", "10000000000000000=2^16×5^16",
-                   "10000000000000000"},
-        FactorCase{"FractionDropped", "1000000000000000.7", "1000000000000000=2^15×5^15",
-                   "1000000000000000"},
-        FactorCase{"Largest", "79228162514264337593543950335",
-                   "79228162514264337593543950335=3^2×5×7×13×17×97×193×241×257×673×65537×"
-                   "22253377",
-                   "79228162514264337593543950335"}),
+    ::testing::Values(FactorCase{"One", "1", "1=既不是素数,也不是合数", "1"},
+                      FactorCase{"TwoPointZeroFromValue", "2.0", "2=素数", "2.0"},
+                      FactorCase{"TwelvePointZeroAsTyped", "12.0", "12.0=2^2×3", "12.0"},
+                      FactorCase{"TrailingLetters", "12abc", "12abc=2^2×3", "12abc"},
+                      FactorCase{"LargestBinary", "999999999999999",
+                                 "999999999999999=3^3×31×37×41×271×2906161", "999999999999999"},
+                      FactorCase{"SixteenDigitsRewritten", "1e16", "10000000000000000=2^16×5^16",
+                                 "10000000000000000"},
+                      FactorCase{"FractionDropped", "1000000000000000.7",
+                                 "1000000000000000=2^15×5^15", "1000000000000000"},
+                      FactorCase{
+                          "Largest", "79228162514264337593543950335",
+                          "79228162514264337593543950335=3^2×5×7×13×17×97×193×241×257×673×65537×"
+                          "22253377",
+                          "79228162514264337593543950335"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Page0Test, ButtonFollowsTheTypedValue) {

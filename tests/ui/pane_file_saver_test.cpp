@@ -49,7 +49,7 @@ TEST(EncodePaneText, CrLfLineEndsInTheLocaleEncodingOrUtf8) {
 // Files larger than `bytes` cannot be written for one test; the signal that would end the
 // process is ignored meanwhile.
 class FileSizeLimit {
-  public:
+public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &old_);
         old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -63,7 +63,7 @@ class FileSizeLimit {
     }
     bool ok() const { return ok_; }
 
-  private:
+private:
     rlimit old_{};
     void (*old_handler_)(int) = nullptr;
     bool ok_ = false;

@@ -25,20 +25,20 @@ QClipboard* Clipboard() {
 
 // The LC_CTYPE locale for one test, restored whatever the test does.
 class CtypeLocale {
-  public:
+public:
     explicit CtypeLocale(const char* name) : old_(std::setlocale(LC_CTYPE, nullptr)) {
         ok_ = std::setlocale(LC_CTYPE, name) != nullptr;
     }
     ~CtypeLocale() { std::setlocale(LC_CTYPE, old_.c_str()); }
     bool ok() const { return ok_; }
 
-  private:
+private:
     std::string old_;
     bool ok_;
 };
 
 class PaneMenuTest : public TextToolsTest {
-  protected:
+protected:
     QMenu* Popup() const { return Menu().YouJianMenu(); }
     QAction* Item(const char* name) const {
         auto* item = Popup()->findChild<QAction*>(name);

@@ -59,8 +59,6 @@ TEST_F(FormTest, Label9StartsTheCalculatorOrSaysThereIsNone) {
     EXPECT_TRUE(form->isVisible());
 }
 
-
-
 TEST_F(FormTest, PageChangeResetsStatusBarAndProgressBoxes) {
     RunProtocol& run = form->Run();
     run.ReportElapsed(0, 3);
@@ -100,9 +98,8 @@ TEST_P(ReportElapsedTest, AlarmsFollowTheThresholds) {
     EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
     if (c.box) {
         ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0],
-                  (Message{"计算完成!\n\n" + caption.toStdString(), "Numerel",
-                           MessageIcon::Information, MessageButtons::Ok}));
+        EXPECT_EQ(platform.messages[0], (Message{"计算完成!\n\n" + caption.toStdString(), "Numerel",
+                                                 MessageIcon::Information, MessageButtons::Ok}));
     } else {
         EXPECT_TRUE(platform.messages.empty());
     }
@@ -123,13 +120,14 @@ INSTANTIATE_TEST_SUITE_P(Thresholds, ReportElapsedTest,
 TEST_F(FormTest, ResultFileRunLoadsThePaneAndLeavesNoFile) {
     platform.clock_step = 0;
     OutputPane* pane = form->Pane(2);
-    const bool ok = form->Run().RunThroughResultFile(pane, 2, [](ResultSink& sink, const ProgressFn& progress) {
-        EXPECT_FALSE(progress);  // box unticked
-        sink.Append("2 ");
-        sink.Append("3 ");
-        sink.EndLine();
-        return std::optional<QString>();
-    });
+    const bool ok =
+        form->Run().RunThroughResultFile(pane, 2, [](ResultSink& sink, const ProgressFn& progress) {
+            EXPECT_FALSE(progress);  // box unticked
+            sink.Append("2 ");
+            sink.Append("3 ");
+            sink.EndLine();
+            return std::optional<QString>();
+        });
     EXPECT_TRUE(ok);
     EXPECT_EQ(pane->Text(), "2 3 \n");
     EXPECT_EQ(Status(), "用时0秒");
@@ -150,10 +148,11 @@ TEST(ResultFileFailure, AnUnwritableDirectoryGivesAMessageAndAnEmptyPane) {
     Form1 form(platform, "/proc/no-such-directory");
     form.Pane(1)->SetText("old");
     bool ran = false;
-    const bool ok = form.Run().RunThroughResultFile(form.Pane(1), 1, [&](ResultSink&, const ProgressFn&) {
-        ran = true;
-        return std::optional<QString>();
-    });
+    const bool ok =
+        form.Run().RunThroughResultFile(form.Pane(1), 1, [&](ResultSink&, const ProgressFn&) {
+            ran = true;
+            return std::optional<QString>();
+        });
     EXPECT_FALSE(ok);
     EXPECT_FALSE(ran);
     EXPECT_EQ(form.Pane(1)->Text(), "");

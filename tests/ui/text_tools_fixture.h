@@ -16,7 +16,7 @@ static inline void PrintTo(const QString& text, std::ostream* os) {
 namespace numerel::ui::testing {
 
 class TextToolsTest : public FormTest {
-  protected:
+protected:
     void SetUp() override {
         FormTest::SetUp();
         QApplication::clipboard()->clear();
