@@ -45,10 +45,10 @@ Page6Calculator::Page6Calculator(Shell& shell, QWidget* parent) : Page(shell, pa
     auto* buttons = new QGridLayout;
     const auto& table = CalcButtons();
     for (int i = 0; i < static_cast<int>(table.size()); ++i) {
-        const CalcButton& spec = table.at(static_cast<std::size_t>(i));
+        const CalcButton& design = table.at(static_cast<std::size_t>(i));
         QPushButton* button =
-            MakeButton(QString("Command27_%1").arg(i), QString::fromUtf8(spec.caption));
-        if (*spec.tooltip != '\0') button->setToolTip(QString::fromUtf8(spec.tooltip));
+            MakeButton(QString("Command27_%1").arg(i), QString::fromUtf8(design.caption));
+        if (*design.tooltip != '\0') button->setToolTip(QString::fromUtf8(design.tooltip));
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance("A mod B") + 24);
         Command27.at(static_cast<std::size_t>(i)) = button;
         buttons->addWidget(button, i / kButtonsPerRow, i % kButtonsPerRow);
