@@ -105,7 +105,9 @@ void ExpansionDigits::AppendSmall(std::size_t count, std::string& out) {
 }
 
 void ExpansionDigits::AppendLarge(std::size_t count, std::string& out) {
-    const std::size_t chunk_limit = std::max<std::size_t>(4 * q_digits_, std::size_t{1} << 15);
+    // Short chunks keep the radix conversion of each block cheap; a long divisor needs chunks
+    // longer than itself for the division to pay.
+    const std::size_t chunk_limit = std::max<std::size_t>(4 * q_digits_, 2048);
     mpz_class block;
     while (count > 0) {
         const std::size_t width = std::min(count, chunk_limit);

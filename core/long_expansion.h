@@ -20,7 +20,7 @@ public:
     ExpansionDigits(const mpz_class& r, const mpz_class& q);
 
     // Appends the next `count` digits to `out`. Cost: linear in count for q < 2^64 (19 digits
-    // per machine division); otherwise GMP divisions of chunks of at least 4 * digits(q) digits.
+    // per machine division); otherwise GMP divisions of chunks of max(2048, 4 * digits(q)) digits.
     void Append(std::size_t count, std::string& out);
 
 private:

@@ -119,7 +119,7 @@ TEST(LongExpansion, PiecesAgreeWithDigitLoop) {
     struct Case {
         const char* name;
         const char* r;
-        const char* q;
+        std::string q;
     };
     for (const Case& c : std::initializer_list<Case>{
              {"Seventh", "1", "7"},
@@ -128,6 +128,7 @@ TEST(LongExpansion, PiecesAgreeWithDigitLoop) {
              {"LongDivisor", "1",
               "100000000000000000000000000000000000000000000000000000000000003"},
              {"ZerosInside", "1", "100003"},
+             {"SevenHundredDigitDivisor", "1", "1" + std::string(699, '0') + "7"},
          }) {
         SCOPED_TRACE(c.name);
         const mpz_class r(c.r), q(c.q);
