@@ -243,24 +243,5 @@ TEST(LongArithProperty, IntegerIdentities) {
     EXPECT_TRUE(prompter.Calls().empty());
 }
 
-TEST(LongArithProperty, DecimalSums) {
-    std::mt19937_64 rng(7);
-    for (int i = 0; i < 300; ++i) {
-        std::string a = RandomDigits(rng, 40);
-        std::string b = RandomDigits(rng, 40);
-        a.insert(rng() % (a.size() + 1), ".");
-        b.insert(rng() % (b.size() + 1), ".");
-        SCOPED_TRACE(a + " " + b);
-        const std::string sum = LongAdd(a, b);
-        const std::string back = LongSub(sum, b);
-        EXPECT_EQ(LongCompare(back, a), 0);
-        std::string shifted = a;
-        ShiftPointRight(shifted, 3);
-        EXPECT_EQ(LongCompare(LongMul(a, "1000"), shifted), 0);
-        EXPECT_EQ(LongCompare(LongMul(LongAdd(a, b), "2"), LongAdd(LongAdd(a, a), LongAdd(b, b))),
-                  0);
-    }
-}
-
 }  // namespace
 }  // namespace numerel
