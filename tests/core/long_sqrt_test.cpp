@@ -40,7 +40,9 @@ TEST(LongSquareRoot, Examples) {
              {"DecimalZeroFraction", "16.00", std::nullopt, "4"},
              {"ExactTenth", "0.01", std::nullopt, "0.1"},
              {"TinyExact", "0.0000000000000004", std::nullopt, "0.00000002"},
-             {"SixteenDigitSquareAsks", "1000000000000000", "2", "31622776.6"},
+             {"SixteenDigitSquareAsks", "1000000025191729", "2", "31622777"},
+             {"FifteenDigitSquareShortcut", "999999961946176", std::nullopt, "31622776"},
+             {"SixteenDigitsNotSquare", "1000000000000000", "2", "31622776.6"},
          }) {
         SCOPED_TRACE(c.name);
         ScriptedPrompter prompter({c.answer});
