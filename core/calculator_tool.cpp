@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kInt32Max = "2147483647";
 
 class Click {
-  public:
+public:
     Click(std::string a, std::string b, const CalcWriteBack& write_back) : write_back_(write_back) {
         outcome_.a = std::move(a);
         outcome_.b = std::move(b);
@@ -47,7 +47,7 @@ class Click {
     }
     CalcOutcome Nothing() { return outcome_; }
 
-  private:
+private:
     CalcOutcome outcome_;
     const CalcWriteBack& write_back_;
 };
