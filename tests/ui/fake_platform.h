@@ -24,8 +24,10 @@ public:
     std::optional<QString> AskText(const QString& prompt, const QString& title) override {
         prompts.push_back({prompt, title});
         if (text_answers.empty()) return std::nullopt;
-        std::optional<QString> answer = text_answers.front();
+        const bool cancelled = !text_answers.front().has_value();
+        const QString answer = cancelled ? QString() : *text_answers.front();
         text_answers.pop_front();
+        if (cancelled) return std::nullopt;
         return answer;
     }
     std::optional<FontChoice> ChooseFont(const QFont& initial, const QColor&) override {
