@@ -1,0 +1,30 @@
+#include "ui/desktop_language.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "ui/fonts.h"
+
+namespace numerel::ui {
+
+std::unique_ptr<QTranslator> LoadQtChinese() {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    return translator;
+}
+
+bool UseChineseDesktop(QApplication& app) {
+    QFont font = QApplication::font();
+    font.setFamilies(SongFont(kControlPointSize).families());
+    QApplication::setFont(font);
+
+    std::unique_ptr<QTranslator> translator = LoadQtChinese();
+    if (translator == nullptr) return false;
+    translator->setParent(&app);
+    return QCoreApplication::installTranslator(translator.release());
+}
+
+}  // namespace numerel::ui
