@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include "ui/fonts.h"
@@ -17,6 +18,8 @@ std::unique_ptr<QTranslator> LoadQtChinese() {
 }
 
 bool UseChineseDesktop(QApplication& app) {
+    // Dates and file types in the file chooser follow the default locale, not the translator.
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     QFont font = QApplication::font();
     font.setFamilies(SongFont(kControlPointSize).families());
     QApplication::setFont(font);

@@ -13,8 +13,9 @@ namespace numerel::ui {
 // (the standard buttons then stay English, and nothing else changes).
 std::unique_ptr<QTranslator> LoadQtChinese();
 
-// For the whole run of `app`: Qt's Chinese catalogue (false when missing) and the window's
-// Song face for the dialogs, keeping the desktop's size.
+// For the whole run of `app`: Qt's Chinese catalogue (false when missing), the Chinese locale
+// for what Qt formats itself (dates in the file chooser), and the window's Song face for the
+// dialogs, keeping the desktop's size.
 bool UseChineseDesktop(QApplication& app);
 
 }  // namespace numerel::ui
