@@ -1,7 +1,7 @@
 #include "cli/cli.h"
 
 #include <algorithm>
-#include <ostream>
+#include <iostream>
 
 namespace numerel::cli {
 
@@ -52,16 +52,30 @@ std::vector<CliCommand>& Registry() {
     return commands;
 }
 
-void PrintUsage(std::ostream& err) {
-    err << "usage: numerel-cli COMMAND ARGS...\n";
+void PrintUsage(std::ostream& stream) {
+    stream << "usage: numerel-cli COMMAND ARGS...\n"
+              "       numerel-cli --help | --version\n"
+              "commands:\n";
     std::vector<CliCommand> sorted = Registry();
     std::sort(sorted.begin(), sorted.end(), [](const CliCommand& a, const CliCommand& b) {
         return std::string_view(a.name) < std::string_view(b.name);
     });
     for (const CliCommand& command : sorted)
-        err << "  numerel-cli " << command.name << ' ' << command.usage << '\n';
+        stream << "  numerel-cli " << command.name << ' ' << command.usage << '\n';
+    stream << "Arguments are the texts typed into the page's fields. factor without TEXT factors\n"
+              "each line of standard input. Messages go to stderr as \"title: text\".\n"
+              "Exit status: 0 done, 1 input rejected or nothing computed, 2 usage error.\n"
+              "See numerel-cli(1).\n";
+}
+
+bool IsHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
 }
 }  // namespace
+
+const char* Version() {
+    return NUMEREL_VERSION;
+}
 
 bool RegisterCommand(const CliCommand& command) {
     Registry().push_back(command);
@@ -73,9 +87,22 @@ const std::vector<CliCommand>& Commands() {
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return RunCli(args, std::cin, out, err);
+}
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
     if (args.empty()) {
         PrintUsage(err);
         return kExitUsage;
+    }
+    if (IsHelp(args[0])) {
+        PrintUsage(out);
+        return kExitOk;
+    }
+    if (args[0] == "--version") {
+        out << "numerel-cli " << Version() << '\n';
+        return kExitOk;
     }
     const auto& commands = Registry();
     const auto found = std::find_if(commands.begin(), commands.end(),
@@ -90,7 +117,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     bool flag = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (found->flag_name != nullptr && arg == found->flag_name) {
+        if (arg == "--help") {
+            out << "usage: numerel-cli " << found->name << ' ' << found->usage << '\n';
+            return kExitOk;
+        } else if (found->flag_name != nullptr && arg == found->flag_name) {
             flag = true;
         } else if (found->takes_precision && arg == "--precision") {
             if (i + 1 >= args.size()) {
@@ -105,11 +135,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             positional.push_back(arg);
         }
     }
-    if (static_cast<int>(positional.size()) != found->arg_count) {
+    const bool count_ok = found->arg_count == kOneArgOrStdin
+                              ? positional.size() <= 1
+                              : static_cast<int>(positional.size()) == found->arg_count;
+    if (!count_ok) {
         err << "usage: numerel-cli " << found->name << ' ' << found->usage << '\n';
         return kExitUsage;
     }
-    CliContext context(std::move(positional), std::move(precision), flag, out, err);
+    CliContext context(std::move(positional), std::move(precision), flag, in, out, err);
     return found->run(context);
 }
 

@@ -14,14 +14,19 @@ namespace numerel::cli {
 
 enum ExitStatus { kExitOk = 0, kExitRejected = 1, kExitUsage = 2 };
 
+// CliCommand::arg_count of a command that takes one argument, or none to read its texts from
+// standard input, one per line.
+inline constexpr int kOneArgOrStdin = -1;
+
 // What a command gets: its arguments (after the command name, options removed) and the streams.
 class CliContext {
 public:
     CliContext(std::vector<std::string> args, std::optional<std::string> precision, bool flag,
-               std::ostream& out, std::ostream& err)
+               std::istream& in, std::ostream& out, std::ostream& err)
         : args_(std::move(args)),
           precision_(std::move(precision)),
           flag_(flag),
+          in_(in),
           out_(out),
           err_(err) {}
 
@@ -30,6 +35,7 @@ public:
     bool Flag() const { return flag_; }
     // The answer typed into the precision prompt (--precision); nullopt = cancelled.
     const std::optional<std::string>& Precision() const { return precision_; }
+    std::istream& In() { return in_; }
     std::ostream& Out() { return out_; }
     std::ostream& Err() { return err_; }
 
@@ -44,6 +50,7 @@ private:
     std::vector<std::string> args_;
     std::optional<std::string> precision_;
     bool flag_;
+    std::istream& in_;
     std::ostream& out_;
     std::ostream& err_;
 };
@@ -63,7 +70,7 @@ private:
 struct CliCommand {
     const char* name;
     const char* usage;      // the argument synopsis, e.g. "FROM TO [--perfect-only]"
-    int arg_count;          // positional arguments required
+    int arg_count;          // positional arguments required, or kOneArgOrStdin
     const char* flag_name;  // the boolean option this command takes, or nullptr
     bool takes_precision;   // accepts --precision TEXT
     int (*run)(CliContext& context);
@@ -73,7 +80,14 @@ bool RegisterCommand(const CliCommand& command);
 const std::vector<CliCommand>& Commands();
 
 // The whole program: parses args (without argv[0]), runs the command, returns the exit status.
+// Texts a command reads from standard input come from `in`.
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err);
+// The same with std::cin as standard input.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The program's version, as the build names it ("2.02").
+const char* Version();
 
 // Line ends as "\n": CR LF, LF CR, a lone CR and a lone LF each become one "\n".
 std::string NormaliseLineEnds(const std::string& text);

@@ -2,6 +2,7 @@
 
 #include <langinfo.h>
 
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringEncoder>
 
@@ -40,6 +41,12 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     // An unfinished QSaveFile removes its temporary file and never touches `path`.
     if (file.write(bytes) != bytes.size()) return false;
     return file.commit();
+}
+
+QString FilterExtension(const QString& filter) {
+    static const QRegularExpression pattern(R"(\*\.([^\s;()*?\[\]]+))");
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 bool SavePaneText(const QString& path, const QString& text) {

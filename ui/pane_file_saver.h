@@ -20,6 +20,10 @@ QByteArray EncodePaneText(const QString& text, const QByteArray& codeset);
 // leaves the old file (if any) as it was. False on failure.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
+// The extension a file-type filter names, without the dot: "txt" for "文本文件(*.txt)"; empty
+// when the filter names none (such as "*").
+QString FilterExtension(const QString& filter);
+
 // EncodePaneText in the locale's codeset, then WriteFileAtomically.
 bool SavePaneText(const QString& path, const QString& text);
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -291,6 +292,9 @@ void PaneMenu::EditWordFont_Click() {
     if (pane == nullptr) return;
     const QTextCharFormat current = pane->currentCharFormat();
     QFont initial = pane->font();
+    // The face actually shown: a chooser looks for the first family named, and the pane names
+    // SimSun first even where only its stand-in is installed.
+    initial.setFamilies({QFontInfo(pane->font()).family()});
     initial.setBold(current.fontWeight() >= QFont::Bold);
     initial.setItalic(current.fontItalic());
     initial.setUnderline(current.fontUnderline());

@@ -9,7 +9,36 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "ui/pane_file_saver.h"
+
 namespace numerel::ui {
+
+namespace {
+
+// Gives a name typed without an extension the one of the chosen file type before the dialog
+// checks for an existing file, so the replace question is about the file actually written.
+class SaveDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        setDefaultSuffix(FilterExtension(selectedNameFilter()));
+        QFileDialog::accept();
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<QFileDialog> NewSaveDialog(QWidget* parent, const QString& title,
+                                           const QStringList& filters) {
+    auto dialog = std::make_unique<SaveDialog>(parent, title);
+    // Qt's own dialog, so that it speaks the window's language and follows the chosen type.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters(filters);
+    return dialog;
+}
 
 bool QtPlatform::ShowMessage(const Message& message) {
     QMessageBox box(dialog_parent_);
@@ -46,20 +75,24 @@ std::optional<QString> QtPlatform::AskText(const QString& prompt, const QString&
 }
 
 std::optional<FontChoice> QtPlatform::ChooseFont(const QFont& initial, const QColor& color) {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, dialog_parent_);
-    if (!ok) return std::nullopt;
+    QFontDialog fonts(initial, dialog_parent_);
+    fonts.setOption(QFontDialog::DontUseNativeDialog);
+    if (fonts.exec() != QDialog::Accepted) return std::nullopt;
     // Qt's font dialog has no colour; ask for it right after, keeping the old one on cancel.
-    const QColor chosen = QColorDialog::getColor(color, dialog_parent_);
-    return FontChoice{font, chosen.isValid() ? chosen : color};
+    QColorDialog colors(color, dialog_parent_);
+    colors.setOption(QColorDialog::DontUseNativeDialog);
+    const bool color_chosen = colors.exec() == QDialog::Accepted;
+    return FontChoice{fonts.selectedFont(), color_chosen && colors.selectedColor().isValid()
+                                                ? colors.selectedColor()
+                                                : color};
 }
 
 std::optional<QString> QtPlatform::ChooseSaveFile(const QString& title,
                                                   const QStringList& filters) {
-    const QString path =
-        QFileDialog::getSaveFileName(dialog_parent_, title, QString(), filters.join(";;"));
-    if (path.isEmpty()) return std::nullopt;
-    return path;
+    const std::unique_ptr<QFileDialog> dialog = NewSaveDialog(dialog_parent_, title, filters);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog->selectedFiles().first();
 }
 
 void QtPlatform::PlayTone(int hertz, int milliseconds) {

@@ -1,7 +1,11 @@
 // The production Platform: Qt dialogs, ALSA tones, the first desktop calculator on PATH.
 #pragma once
 
+#include <memory>
+
 #include "ui/platform.h"
+
+class QFileDialog;
 
 namespace numerel::ui {
 
@@ -16,6 +20,11 @@ public:
     bool LaunchCalculator() override;
     std::int64_t NowSeconds() override;
 };
+
+// The file-save chooser of ChooseSaveFile, not yet shown: a name typed without an extension gets
+// the chosen type's, and replacing an existing file is asked first.
+std::unique_ptr<QFileDialog> NewSaveDialog(QWidget* parent, const QString& title,
+                                           const QStringList& filters);
 
 // The calculators tried, in order.
 QStringList CalculatorCandidates();

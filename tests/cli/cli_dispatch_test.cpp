@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 
 #include "cli/cli.h"
@@ -30,6 +31,27 @@ TEST(CliDispatch, UnknownCommandIsAUsageError) {
     const CliRun run = RunCommand({"frobnicate", "1"});
     EXPECT_EQ(run.status, kExitUsage);
     EXPECT_NE(run.err.find("unknown command 'frobnicate'"), std::string::npos);
+}
+
+TEST(CliDispatch, HelpAndVersionGoToStdoutWithSuccess) {
+    for (const char* option : {"--help", "-h"}) {
+        SCOPED_TRACE(option);
+        const CliRun run = RunCommand({option});
+        EXPECT_EQ(run.status, kExitOk);
+        EXPECT_EQ(run.err, "");
+        EXPECT_TRUE(run.out.starts_with("usage: numerel-cli COMMAND ARGS...\n")) << run.out;
+        EXPECT_NE(run.out.find("  numerel-cli factor [TEXT]\n"), std::string::npos);
+        EXPECT_NE(run.out.find("  numerel-cli calc OP A B [--precision TEXT]"), std::string::npos);
+    }
+    const CliRun command_help = RunCommand({"gcd", "--help"});
+    EXPECT_EQ(command_help.status, kExitOk);
+    EXPECT_EQ(command_help.out, "usage: numerel-cli gcd A B\n");
+
+    const CliRun version = RunCommand({"--version"});
+    EXPECT_EQ(version.status, kExitOk);
+    EXPECT_EQ(version.err, "");
+    EXPECT_TRUE(std::regex_match(version.out, std::regex("numerel-cli [0-9]+\\.[0-9]+\n")))
+        << version.out;
 }
 
 struct LineEndCase {

@@ -113,8 +113,50 @@ INSTANTIATE_TEST_SUITE_P(
                       kOverLimit},
         FactorCliCase{
             "DivisorsFraction", {"divisors", "2.5", "10"}, 1, "", "输入错误: 请输入两个整数!\n"},
-        FactorCliCase{
-            "FactorMissingArgument", {"factor"}, 2, "", "usage: numerel-cli factor TEXT\n"}),
+        FactorCliCase{"FactorTwoArguments",
+                      {"factor", "6", "7"},
+                      2,
+                      "",
+                      "usage: numerel-cli factor [TEXT]\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct FactorStdinCase {
+    const char* name;
+    const char* in;
+    int status;
+    const char* out;
+    const char* err;
+};
+
+void PrintTo(const FactorStdinCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CliFactorStdin : public testing::TestWithParam<FactorStdinCase> {};
+
+// factor without TEXT: one text per line, each answered on its own line, the rejected ones on
+// stderr with the text that was turned away.
+TEST_P(CliFactorStdin, AnswersEveryLine) {
+    const FactorStdinCase& c = GetParam();
+    std::istringstream in(c.in);
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli({"factor"}, in, out, err), c.status);
+    EXPECT_EQ(out.str(), c.out);
+    EXPECT_EQ(err.str(), c.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, CliFactorStdin,
+    testing::Values(FactorStdinCase{"OneToFive", "1\n2\n3\n4\n5\n", 0,
+                                    "1=既不是素数,也不是合数\n2=素数\n3=素数\n4=2^2\n5=素数\n", ""},
+                    FactorStdinCase{"RejectedAmongOthersBlankSkippedCrLfAndNoLastLineEnd",
+                                    "12\r\n\n   \n2.5\n79228162514264337593543950336\n1e16", 1,
+                                    "12=2^2×3\n10000000000000000=2^16×5^16\n",
+                                    "'2.5': 输入错误: 您输入的数不能分解,请重新输入.\n"
+                                    "'79228162514264337593543950336': 输入超限: 很抱歉!,最大只能到 "
+                                    "79228162514264337593543950335(29位)\n"},
+                    FactorStdinCase{"NothingToFactor", "\n \n", 1, "",
+                                    "numerel-cli: no text on standard input\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
