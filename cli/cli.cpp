@@ -1,7 +1,11 @@
 #include "cli/cli.h"
 
 #include <algorithm>
+#include <exception>
+#include <new>
 #include <ostream>
+
+#include "core/run_control.h"
 
 namespace numerel::cli {
 
@@ -63,6 +67,21 @@ void PrintUsage(std::ostream& err) {
 }
 }  // namespace
 
+namespace {
+int RunGuarded(const CliCommand& command, CliContext& context) {
+    try {
+        return command.run(context);
+    } catch (const std::bad_alloc&) {
+        context.Err() << "numerel-cli: 内存不足,计算已停止\n";
+    } catch (const RunStopped&) {
+        return kExitInterrupted;
+    } catch (const std::exception& error) {
+        context.Err() << "numerel-cli: 计算出错: " << error.what() << '\n';
+    }
+    return kExitRejected;
+}
+}  // namespace
+
 bool RegisterCommand(const CliCommand& command) {
     Registry().push_back(command);
     return true;
@@ -110,7 +129,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitUsage;
     }
     CliContext context(std::move(positional), std::move(precision), flag, out, err);
-    return found->run(context);
+    return RunGuarded(*found, context);
 }
 
 }  // namespace numerel::cli

@@ -12,7 +12,8 @@
 
 namespace numerel::cli {
 
-enum ExitStatus { kExitOk = 0, kExitRejected = 1, kExitUsage = 2 };
+// kExitInterrupted: Ctrl+C, as a shell reports a program that SIGINT ended.
+enum ExitStatus { kExitOk = 0, kExitRejected = 1, kExitUsage = 2, kExitInterrupted = 130 };
 
 // What a command gets: its arguments (after the command name, options removed) and the streams.
 class CliContext {
@@ -73,6 +74,9 @@ bool RegisterCommand(const CliCommand& command);
 const std::vector<CliCommand>& Commands();
 
 // The whole program: parses args (without argv[0]), runs the command, returns the exit status.
+// No exception leaves it: running out of memory gives "内存不足,计算已停止" on err and status 1,
+// any other exception a line "numerel-cli: 计算出错: what" and 1, a stopped tool (RunStopped)
+// kExitInterrupted.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Line ends as "\n": CR LF, LF CR, a lone CR and a lone LF each become one "\n".
