@@ -67,10 +67,9 @@ void PrintUsage(std::ostream& err) {
 }
 }  // namespace
 
-namespace {
-int RunGuarded(const CliCommand& command, CliContext& context) {
+int RunGuarded(int (*run)(CliContext& context), CliContext& context) {
     try {
-        return command.run(context);
+        return run(context);
     } catch (const std::bad_alloc&) {
         context.Err() << "numerel-cli: 内存不足,计算已停止\n";
     } catch (const RunStopped&) {
@@ -80,7 +79,6 @@ int RunGuarded(const CliCommand& command, CliContext& context) {
     }
     return kExitRejected;
 }
-}  // namespace
 
 bool RegisterCommand(const CliCommand& command) {
     Registry().push_back(command);
@@ -129,7 +127,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitUsage;
     }
     CliContext context(std::move(positional), std::move(precision), flag, out, err);
-    return RunGuarded(*found, context);
+    return RunGuarded(found->run, context);
 }
 
 }  // namespace numerel::cli

@@ -79,6 +79,9 @@ const std::vector<CliCommand>& Commands();
 // kExitInterrupted.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Runs one command with the guard RunCli puts around every command (see RunCli).
+int RunGuarded(int (*run)(CliContext& context), CliContext& context);
+
 // Line ends as "\n": CR LF, LF CR, a lone CR and a lone LF each become one "\n".
 std::string NormaliseLineEnds(const std::string& text);
 
