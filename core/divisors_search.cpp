@@ -143,16 +143,19 @@ DivisorsOutcome DivisorsRun(const DivisorsInput& input, ResultSink& sink,
     DivisorsOutcome outcome;
     StringSink summary;
     std::vector<uint128> divisors;
-    // Items of the list: numbers in full mode, perfect-number lines in perfect-only mode.
-    std::uint64_t written = 0;
+    std::uint64_t kept = 0;  // numbers listed before the budget ran out
     try {
         ForEachFactorization(a, b, [&](uint128 n, const Factorization& factors) {
             PollStop();
-            // Past the sink's budget the walk goes on for the perfect numbers only.
-            if (!outcome.cut && sink.Full()) outcome.cut = true;
-            const bool list = !outcome.cut;
+            // Past the sink's budget the walk goes on for the perfect numbers only. The
+            // perfect-only list (a handful of lines below 2^96) never fills a budget.
+            if (!input.perfect_only && !outcome.cut && sink.Full()) {
+                outcome.cut = true;
+                kept = static_cast<std::uint64_t>(n - a);
+            }
+            const bool list = !input.perfect_only && !outcome.cut;
             uint128 sum = 0;
-            if (input.perfect_only || !list) {
+            if (!list) {
                 sum = PairSum(n, factors);
             } else {
                 sink.Append(" ");
@@ -171,7 +174,7 @@ DivisorsOutcome DivisorsRun(const DivisorsInput& input, ResultSink& sink,
             // sum < 2^102 and 2n <= 2^97 for every admitted n: no overflow.
             if (sum == 2 * n) {
                 ++outcome.count;
-                if (list) {
+                if (!outcome.cut) {
                     sink.Append("●");
                     AppendNumber(sink, n);
                     sink.Append("是完全数");
@@ -181,8 +184,7 @@ DivisorsOutcome DivisorsRun(const DivisorsInput& input, ResultSink& sink,
                 summary.Append(separator);
             }
             if (progress) progress(static_cast<double>(n - a) / static_cast<double>(b - a));
-            if (list && !input.perfect_only) sink.EndLine();
-            if (list && (!input.perfect_only || sum == 2 * n)) ++written;
+            if (list) sink.EndLine();
         });
     } catch (const RunStopped&) {
         outcome.stopped = true;
@@ -191,9 +193,7 @@ DivisorsOutcome DivisorsRun(const DivisorsInput& input, ResultSink& sink,
         sink.Append(kStoppedLine);
         sink.EndLine();
     } else if (outcome.cut) {
-        const std::uint64_t items = input.perfect_only ? static_cast<std::uint64_t>(outcome.count)
-                                                       : static_cast<std::uint64_t>(b - a + 1);
-        sink.Append(CutLine(written, items, "个"));
+        sink.Append(CutLine(kept, static_cast<std::uint64_t>(b - a + 1), "个"));
         sink.EndLine();
     }
     outcome.summary = summary.Text() + CountCaption(static_cast<std::uint64_t>(outcome.count), "个",

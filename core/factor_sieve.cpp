@@ -73,10 +73,9 @@ void VisitEachSieved(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisi
     sieving.reserve(static_cast<std::size_t>(1.2 * static_cast<double>(root) /
                                              std::log(static_cast<double>(root) + 2)) +
                     16);
+    // Listing the sieving primes takes at most some milliseconds (root < 2^25): no poll.
     primesieve::iterator it(0, root);
-    StopPoller poller(1 << 16);
     for (std::uint64_t p = it.next_prime(); p <= root; p = it.next_prime()) {
-        poller.Tick();
         const std::uint64_t first = std::max(2 * p, lo + (p - ModSmall(lo, p)) % p);
         sieving.push_back({static_cast<std::uint32_t>(p), static_cast<std::uint32_t>(first - lo)});
     }
