@@ -57,7 +57,7 @@ GoldbachCheckResult GoldbachOddCheck(PathButton button, std::string_view text,
 // left side is the typed text when both one_result and show_progress are set, else n's digits.
 // Returns the count and "共N种" ("共1种" in one-result mode). progress (may be empty) gets 2p/n.
 // Cost, all results: primesieve walking p upward and q = n - p downward, O(n) sieving and
-// O(sqrt n) memory for n < 2^58 (10^9 in about a second); from there on one proven test per
+// O(sqrt n) memory for n < 2^56 (10^9 in about a second); from there on one proven test per
 // prime p, memory a few MB at any n. One result: about ln n proven tests, instant for 29
 // digits. n must be even and >= 6. Stop: the lines so far, then kStoppedLine, caption
 // "已停止:共N种". Budget: once sink.Full(), lines are only counted; CutLine(K, N, "种") ends the

@@ -11,15 +11,19 @@
 
 namespace numerel {
 
+// Two primesieve iterators hold sieving primes each (400 MB just below 2^58): they are used
+// up to a quarter of kSieveTop.
+inline constexpr std::uint64_t kPairSieveTop = kSieveTop / 4;
+
 // Calls tick(p) for every prime p of [lo, m/2] in increasing order and then, when m - p is
-// prime too, emit(p, m - p). lo must be odd and >= 3. Below kSieveTop one iterator walks p
+// prime too, emit(p, m - p). lo must be odd and >= 3. Below kPairSieveTop one iterator walks p
 // upward and another q = m - p downward, so each side is sieved once: O(m) time, O(sqrt m)
-// memory (below 200 MB). From kSieveTop on, m - p gets a proven primality test for every prime
-// p, in a few MB. Polls stop every few hundred primes p.
+// memory (about 200 MB at most). From there on, m - p gets a proven primality test for every
+// prime p, in a few MB. Polls stop every few hundred primes p.
 template <class Emit, class Tick>
 void ForEachPrimePair(uint128 m, uint128 lo, Emit&& emit, Tick&& tick) {
     if (2 * lo > m) return;
-    if (m < kSieveTop) {
+    if (m < kPairSieveTop) {
         const std::uint64_t m64 = static_cast<std::uint64_t>(m);
         const std::uint64_t lo64 = static_cast<std::uint64_t>(lo);
         primesieve::iterator up(lo64, m64 / 2);
