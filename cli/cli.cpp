@@ -1,7 +1,12 @@
 #include "cli/cli.h"
 
 #include <algorithm>
+#include <exception>
 #include <iostream>
+#include <new>
+#include <ostream>
+
+#include "core/run_control.h"
 
 namespace numerel::cli {
 
@@ -77,6 +82,19 @@ const char* Version() {
     return NUMEREL_VERSION;
 }
 
+int RunGuarded(int (*run)(CliContext& context), CliContext& context) {
+    try {
+        return run(context);
+    } catch (const std::bad_alloc&) {
+        context.Err() << "numerel-cli: 内存不足,计算已停止\n";
+    } catch (const RunStopped&) {
+        return kExitInterrupted;
+    } catch (const std::exception& error) {
+        context.Err() << "numerel-cli: 计算出错: " << error.what() << '\n';
+    }
+    return kExitRejected;
+}
+
 bool RegisterCommand(const CliCommand& command) {
     Registry().push_back(command);
     return true;
@@ -143,7 +161,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         return kExitUsage;
     }
     CliContext context(std::move(positional), std::move(precision), flag, in, out, err);
-    return found->run(context);
+    return RunGuarded(found->run, context);
 }
 
 }  // namespace numerel::cli

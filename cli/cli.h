@@ -12,7 +12,8 @@
 
 namespace numerel::cli {
 
-enum ExitStatus { kExitOk = 0, kExitRejected = 1, kExitUsage = 2 };
+// kExitInterrupted: Ctrl+C, as a shell reports a program that SIGINT ended.
+enum ExitStatus { kExitOk = 0, kExitRejected = 1, kExitUsage = 2, kExitInterrupted = 130 };
 
 // CliCommand::arg_count of a command that takes one argument, or none to read its texts from
 // standard input, one per line.
@@ -80,7 +81,9 @@ bool RegisterCommand(const CliCommand& command);
 const std::vector<CliCommand>& Commands();
 
 // The whole program: parses args (without argv[0]), runs the command, returns the exit status.
-// Texts a command reads from standard input come from `in`.
+// Texts a command reads from standard input come from `in`. No exception leaves it: running out
+// of memory gives "内存不足,计算已停止" on err and status 1, any other exception a line
+// "numerel-cli: 计算出错: what" and 1, a stopped tool (RunStopped) kExitInterrupted.
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err);
 // The same with std::cin as standard input.
@@ -88,6 +91,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 // The program's version, as the build names it ("2.02").
 const char* Version();
+
+// Runs one command with the guard RunCli puts around every command (see RunCli).
+int RunGuarded(int (*run)(CliContext& context), CliContext& context);
 
 // Line ends as "\n": CR LF, LF CR, a lone CR and a lone LF each become one "\n".
 std::string NormaliseLineEnds(const std::string& text);

@@ -50,7 +50,8 @@ struct CalcOutcome {
 // -> FactorialTooLargeMessage(); a power or factorial estimated above kMaxLongDigits characters
 // -> ResultTooLongMessage(), above kConfirmLongDigits -> ConfirmLongResultMessage() through the
 // prompter (Cancel: nothing more). Zero divisors and precision prompts come from the operations.
-// Cost: that of the operation.
+// Cost: that of the operation. Stop: power, factorial and square root poll between their GMP
+// calls (each runs to its end) and let RunStopped escape; the caller's guard reports it.
 CalcOutcome RunCalculator(CalcOp op, std::string a, std::string b, Prompter& prompter,
                           const CalcWriteBack& write_back = {});
 

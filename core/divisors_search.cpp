@@ -8,7 +8,9 @@
 #include "core/factor_leading_numeral.h"
 #include "core/factor_sieve.h"
 #include "core/factor_text.h"
+#include "core/prime_search_output.h"
 #include "core/read_number.h"
+#include "core/run_control.h"
 
 namespace numerel {
 
@@ -141,38 +143,61 @@ DivisorsOutcome DivisorsRun(const DivisorsInput& input, ResultSink& sink,
     DivisorsOutcome outcome;
     StringSink summary;
     std::vector<uint128> divisors;
-    ForEachFactorization(a, b, [&](uint128 n, const Factorization& factors) {
-        uint128 sum = 0;
-        if (input.perfect_only) {
-            sum = PairSum(n, factors);
-        } else {
-            sink.Append(" ");
-            AppendNumber(sink, n);
-            sink.Append(" 的因数有:");
-            SmallDivisors(n, factors, divisors);
-            for (const uint128 d : divisors) {
-                sink.Append("(");
-                AppendNumber(sink, d);
-                sink.Append(",");
-                AppendNumber(sink, n / d);
-                sink.Append(")");
-                sum += d + n / d;
+    std::uint64_t kept = 0;  // numbers listed before the budget ran out
+    try {
+        ForEachFactorization(a, b, [&](uint128 n, const Factorization& factors) {
+            PollStop();
+            // Past the sink's budget the walk goes on for the perfect numbers only. The
+            // perfect-only list (a handful of lines below 2^96) never fills a budget.
+            if (!input.perfect_only && !outcome.cut && sink.Full()) {
+                outcome.cut = true;
+                kept = static_cast<std::uint64_t>(n - a);
             }
-        }
-        // sum < 2^102 and 2n <= 2^97 for every admitted n: no overflow.
-        if (sum == 2 * n) {
-            ++outcome.count;
-            sink.Append("●");
-            AppendNumber(sink, n);
-            sink.Append("是完全数");
-            sink.EndLine();
-            AppendNumber(summary, n);
-            summary.Append(separator);
-        }
-        if (progress) progress(static_cast<double>(n - a) / static_cast<double>(b - a));
-        if (!input.perfect_only) sink.EndLine();
-    });
-    outcome.summary = summary.Text() + "共" + std::to_string(outcome.count) + "个";
+            const bool list = !input.perfect_only && !outcome.cut;
+            uint128 sum = 0;
+            if (!list) {
+                sum = PairSum(n, factors);
+            } else {
+                sink.Append(" ");
+                AppendNumber(sink, n);
+                sink.Append(" 的因数有:");
+                SmallDivisors(n, factors, divisors);
+                for (const uint128 d : divisors) {
+                    sink.Append("(");
+                    AppendNumber(sink, d);
+                    sink.Append(",");
+                    AppendNumber(sink, n / d);
+                    sink.Append(")");
+                    sum += d + n / d;
+                }
+            }
+            // sum < 2^102 and 2n <= 2^97 for every admitted n: no overflow.
+            if (sum == 2 * n) {
+                ++outcome.count;
+                if (!outcome.cut) {
+                    sink.Append("●");
+                    AppendNumber(sink, n);
+                    sink.Append("是完全数");
+                    sink.EndLine();
+                }
+                AppendNumber(summary, n);
+                summary.Append(separator);
+            }
+            if (progress) progress(static_cast<double>(n - a) / static_cast<double>(b - a));
+            if (list) sink.EndLine();
+        });
+    } catch (const RunStopped&) {
+        outcome.stopped = true;
+    }
+    if (outcome.stopped) {
+        sink.Append(kStoppedLine);
+        sink.EndLine();
+    } else if (outcome.cut) {
+        sink.Append(CutLine(kept, static_cast<std::uint64_t>(b - a + 1), "个"));
+        sink.EndLine();
+    }
+    outcome.summary = summary.Text() + CountCaption(static_cast<std::uint64_t>(outcome.count), "个",
+                                                    outcome.stopped);
     return outcome;
 }
 

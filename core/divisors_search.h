@@ -51,8 +51,10 @@ DivisorsChecked DivisorsCheck(PathButton path, std::string_view text16, std::str
                               bool perfect_only);
 
 struct DivisorsOutcome {
-    int count = 0;        // perfect numbers found
-    std::string summary;  // Text9: "6、28、共2个" (binary64) or "6,28,共2个" (Decimal96)
+    int count = 0;         // perfect numbers found
+    std::string summary;   // Text9: "6、28、共2个" (binary64) or "6,28,共2个" (Decimal96)
+    bool stopped = false;  // the summary then ends "已停止:共2个" and the text kStoppedLine
+    bool cut = false;      // the sink's budget ran out; the text ends with a CutLine
 };
 
 // Streams the result text (lines end with EndLine): in full mode per n " n 的因数有:" and the
@@ -62,6 +64,10 @@ struct DivisorsOutcome {
 // when the pairs' sum equals 2n, compared exactly. progress: once per n, (n - a) / (b - a).
 // Cost: the divisors come from each number's factorization (a sieve over the interval below
 // about 1.1e15), so about the number of divisors per n instead of sqrt(n) divisions.
+// Stop: polled once per number (and inside the factoring); the text so far is followed by the
+// line kStoppedLine and the summary's count is marked "已停止:". Budget: once sink.Full(), no
+// more list text; the perfect numbers are still found, and a CutLine (K numbers of b - a + 1)
+// ends the text.
 DivisorsOutcome DivisorsRun(const DivisorsInput& input, ResultSink& sink,
                             const ProgressFn& progress);
 

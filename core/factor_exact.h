@@ -23,7 +23,8 @@ using Factorization = std::vector<PrimePower>;
 // Cost: below 2^64 FLINT's n_factor (microseconds); above, trial division by the primes below
 // 4096, a proven primality test and a quadratic sieve for what remains: about 2 ms at 2^96,
 // growing subexponentially up to 2^126. Beyond 2^126 (no tool goes there) Pollard-Brent rho
-// splits, which is slow for two large factors. No files, no threads.
+// splits, which is slow for two large factors. No files, no threads. Polls stop inside the
+// quadratic sieve (RunStopped escapes).
 Factorization FactorExact(uint128 n);
 
 // The largest r with r * r <= n. Exact for every n.

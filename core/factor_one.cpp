@@ -7,6 +7,7 @@
 #include "core/factor_text.h"
 #include "core/pick_path.h"
 #include "core/read_number.h"
+#include "core/run_control.h"
 #include "core/wheel.h"
 
 namespace numerel {
@@ -97,6 +98,7 @@ void FactorOneRun(const FactorOneInput& input, ResultSink& pane, const ProgressF
     const double span = static_cast<double>(m);
     std::uint64_t d = kWheel210.front();
     while (static_cast<uint128>(d) * d <= m && d < kTrialEnd) {
+        PollStop();
         for (const std::uint16_t offset : kWheel210) {
             const std::uint64_t divisor = d - kWheel210.front() + offset;
             const int s = RemoveFactor<uint128>(m, divisor);

@@ -56,7 +56,8 @@ FactorOneChecked FactorLargeCheck(std::string_view text1);
 // increasing order ("2^2×3") or text1 + "=素数". The factors are exact for every input.
 // progress: once per round of 48 trial divisors, the fraction d² / span (may exceed 1; the window
 // clips it); 1 when the rest has been factored at once. Cost: microseconds below 2^64, a few
-// milliseconds for the hardest 29-digit inputs.
+// milliseconds for the hardest 29-digit inputs. Stop: polled once per round of trial division and
+// inside the quadratic sieve; RunStopped escapes (the pane keeps what was written).
 void FactorOneRun(const FactorOneInput& input, ResultSink& pane, const ProgressFn& progress);
 
 }  // namespace numerel

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/run_control.h"
 #include "core/uint128_mpz.h"
 
 namespace numerel {
@@ -274,6 +275,7 @@ uint128 Sieve::TryDependencies() {
     }
     std::size_t pivot_row = 0;
     for (std::size_t c = 0; c < cols && pivot_row < rows; ++c) {
+        if (c % 64 == 0) PollStop();
         const std::uint64_t mask = 1ULL << (c % 64);
         std::size_t r = pivot_row;
         while (r < rows && !(m[r * width + c / 64] & mask)) ++r;
@@ -289,6 +291,7 @@ uint128 Sieve::TryDependencies() {
     }
     const mpz_class n = ToMpz(n_);
     for (std::size_t r = pivot_row; r < rows; ++r) {
+        PollStop();
         mpz_class x = 1, y = 1;
         std::vector<std::uint32_t> exponents(cols, 0);
         for (std::size_t i = 0; i < rows; ++i) {
@@ -342,6 +345,7 @@ uint128 Sieve::Run() {
     std::size_t wanted = fb_.size() + 16;
     for (;;) {
         while (combined_.size() < wanted) {
+            PollStop();
             if (!NextPolynomial()) return found_;
             SieveInterval();
             if (found_ != 0) return found_;

@@ -8,6 +8,7 @@
 #include "core/factor_sieve.h"
 #include "core/factor_text.h"
 #include "core/read_number.h"
+#include "core/run_control.h"
 
 namespace numerel {
 
@@ -38,38 +39,60 @@ FactorRangeChecked FactorRangeCheck(std::string_view text2, std::string_view tex
     return FactorRangeInput{static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b)};
 }
 
-void FactorRangeRun(const FactorRangeInput& input, ResultSink& sink, const ProgressFn& progress) {
+SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,
+                             const ProgressFn& progress) {
     std::uint64_t a = input.from;
     const std::uint64_t b = input.to;
+    SearchSummary summary;
     for (std::uint64_t k = 1; k <= kFixedLines.size(); ++k) {
         if (a == k && k <= b) {
             sink.Append(kFixedLines[k - 1]);
             sink.EndLine();
             ++a;
+            ++summary.count;
         }
     }
+    // The list is all there is: once the budget is used up the run ends.
+    struct ListFull {};
     const std::uint64_t first = a;  // a' of the main loop
-    ForEachPrimeDivisors(first, b, [&](std::uint64_t i, std::span<const std::uint64_t> primes) {
-        AppendNumber(sink, i);
-        sink.Append("=");
-        std::uint64_t c = i;
-        for (const std::uint64_t d : primes) {
-            const int s = RemoveFactor(c, d);
-            AppendFactorLine(sink, s, d, c);
-        }
-        if (c != 1 && c != i) {
-            AppendNumber(sink, c);
-            sink.EndLine();
-        }
-        if (c == i) {
-            sink.Append(kPrimeWord);
-            sink.EndLine();
-            if (progress)
-                progress(b == first
-                             ? 1.0
-                             : static_cast<double>(i - first) / static_cast<double>(b - first));
-        }
-    });
+    try {
+        ForEachPrimeDivisors(first, b, [&](std::uint64_t i, std::span<const std::uint64_t> primes) {
+            PollStop();
+            if (sink.Full()) throw ListFull{};
+            AppendNumber(sink, i);
+            sink.Append("=");
+            std::uint64_t c = i;
+            for (const std::uint64_t d : primes) {
+                const int s = RemoveFactor(c, d);
+                AppendFactorLine(sink, s, d, c);
+            }
+            if (c != 1 && c != i) {
+                AppendNumber(sink, c);
+                sink.EndLine();
+            }
+            ++summary.count;
+            if (c == i) {
+                sink.Append(kPrimeWord);
+                sink.EndLine();
+                if (progress)
+                    progress(b == first
+                                 ? 1.0
+                                 : static_cast<double>(i - first) / static_cast<double>(b - first));
+            }
+        });
+    } catch (const ListFull&) {
+        summary.cut = true;
+    } catch (const RunStopped&) {
+        summary.stopped = true;
+    }
+    if (summary.stopped) {
+        sink.Append(kStoppedLine);
+        sink.EndLine();
+    } else if (summary.cut) {
+        sink.Append(CutLine(summary.count, b - input.from + 1, "个"));
+        sink.EndLine();
+    }
+    return summary;
 }
 
 }  // namespace numerel

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "core/message.h"
+#include "core/prime_search_output.h"
 #include "core/result_sink.h"
 
 namespace numerel {
@@ -41,6 +42,10 @@ FactorRangeChecked FactorRangeCheck(std::string_view text2, std::string_view tex
 // listed by the main loop, (i - a') / (b - a') with a' its first number; 1 when it covers one
 // number. Cost: O(sqrt(to)) once plus a few hundred nanoseconds per number with the sieve
 // (wide intervals), microseconds per number otherwise; memory bounded by about 16 MB at any width.
-void FactorRangeRun(const FactorRangeInput& input, ResultSink& sink, const ProgressFn& progress);
+// Returns the number of lines written (no caption: the page has no count label). Stop: polled
+// once per number; the lines so far are followed by kStoppedLine. Budget: once sink.Full(), the
+// run ends with a CutLine (K numbers of to - from + 1) and cut set.
+SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,
+                             const ProgressFn& progress);
 
 }  // namespace numerel

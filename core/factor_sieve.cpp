@@ -8,6 +8,8 @@
 #include <primesieve.hpp>
 #include <vector>
 
+#include "core/run_control.h"
+
 namespace numerel {
 
 namespace {
@@ -42,6 +44,7 @@ std::uint64_t ModSmall(std::uint64_t lo, std::uint64_t p) {
 void VisitEachFactored(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisit& visit) {
     std::vector<std::uint64_t> primes;
     for (std::uint64_t n = lo;; ++n) {
+        PollStop();
         primes.clear();
         if (n > 1) {
             n_factor_t factors;
@@ -70,6 +73,7 @@ void VisitEachSieved(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisi
     sieving.reserve(static_cast<std::size_t>(1.2 * static_cast<double>(root) /
                                              std::log(static_cast<double>(root) + 2)) +
                     16);
+    // Listing the sieving primes takes at most some milliseconds (root < 2^25): no poll.
     primesieve::iterator it(0, root);
     for (std::uint64_t p = it.next_prime(); p <= root; p = it.next_prime()) {
         const std::uint64_t first = std::max(2 * p, lo + (p - ModSmall(lo, p)) % p);
@@ -85,6 +89,7 @@ void VisitEachSieved(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisi
         const std::uint64_t length = std::min(segment, hi - start + 1);
         std::fill(head.begin(), head.begin() + static_cast<std::ptrdiff_t>(length), kNone);
         marks.clear();
+        PollStop();
         for (SievingPrime& s : sieving) {
             std::uint64_t offset = s.next;
             for (; offset < length; offset += s.p) {
@@ -98,6 +103,7 @@ void VisitEachSieved(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisi
             for (std::uint32_t m = head[i]; m != kNone; m = marks[m].second)
                 primes.push_back(marks[m].first);
             std::reverse(primes.begin(), primes.end());
+            if (i % 4096 == 0) PollStop();
             visit(start + i, primes);
         }
         if (length == hi - start + 1) break;

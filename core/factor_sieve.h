@@ -23,7 +23,7 @@ using PrimeDivisorsVisit =
 // sqrt(hi), then about log log hi steps per number; memory O(sqrt(hi) / log hi + 2^18) entries
 // however wide the interval. The sieve is only used while sqrt(hi) < 2^25 (hi below about 1.1e15);
 // per number, FLINT's n_factor costs microseconds. Auto picks whichever is cheaper. Never wraps at
-// 2^64 - 1.
+// 2^64 - 1. Polls stop at least every 4096 numbers and while the sieve is set up.
 void ForEachPrimeDivisors(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisit& visit,
                           SieveStrategy strategy = SieveStrategy::Auto);
 

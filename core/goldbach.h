@@ -57,15 +57,18 @@ GoldbachCheckResult GoldbachOddCheck(PathButton button, std::string_view text,
 // left side is the typed text when both one_result and show_progress are set, else n's digits.
 // Returns the count and "共N种" ("共1种" in one-result mode). progress (may be empty) gets 2p/n.
 // Cost, all results: primesieve walking p upward and q = n - p downward, O(n) sieving and
-// O(sqrt n) memory for n < 2^64 (10^9 in about a second); above 2^64 one proven test per prime
-// p. One result: about ln n proven tests, instant for 29 digits. n must be even and >= 6.
+// O(sqrt n) memory for n < 2^56 (10^9 in about a second); from there on one proven test per
+// prime p, memory a few MB at any n. One result: about ln n proven tests, instant for 29
+// digits. n must be even and >= 6. Stop: the lines so far, then kStoppedLine, caption
+// "已停止:共N种". Budget: once sink.Full(), lines are only counted; CutLine(K, N, "种") ends the
+// text, cut set, the caption exact.
 SearchSummary GoldbachEvenRun(const GoldbachRequest& request, ResultSink& sink,
                               const ProgressFn& progress);
 
 // Lines "21=3+5+13" in increasing p, then q; p <= q <= r. Left side always n's digits. Returns
 // the count and "共N种" ("共1种" in one-result mode); progress gets 2p/n. Cost, all results: for
 // each prime p <= n/3 the even walk of n - p from q = p (grows like n^2 / log^2 n); one result:
-// a few proven tests. n must be odd and >= 9.
+// a few proven tests. n must be odd and >= 9. Stop and budget as GoldbachEvenRun.
 SearchSummary GoldbachOddRun(const GoldbachRequest& request, ResultSink& sink,
                              const ProgressFn& progress);
 

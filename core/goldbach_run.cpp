@@ -2,6 +2,7 @@
 #include "core/goldbach.h"
 #include "core/goldbach_pairs.h"
 #include "core/primality.h"
+#include "core/run_control.h"
 
 namespace numerel {
 
@@ -21,9 +22,39 @@ private:
     double n_;
 };
 
-std::string CountCaption(std::uint64_t count) {
-    return "共" + std::to_string(count) + "种";
-}
+// Writes the partition lines until the sink's budget is used up, then only counts them.
+class PartitionLines {
+public:
+    explicit PartitionLines(ResultSink& sink) : out_(sink) {}
+    // The pending line's text, or nullptr when lines are only counted now.
+    std::string* Begin() {
+        ++summary_.count;
+        return summary_.cut ? nullptr : &out_.Buffer();
+    }
+    void End() {
+        out_.EndLine();
+        if (out_.Full() && !summary_.cut) {
+            summary_.cut = true;
+            kept_ = summary_.count;
+        }
+    }
+    // Runs the walk; a stop ends it with what was found so far.
+    template <class Walk>
+    SearchSummary Run(Walk&& walk) {
+        try {
+            walk();
+        } catch (const RunStopped&) {
+            summary_.stopped = true;
+        }
+        FinishSearchText(out_, summary_, "种", kept_);
+        return summary_;
+    }
+
+private:
+    SinkWriter out_;
+    SearchSummary summary_;
+    std::uint64_t kept_ = 0;
+};
 
 }  // namespace
 
@@ -33,79 +64,79 @@ SearchSummary GoldbachEvenRun(const GoldbachRequest& request, ResultSink& sink,
     const GoldbachOptions options = request.options;
     const std::string left =
         options.one_result && options.show_progress ? request.typed_text : DecimalText(n);
-    SinkWriter out(sink);
-    std::string& text = out.Buffer();
-    std::uint64_t count = 0;
+    PartitionLines lines(sink);
     const auto line = [&](auto p, auto q) {
-        text += left;
-        text += '=';
-        AppendDecimal(text, p);
-        text += '+';
-        AppendDecimal(text, q);
-        out.EndLine();
-        ++count;
+        if (std::string* text = lines.Begin()) {
+            *text += left;
+            *text += '=';
+            AppendDecimal(*text, p);
+            *text += '+';
+            AppendDecimal(*text, q);
+            lines.End();
+        }
     };
     PartitionProgress bar(progress, n);
-    if (options.one_result) {
-        // The first p of a partition is small: a handful of proven tests of n - p.
-        for (uint128 p = 3; 2 * p <= n; p += 2) {
-            bar.At(p);
-            if (IsPrimeOddDec(p) && IsPrimeOddDec(n - p)) {
-                line(p, n - p);
-                break;
+    return lines.Run([&] {
+        if (options.one_result) {
+            // The first p of a partition is small: a handful of proven tests of n - p.
+            for (uint128 p = 3; 2 * p <= n; p += 2) {
+                PollStop();
+                bar.At(p);
+                if (IsPrimeOddDec(p) && IsPrimeOddDec(n - p)) {
+                    line(p, n - p);
+                    break;
+                }
             }
+        } else {
+            // The page sets the bar after stepping p by 2.
+            ForEachPrimePair(n, 3, line, [&](auto p) { bar.At(p + 2); });
         }
-    } else {
-        // The page sets the bar after stepping p by 2.
-        ForEachPrimePair(n, 3, line, [&](auto p) { bar.At(p + 2); });
-    }
-    out.Flush();
-    return SearchSummary{count, CountCaption(count), std::nullopt};
+    });
 }
 
 SearchSummary GoldbachOddRun(const GoldbachRequest& request, ResultSink& sink,
                              const ProgressFn& progress) {
     const uint128 n = request.n;
     const std::string left = DecimalText(n);
-    SinkWriter out(sink);
-    std::string& text = out.Buffer();
-    std::uint64_t count = 0;
+    PartitionLines lines(sink);
     const auto line = [&](auto p, auto q, auto r) {
-        text += left;
-        text += '=';
-        AppendDecimal(text, p);
-        text += '+';
-        AppendDecimal(text, q);
-        text += '+';
-        AppendDecimal(text, r);
-        out.EndLine();
-        ++count;
+        if (std::string* text = lines.Begin()) {
+            *text += left;
+            *text += '=';
+            AppendDecimal(*text, p);
+            *text += '+';
+            AppendDecimal(*text, q);
+            *text += '+';
+            AppendDecimal(*text, r);
+            lines.End();
+        }
     };
     PartitionProgress bar(progress, n);
-    if (request.options.one_result) {
-        // Smallest p, then smallest q: p = 3 and a small q in practice.
-        bool found = false;
-        for (uint128 p = 3; 3 * p <= n && !found; p += 2) {
-            if (!IsPrimeOddDec(p)) continue;
-            for (uint128 q = p; p + 2 * q <= n; q += 2) {
-                if (IsPrimeOddDec(q) && IsPrimeOddDec(n - p - q)) {
-                    line(p, q, n - p - q);
-                    found = true;
-                    break;
+    return lines.Run([&] {
+        if (request.options.one_result) {
+            // Smallest p, then smallest q: p = 3 and a small q in practice.
+            bool found = false;
+            for (uint128 p = 3; 3 * p <= n && !found; p += 2) {
+                if (!IsPrimeOddDec(p)) continue;
+                for (uint128 q = p; p + 2 * q <= n; q += 2) {
+                    PollStop();
+                    if (IsPrimeOddDec(q) && IsPrimeOddDec(n - p - q)) {
+                        line(p, q, n - p - q);
+                        found = true;
+                        break;
+                    }
+                    bar.At(p);
                 }
-                bar.At(p);
             }
+        } else {
+            // Every partition has p <= n/3; for each such prime the pairs q + r = n - p, q >= p.
+            ForEachPrime(3, n / 3, [&](auto p) {
+                bar.At(p);
+                ForEachPrimePair(
+                    n - p, p, [&](auto q, auto r) { line(p, q, r); }, [](auto) {});
+            });
         }
-    } else {
-        // Every partition has p <= n/3; for each such prime the pairs q + r = n - p, q >= p.
-        ForEachPrime(3, n / 3, [&](auto p) {
-            bar.At(p);
-            ForEachPrimePair(
-                n - p, p, [&](auto q, auto r) { line(p, q, r); }, [](auto) {});
-        });
-    }
-    out.Flush();
-    return SearchSummary{count, CountCaption(count), std::nullopt};
+    });
 }
 
 }  // namespace numerel

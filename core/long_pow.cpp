@@ -6,6 +6,7 @@
 
 #include "core/long_kernel.h"
 #include "core/long_mul.h"
+#include "core/run_control.h"
 
 namespace numerel {
 
@@ -101,7 +102,10 @@ DigitString LongPow(const DigitString& a, const DigitString& n) {
     mpz_class power;
     mpz_pow_ui(power.get_mpz_t(), DigitsToMpz(base.m.substr(0, base.m.size() - zeros)).get_mpz_t(),
                static_cast<unsigned long>(c));
+    // Each GMP call runs to its end; a stop is seen between them.
+    PollStop();
     DigitString result = MpzToDigits(power);
+    PollStop();
     result.append(zeros * static_cast<std::size_t>(c), '0');
     if (base.k == 0) return result;
     result = PlacePointFromRight(result, base.k * static_cast<std::size_t>(c));
@@ -116,6 +120,7 @@ DigitString LongFactorial(std::int32_t n) {
     }
     mpz_class product;
     mpz_fac_ui(product.get_mpz_t(), static_cast<unsigned long>(n));
+    PollStop();
     return MpzToDigits(product);
 }
 

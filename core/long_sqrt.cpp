@@ -7,6 +7,7 @@
 #include "core/long_kernel.h"
 #include "core/long_messages.h"
 #include "core/long_precision.h"
+#include "core/run_control.h"
 
 namespace numerel {
 
@@ -43,7 +44,12 @@ Root IntegerRoot(DigitString a, bool& exact, Prompter& prompter) {
     mpz_class scale;
     mpz_ui_pow_ui(scale.get_mpz_t(), 10, 2 * decimals);
     radicand *= scale;
-    DigitString digits = MpzToDigits(sqrt(radicand));
+    // Each GMP call runs to its end; a stop is seen between them.
+    PollStop();
+    const mpz_class whole_root = sqrt(radicand);
+    PollStop();
+    DigitString digits = MpzToDigits(whole_root);
+    PollStop();
     if (digits.size() < h + decimals) digits.insert(0, h + decimals - digits.size(), '0');
     DigitString root = digits.substr(0, h) + "." + digits.substr(h);
     TrimFraction(root);

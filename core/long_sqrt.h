@@ -20,7 +20,8 @@ namespace numerel {
 // digits) and the root scaled back: exact roots get their point k places from the right;
 // others keep exactly N decimals ("3.53553390"), a leading integer part "0" giving the leading
 // zeros of the fraction. The caller passes exact = false.
-// Cost: one GMP integer square root of a number of length(a) + 2N digits plus the conversion.
+// Cost: one GMP integer square root of a number of length(a) + 2N digits plus the conversion;
+// polls stop between the GMP calls.
 DigitString LongSqrt(const DigitString& a, bool& exact, Prompter& prompter);
 
 }  // namespace numerel

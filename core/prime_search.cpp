@@ -1,9 +1,11 @@
 #include "core/prime_search.h"
 
 #include "core/primality.h"
+#include "core/prime_count.h"
 #include "core/prime_search_enum.h"
 #include "core/prime_search_input.h"
 #include "core/read_number.h"
+#include "core/run_control.h"
 
 namespace numerel {
 
@@ -79,64 +81,90 @@ PrimesCheckResult PrimesCheck(PathButton button, std::string_view from_text,
 SearchSummary PrimesRun(const PrimesBounds& bounds, ResultSink& sink, const ProgressFn& progress) {
     SinkWriter out(sink);
     std::string& text = out.Buffer();
-    std::uint64_t count = 0;
+    SearchSummary summary;
+    std::uint64_t& count = summary.count;
+    std::uint64_t kept = 0;  // items written before the budget ran out
     const auto text_item = [&](uint128 p) {
-        AppendDecimal(text, p);
-        text += ' ';
+        if (!summary.cut) {
+            AppendDecimal(text, p);
+            text += ' ';
+        }
         ++count;
     };
     const uint128 b = bounds.to;
     uint128 a = bounds.from;
 
-    // Small bounds: 2 and 3 are written here, then a is made odd.
-    if (a == 1 || a == 2) {
-        text_item(2);
-        a = 3;
-    }
-    if (a == 3) {
-        text_item(3);
-        a = 4;
-    }
-    a |= 1;
+    try {
+        // Small bounds: 2 and 3 are written here, then a is made odd.
+        if (a == 1 || a == 2) {
+            text_item(2);
+            a = 3;
+        }
+        if (a == 3) {
+            text_item(3);
+            a = 4;
+        }
+        a |= 1;
 
-    // Alignment to 6k - 1, at most three odd numbers, text items.
-    do {
-        if (IsPrimeOddDec(a)) text_item(a);
-        a += 2;
-    } while ((a + 1) % 6 != 0);
-    const uint128 a0 = a;
+        // Alignment to 6k - 1, at most three odd numbers, text items.
+        do {
+            if (IsPrimeOddDec(a)) text_item(a);
+            a += 2;
+        } while ((a + 1) % 6 != 0);
+        const uint128 a0 = a;
 
-    // Main loop over i = a0, a0 + 6, ... while i <= b - 2, testing i and i + 2: it writes exactly
-    // the primes of [a0, last i + 2], which the sieve enumerates directly.
-    if (a0 + 2 <= b) {
-        const uint128 last = a0 + (b - 2 - a0) / 6 * 6 + 2;
-        const bool number_items = bounds.path == PathButton::Decimal96;
-        ProgressThrottle throttle(progress, a0, b - a0);
-        const double span = static_cast<double>(b - a0);
-        ForEachPrime(a0, last, [&](auto p) {
-            if (number_items) text += ' ';
-            AppendDecimal(text, p);
-            text += ' ';
-            ++count;
-            out.Commit();
-            if (throttle.Due(p)) {
-                const uint128 i = p - (p - a0) % 6;
-                throttle.Report(p, static_cast<double>(i - a0) / span);
+        // Main loop over i = a0, a0 + 6, ... while i <= b - 2, testing i and i + 2: it writes
+        // exactly the primes of [a0, last i + 2], which the sieve enumerates directly.
+        bool counted_to_b = false;
+        if (a0 + 2 <= b) {
+            const uint128 last = a0 + (b - 2 - a0) / 6 * 6 + 2;
+            const bool number_items = bounds.path == PathButton::Decimal96;
+            ProgressThrottle throttle(progress, a0, b - a0);
+            const double span = static_cast<double>(b - a0);
+            // Once the budget is used up, the rest up to b is counted by the fastest exact method.
+            struct ListFull {
+                uint128 last_listed;
+            };
+            try {
+                ForEachPrime(a0, last, [&](auto p) {
+                    ++count;
+                    if (!summary.cut) {
+                        if (number_items) text += ' ';
+                        AppendDecimal(text, p);
+                        text += ' ';
+                        out.Commit();
+                        if (out.Full()) {
+                            summary.cut = true;
+                            kept = count;
+                            throw ListFull{p};
+                        }
+                    }
+                    if (throttle.Due(p)) {
+                        const uint128 i = p - (p - a0) % 6;
+                        throttle.Report(p, static_cast<double>(i - a0) / span);
+                    }
+                });
+            } catch (const ListFull& full) {
+                count += CountPrimes(full.last_listed + 1, b, [&](double fraction) {
+                    if (progress)
+                        progress((static_cast<double>(full.last_listed - a0) +
+                                  fraction * static_cast<double>(b - full.last_listed)) /
+                                 span);
+                });
+                counted_to_b = true;
             }
-        });
-    }
+        }
 
-    // Upper end: a prime b = 6k - 1 lies beyond the main loop's last i + 2.
-    if (b >= 3) {
-        const uint128 odd_b = b % 2 == 0 ? b - 1 : b;
-        if ((odd_b - 1) % 6 != 0 && IsPrimeOddDec(odd_b)) text_item(odd_b);
+        // Upper end: a prime b = 6k - 1 lies beyond the main loop's last i + 2.
+        if (b >= 3 && !counted_to_b) {
+            const uint128 odd_b = b % 2 == 0 ? b - 1 : b;
+            if ((odd_b - 1) % 6 != 0 && IsPrimeOddDec(odd_b)) text_item(odd_b);
+        }
+    } catch (const RunStopped&) {
+        summary.stopped = true;
     }
-    out.Flush();
-
-    SearchSummary summary;
-    summary.count = count;
-    summary.caption = "共" + std::to_string(count) + "个";
-    if (count < 1) summary.pane_text = "此区间内没有素数";
+    FinishSearchText(out, summary, "个", kept);
+    if (count < 1 && !summary.stopped) summary.pane_text = "此区间内没有素数";
     return summary;
 }
 

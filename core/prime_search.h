@@ -56,9 +56,14 @@ PrimesCheckResult PrimesCheck(PathButton button, std::string_view from_text,
 // loop on the binary64 path; number items " 1000000000000091 " from the main loop on the
 // Decimal96 path. Returns the count, "共N个", and "此区间内没有素数" as pane text when there
 // is none. progress (may be empty) gets (i - a0)/(to - a0) of the main loop, about 1000 times at
-// most. Cost: primesieve's below 2^64 (a few ns per number of the interval), a sieve and one
+// most. Cost: primesieve's below 2^58 (a few ns per number of the interval), a sieve and one
 // proven test per surviving candidate above; memory independent of the interval's width.
 // Out-of-contract bounds (not validated) give an unspecified list, never a crash.
+// Stop (polled every few ms): the list so far, then the line kStoppedLine; stopped set, the
+// caption "已停止:共N个" with N the primes listed (or counted) so far. Budget: once sink.Full()
+// after a chunk, the list ends there and the rest of the interval is counted (CountPrimes, by
+// pi(b) - pi(last listed) where that is cheaper); the text ends with CutLine(K, N, "个"), cut is
+// set and the caption stays the exact "共N个".
 SearchSummary PrimesRun(const PrimesBounds& bounds, ResultSink& sink, const ProgressFn& progress);
 
 }  // namespace numerel

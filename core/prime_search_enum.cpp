@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/primality.h"
+#include "core/run_control.h"
 
 namespace numerel {
 
@@ -47,6 +48,7 @@ void ForEachPrimeTested(uint128 lo, uint128 hi, const std::function<void(uint128
         }
         for (std::size_t j = 0; j < size; ++j) {
             if (composite[j] != 0) continue;
+            PollStop();
             const uint128 candidate = start + 2 * static_cast<uint128>(j);
             if (IsPrimeOddDec(candidate)) fn(candidate);
         }

@@ -25,4 +25,34 @@ std::string DecimalText(uint128 v) {
     return text;
 }
 
+std::string CountCaption(std::uint64_t count, std::string_view unit, bool stopped) {
+    std::string caption = stopped ? std::string(kStoppedMark) : std::string();
+    caption += "共";
+    AppendDecimal(caption, count);
+    caption += unit;
+    return caption;
+}
+
+std::string CutLine(std::uint64_t kept, std::uint64_t total, std::string_view unit) {
+    std::string line = "……列表过长,只保存了前";
+    AppendDecimal(line, kept);
+    line += unit;
+    line += ",共";
+    AppendDecimal(line, total);
+    line += unit;
+    return line;
+}
+
+void FinishSearchText(SinkWriter& out, SearchSummary& summary, std::string_view unit,
+                      std::uint64_t kept) {
+    // A stop during the count of a cut list leaves no exact total to quote.
+    if (summary.stopped) {
+        out.NoteLine(kStoppedLine);
+    } else if (summary.cut) {
+        out.NoteLine(CutLine(kept, summary.count, unit));
+    }
+    out.Flush();
+    summary.caption = CountCaption(summary.count, unit, summary.stopped);
+}
+
 }  // namespace numerel

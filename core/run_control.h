@@ -31,8 +31,7 @@ inline thread_local const StopToken* current_stop_token = nullptr;
 // Installs token for the current thread for the lifetime of the scope; scopes nest.
 class StopScope {
 public:
-    explicit StopScope(const StopToken& token) noexcept
-        : previous_(detail::current_stop_token) {
+    explicit StopScope(const StopToken& token) noexcept : previous_(detail::current_stop_token) {
         detail::current_stop_token = &token;
     }
     ~StopScope() { detail::current_stop_token = previous_; }
@@ -53,5 +52,21 @@ inline bool StopRequested() noexcept {
 inline void PollStop() {
     if (StopRequested()) throw RunStopped{};
 }
+
+// Polls once every `period` ticks, for loops whose single step costs nanoseconds.
+class StopPoller {
+public:
+    explicit StopPoller(unsigned period) noexcept : period_(period), left_(period) {}
+    void Tick() {
+        if (--left_ == 0) {
+            left_ = period_;
+            PollStop();
+        }
+    }
+
+private:
+    unsigned period_;
+    unsigned left_;
+};
 
 }  // namespace numerel

@@ -40,8 +40,11 @@ TwinsCheckResult TwinsCheck(std::string_view from_text, std::string_view to_text
 // "(3,5)(5,7)" with no separator and no line end. Returns the count, "共N对", and
 // "此区间内没有孪生素数对" as pane text when there is none. progress (may be empty) gets
 // (x - x0)/(to - 2 - x0) of the scan, about 1000 times at most; a scan of one candidate
-// reports 1. Cost as PrimesRun: primesieve below 2^64, sieve and proven tests above; memory
+// reports 1. Cost as PrimesRun: primesieve below 2^58, sieve and proven tests above; memory
 // independent of the width. Unvalidated bounds give an unspecified list, never a crash.
+// Stop: the pairs so far, then kStoppedLine, caption "已停止:共N对". Budget: once sink.Full(),
+// the rest is counted (CountTwins) and the text ends with CutLine(K, N, "对"); cut set, the
+// caption exact.
 SearchSummary TwinsRun(const TwinsBounds& bounds, ResultSink& sink, const ProgressFn& progress);
 
 }  // namespace numerel
