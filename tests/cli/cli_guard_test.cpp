@@ -25,8 +25,9 @@ void PrintTo(const GuardCase& c, std::ostream* os) {
 class CliGuard : public testing::TestWithParam<GuardCase> {};
 
 TEST_P(CliGuard, TurnsAnExceptionIntoAMessageAndStatusOne) {
+    std::istringstream in;
     std::ostringstream out, err;
-    CliContext context({}, std::nullopt, false, out, err);
+    CliContext context({}, std::nullopt, false, in, out, err);
     EXPECT_EQ(RunGuarded(GetParam().run, context), kExitRejected);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(), GetParam().err);
