@@ -131,7 +131,9 @@ DigitString LongDiv(const DigitString& a, const DigitString& b, Prompter& prompt
     DigitString y = b;
     TrimLeadingZeros(x);
     TrimLeadingZeros(y);
-    if (IsZeroOrEmpty(y)) {
+    // Any numeral of value zero ("0.0", ".") is a zero divisor, also before the equal-texts
+    // shortcut, which would make 0.0 / 0.0 one.
+    if (IsZeroOrEmpty(y) || y.find_first_of("123456789") == std::string::npos) {
         prompter.Show(ZeroDivisorMessage());
         return "";
     }

@@ -87,6 +87,9 @@ TEST(LongDivision, CancelAndZeroDivisor) {
              {"ZeroDivisor", "5", "0", std::nullopt, {"除数为零!"}},
              {"EmptyDivisor", "5", "", std::nullopt, {"除数为零!"}},
              {"DecimalZeroDivisor", "5", "0.0", std::nullopt, {"除数为零!"}},
+             // Equal texts, but zero over zero is no 1.
+             {"ZeroOverZeroDecimal", "0.0", "0.0", std::nullopt, {"除数为零!"}},
+             {"PointOverPoint", ".", ".", std::nullopt, {"除数为零!"}},
              {"CancelThird", "1", "3", std::nullopt, {"请点击 '确定',然后设定精确度"}},
              {"EmptyAnswer", "1", "3", "", {"请点击 '确定',然后设定精确度"}},
              {"CancelDecimal", "1.5", "0.7", std::nullopt, {"请点击 '确定',然后设定精确度"}},

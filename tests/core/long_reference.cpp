@@ -331,7 +331,7 @@ DigitString Div(const DigitString& a0, const DigitString& b0, Prompter& prompter
     std::string a = a0, b = b0;
     TrimLeadingZeros(a);
     TrimLeadingZeros(b);
-    if (ZeroOrEmpty(b)) {
+    if (ZeroOrEmpty(b) || b.find_first_of("123456789") == std::string::npos) {
         prompter.Show(ZeroDivisorMessage());
         return "";
     }
