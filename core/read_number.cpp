@@ -203,20 +203,6 @@ bool ScanLeadingNumeral(std::string_view text, Numeral& numeral) {
     return ScanNumeral(compact, true, numeral, end);
 }
 
-}  // namespace
-
-double ReadNumber(std::string_view text) {
-    Numeral numeral;
-    if (!ScanLeadingNumeral(text, numeral)) return 0.0;
-    return ToBinary64(std::move(numeral));
-}
-
-bool IsWhole(double x) {
-    return std::isinf(x) || (std::isfinite(x) && std::floor(x) == x);
-}
-
-namespace {
-
 // The whole number digits * 10^exponent (exponent >= 0) of a normalised numeral.
 ExactInteger WholeValue(const Numeral& numeral) {
     if (numeral.digits.empty()) return {ExactStatus::Exact, 0};
@@ -233,7 +219,28 @@ ExactInteger WholeValue(const Numeral& numeral) {
     return {ExactStatus::Exact, value};
 }
 
+// The whole text as ReadDecimal reads it: blanks around, then one numeral and nothing else.
+bool ScanWholeText(std::string_view text, Numeral& numeral) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && IsBlank(text[end - 1])) --end;
+    const std::string_view body = text.substr(begin, end - begin);
+    std::size_t stop = 0;
+    return ScanNumeral(body, false, numeral, stop) && stop == body.size();
+}
+
 }  // namespace
+
+double ReadNumber(std::string_view text) {
+    Numeral numeral;
+    if (!ScanLeadingNumeral(text, numeral)) return 0.0;
+    return ToBinary64(std::move(numeral));
+}
+
+bool IsWhole(double x) {
+    return std::isinf(x) || (std::isfinite(x) && std::floor(x) == x);
+}
 
 ExactInteger ReadExactInteger(std::string_view text) {
     Numeral numeral;
@@ -244,14 +251,8 @@ ExactInteger ReadExactInteger(std::string_view text) {
 }
 
 std::optional<ExactInteger> ReadDecimalIntegerPart(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
-    const std::string_view body = text.substr(begin, end - begin);
     Numeral numeral;
-    std::size_t stop = 0;
-    if (!ScanNumeral(body, false, numeral, stop) || stop != body.size()) return std::nullopt;
+    if (!ScanWholeText(text, numeral)) return std::nullopt;
     Normalise(numeral);
     if (numeral.exponent < 0) {
         const auto dropped = static_cast<std::size_t>(std::min<std::int64_t>(
@@ -264,14 +265,8 @@ std::optional<ExactInteger> ReadDecimalIntegerPart(std::string_view text) {
 }
 
 DecimalRead ReadDecimal(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
-    const std::string_view body = text.substr(begin, end - begin);
     Numeral numeral;
-    std::size_t stop = 0;
-    if (!ScanNumeral(body, false, numeral, stop) || stop != body.size()) return DecimalRead{};
+    if (!ScanWholeText(text, numeral)) return DecimalRead{};
     return ToDecimal96(numeral);
 }
 
