@@ -7,6 +7,7 @@
 #include "core/long_expansion.h"
 #include "core/long_kernel.h"
 #include "core/long_messages.h"
+#include "core/run_control.h"
 #include "core/scripted_prompter.h"
 
 namespace numerel {
@@ -206,6 +207,20 @@ TEST(LongExpansion, UntilRepeatStopsAtTheLimit) {
     EXPECT_LE(digits.size(), 100010u);
     EXPECT_NE(digits.back(), '0');
     EXPECT_EQ(digits, NaiveDigits(1, 1000000007, digits.size()));
+}
+
+// The window's stop button: a long expansion gives up within a few milliseconds of the request,
+// on the machine-word path and on the GMP path alike.
+TEST(LongDivision, StopsWhenTheRunIsAskedTo) {
+    for (const char* divisor :
+         {"10000019", "100000000000000000000000000000000000000000000000003"}) {
+        SCOPED_TRACE(divisor);
+        StopToken token;
+        token.RequestStop();
+        const StopScope scope(token);
+        ScriptedPrompter prompter({"0"});
+        EXPECT_THROW(LongDiv("1", divisor, prompter), RunStopped);
+    }
 }
 
 }  // namespace
