@@ -29,7 +29,20 @@ int RunCalc(CliContext& context) {
         context.ShowMessage(*outcome.rejection);
         return kExitRejected;
     }
-    if (outcome.result) context.WritePane(*outcome.result);
+    switch (outcome.no_result) {
+        case CalcNoResult::None:
+            break;
+        case CalcNoResult::ZeroDivisor:
+        case CalcNoResult::PrecisionRefused:
+            return kExitRejected;  // its message box is on stderr already
+        case CalcNoResult::PromptCancelled:
+            context.Err() << "numerel-cli: nothing computed: the precision prompt was cancelled "
+                             "(answer it with --precision TEXT)\n";
+            return kExitRejected;
+    }
+    // A result is one numeral without line ends: written as it is, not copied (the digits of a
+    // long division may run to 100 MB).
+    if (outcome.result) context.Out() << *outcome.result << '\n';
     return kExitOk;
 }
 

@@ -1,7 +1,8 @@
 // numerel-cli fraction INTPART REPETEND and numerel-cli reduce NUM DEN: the repeating decimal
-// tools of page 7; each prints the numerator line and the denominator line, or nothing when the
-// page would do nothing.
+// tools of page 7; each prints the numerator line and the denominator line. Where the page would
+// do nothing, a line on stderr says why, and the exit status is 1.
 #include <optional>
+#include <ostream>
 
 #include "cli/cli.h"
 #include "core/fraction_tools.h"
@@ -9,21 +10,43 @@
 namespace numerel::cli {
 namespace {
 
-int WriteFraction(CliContext& context, const std::optional<Fraction>& fraction) {
-    if (fraction) {
-        context.WriteLine(fraction->numerator);
-        context.WriteLine(fraction->denominator);
+const char* Why(FractionGuard guard, bool reduce) {
+    switch (guard) {
+        case FractionGuard::NoPoint:
+            return "INTPART needs a decimal point (1.02, 0. or .5)";
+        case FractionGuard::ZeroOrEmpty:
+            return reduce ? "NUM and DEN must not be empty or zero"
+                          : "INTPART must not be 0, REPETEND not empty or 0";
+        case FractionGuard::NotDigits:
+            return reduce ? "NUM and DEN must be digits only"
+                          : "INTPART must be digits with one point, REPETEND digits only";
     }
+    return "";
+}
+
+int WriteFraction(CliContext& context, const std::optional<FractionGuard>& guard,
+                  const std::optional<Fraction>& fraction, bool reduce) {
+    if (!fraction) {
+        context.Err() << "numerel-cli: nothing computed: " << Why(guard.value(), reduce) << '\n';
+        return kExitRejected;
+    }
+    context.WriteLine(fraction->numerator);
+    context.WriteLine(fraction->denominator);
     return kExitOk;
 }
 
 int RunFraction(CliContext& context) {
-    return WriteFraction(context, RepeatingDecimalToFraction(context.Args()[0], context.Args()[1]));
+    const std::string& x = context.Args()[0];
+    const std::string& r = context.Args()[1];
+    return WriteFraction(context, RepeatingDecimalGuard(x, r), RepeatingDecimalToFraction(x, r),
+                         false);
 }
 
 int RunReduce(CliContext& context) {
     CliPrompter prompter(context);
-    return WriteFraction(context, ReduceFraction(context.Args()[0], context.Args()[1], prompter));
+    const std::string& a = context.Args()[0];
+    const std::string& b = context.Args()[1];
+    return WriteFraction(context, ReduceGuard(a, b), ReduceFraction(a, b, prompter), true);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "core/calculator_tool.h"
 
+#include <utility>
+
 #include "core/long_add_sub.h"
 #include "core/long_div.h"
 #include "core/long_kernel.h"
@@ -30,26 +32,53 @@ public:
         if (write_back_) write_back_(field, field == CalcField::A ? outcome_.a : outcome_.b);
     }
 
-    // The text before the point, written back when there was a point.
+    // The integer part, written back when there was a point: the text before the point, or "0"
+    // when there is none (".4").
     void CutFraction(CalcField field) {
         const std::string& text = field == CalcField::A ? outcome_.a : outcome_.b;
         const std::size_t point = text.find('.');
-        if (point != std::string::npos) Write(field, text.substr(0, point));
+        if (point == 0) Write(field, "0");
+        if (point != 0 && point != std::string::npos) Write(field, text.substr(0, point));
     }
 
+    // The outcome is handed over once, moved: a division's result may be 100 MB of digits.
     CalcOutcome Reject(Message message) {
         outcome_.rejection = std::move(message);
-        return outcome_;
+        return std::move(outcome_);
     }
-    CalcOutcome Result(DigitString text) {
-        outcome_.result = std::move(text);
-        return outcome_;
+    CalcOutcome Result(DigitString text, CalcNoResult no_result) {
+        outcome_.no_result = no_result;
+        outcome_.result = no_result == CalcNoResult::None ? std::move(text) : DigitString();
+        return std::move(outcome_);
     }
-    CalcOutcome Nothing() { return outcome_; }
+    CalcOutcome Result(DigitString text) { return Result(std::move(text), CalcNoResult::None); }
+    CalcOutcome Nothing() { return std::move(outcome_); }
 
 private:
     CalcOutcome outcome_;
     const CalcWriteBack& write_back_;
+};
+
+// Passes every dialog on and notes the ones after which the operation has no result.
+class WatchingPrompter final : public Prompter {
+public:
+    explicit WatchingPrompter(Prompter& inner) : inner_(inner) {}
+
+    bool Show(const Message& message) override {
+        if (message == ZeroDivisorMessage()) no_result_ = CalcNoResult::ZeroDivisor;
+        if (message == PrecisionTooLargeMessage()) no_result_ = CalcNoResult::PrecisionRefused;
+        return inner_.Show(message);
+    }
+    std::optional<std::string> Ask(const std::string& prompt, const std::string& title) override {
+        std::optional<std::string> answer = inner_.Ask(prompt, title);
+        if (!answer || answer->empty()) no_result_ = CalcNoResult::PromptCancelled;
+        return answer;
+    }
+    CalcNoResult NoResult() const { return no_result_; }
+
+private:
+    Prompter& inner_;
+    CalcNoResult no_result_ = CalcNoResult::None;
 };
 
 bool ReadsB(CalcOp op) {
@@ -103,8 +132,9 @@ const std::array<CalcButton, 9>& CalcButtons() {
     return buttons;
 }
 
-CalcOutcome RunCalculator(CalcOp op, std::string a, std::string b, Prompter& prompter,
+CalcOutcome RunCalculator(CalcOp op, std::string a, std::string b, Prompter& outer_prompter,
                           const CalcWriteBack& write_back) {
+    WatchingPrompter prompter(outer_prompter);
     Click click(std::move(a), std::move(b), write_back);
     if (click.A().starts_with('-')) click.Write(CalcField::A, click.A().substr(1));
     if (click.B().starts_with('-')) click.Write(CalcField::B, click.B().substr(1));
@@ -126,19 +156,24 @@ CalcOutcome RunCalculator(CalcOp op, std::string a, std::string b, Prompter& pro
             return click.Result(LongSub(click.A(), click.B()));
         case CalcOp::Mul:
             return click.Result(LongMul(click.A(), click.B()));
-        case CalcOp::Div:
-            return click.Result(LongDiv(click.A(), click.B(), prompter));
+        case CalcOp::Div: {
+            DigitString quotient = LongDiv(click.A(), click.B(), prompter);
+            return click.Result(std::move(quotient), prompter.NoResult());
+        }
         case CalcOp::Pow:
             return Power(click, prompter);
         case CalcOp::IntQuot:
-        case CalcOp::Mod:
+        case CalcOp::Mod: {
             click.CutFraction(CalcField::A);
             click.CutFraction(CalcField::B);
-            return click.Result(op == CalcOp::IntQuot ? LongIntQuot(click.A(), click.B(), prompter)
-                                                      : LongMod(click.A(), click.B(), prompter));
+            DigitString value = op == CalcOp::IntQuot ? LongIntQuot(click.A(), click.B(), prompter)
+                                                      : LongMod(click.A(), click.B(), prompter);
+            return click.Result(std::move(value), prompter.NoResult());
+        }
         case CalcOp::Sqrt: {
             bool exact = false;
-            return click.Result(LongSqrt(click.A(), exact, prompter));
+            DigitString root = LongSqrt(click.A(), exact, prompter);
+            return click.Result(std::move(root), prompter.NoResult());
         }
         case CalcOp::Factorial:
             return Factorial(click, prompter);

@@ -35,11 +35,20 @@ enum class CalcField { A, B };  // Text22, Text23
 // Called each time the click writes an operand box, in the order it does so.
 using CalcWriteBack = std::function<void(CalcField field, const std::string& text)>;
 
+// Why an operation that ran gave the pane nothing (the empty text).
+enum class CalcNoResult {
+    None,
+    ZeroDivisor,       // "除数为零!" was shown
+    PrecisionRefused,  // the precision answer was too large (its message was shown)
+    PromptCancelled,   // the precision prompt was cancelled or answered with nothing
+};
+
 struct CalcOutcome {
     std::string a;  // Text22 after the click
     std::string b;  // Text23 after the click
     std::optional<Message> rejection;
-    std::optional<DigitString> result;  // the pane text; may be empty (cancelled, zero divisor)
+    std::optional<DigitString> result;  // the pane text; empty when no_result says why
+    CalcNoResult no_result = CalcNoResult::None;
 };
 
 // One click: one leading "-" is removed from each operand (and written back); both empty ->
@@ -49,7 +58,10 @@ struct CalcOutcome {
 // and A! (A); B above 2147483647 for A^B -> PowerTooLargeMessage(); A above 2147483647 for A!
 // -> FactorialTooLargeMessage(); a power or factorial estimated above kMaxLongDigits characters
 // -> ResultTooLongMessage(), above kConfirmLongDigits -> ConfirmLongResultMessage() through the
-// prompter (Cancel: nothing more). Zero divisors and precision prompts come from the operations.
+// prompter (Cancel: nothing more). Zero divisors and precision prompts come from the operations;
+// after a zero divisor (A/B, A\B, A mod B alike), a refused or a cancelled precision prompt the
+// pane gets the empty text and no_result says which. The integer part of an operand such as ".4"
+// is "0", written back as such.
 // Cost: that of the operation. Stop: power, factorial and square root poll between their GMP
 // calls (each runs to its end) and let RunStopped escape; the caller's guard reports it.
 CalcOutcome RunCalculator(CalcOp op, std::string a, std::string b, Prompter& prompter,

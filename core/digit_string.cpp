@@ -109,21 +109,38 @@ int LongCompare(const DigitString& a, const DigitString& b) {
     return Sign(parts.fa.compare(parts.fb));
 }
 
+namespace {
+
+// Drops a second point and everything after it: the parts the shifts work on end there.
+std::size_t CutAtSecondPoint(DigitString& a, std::size_t point) {
+    const std::size_t second = a.find('.', point + 1);
+    if (second != std::string::npos) a.erase(second);
+    return point;
+}
+
+}  // namespace
+
+// Both shifts rewrite the text in place (one move of its characters, no copies): the division
+// applies them to results of any length.
 void ShiftPointLeft(DigitString& a, std::size_t n) {
-    if (HasPoint(a)) {
-        std::string i, f;
-        SplitOne(a, i, f);
+    const std::size_t point = a.find('.');
+    if (point != std::string::npos) {
+        CutAtSecondPoint(a, point);
         if (a.starts_with("0.")) {
-            a = "0." + std::string(n, '0') + f;
-        } else if (n < i.size()) {
-            a = i.substr(0, i.size() - n) + "." + i.substr(i.size() - n) + f;
+            a.insert(2, n, '0');
+        } else if (n < point) {
+            a.erase(point, 1);
+            a.insert(point - n, 1, '.');
         } else {
-            a = "0." + std::string(n - i.size(), '0') + i + f;
+            a.erase(point, 1);
+            a.insert(0, n - point, '0');
+            a.insert(0, "0.");
         }
     } else if (n < a.size()) {
-        a = a.substr(0, a.size() - n) + "." + a.substr(a.size() - n);
+        a.insert(a.size() - n, 1, '.');
     } else {
-        a = "0." + std::string(n - a.size(), '0') + a;
+        a.insert(0, n - a.size() + 2, '0');
+        a[1] = '.';
     }
     const std::size_t last = a.find_last_not_of('0');
     a.erase(last == std::string::npos ? 0 : last + 1);
@@ -131,16 +148,18 @@ void ShiftPointLeft(DigitString& a, std::size_t n) {
 }
 
 void ShiftPointRight(DigitString& a, std::size_t n) {
-    if (!HasPoint(a)) {
+    std::size_t point = a.find('.');
+    if (point == std::string::npos) {
         a.append(n, '0');
         return;
     }
-    std::string i, f;
-    SplitOne(a, i, f);
-    if (n < f.size()) {
-        a = i + f.substr(0, n) + "." + f.substr(n);
+    CutAtSecondPoint(a, point);
+    const std::size_t fraction = a.size() - point - 1;
+    a.erase(point, 1);
+    if (n < fraction) {
+        a.insert(point + n, 1, '.');
     } else {
-        a = i + f + std::string(n - f.size(), '0');
+        a.append(n - fraction, '0');
     }
     a.erase(0, std::min(a.find_first_not_of('0'), a.size()));
     if (!a.empty() && a.front() == '.') a.insert(0, 1, '0');

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/factor_exact.h"
-#include "core/factor_leading_numeral.h"
 #include "core/factor_sieve.h"
 #include "core/factor_text.h"
 #include "core/prime_search_output.h"
@@ -28,15 +27,18 @@ DivisorsRejection OverLimit() {
 }
 
 Bound ReadBinary64Bound(std::string_view text) {
-    const double v = ReadNumber(text);
-    if (v > kSmallLimit) {
-        const LeadingNumeral exact = ReadLeadingNumeral(text);
-        if (exact.kind == LeadingNumeralKind::TooLarge) return OverLimit();
-        if (exact.kind != LeadingNumeralKind::Integer) return NotInteger();
-        return exact.value;
+    const ExactInteger exact = ReadExactInteger(text);
+    switch (exact.status) {
+        case ExactStatus::Exact:
+            return exact.value;
+        case ExactStatus::Negative:
+            return uint128{0};
+        case ExactStatus::Overflow:
+            return OverLimit();
+        case ExactStatus::Fraction:
+            break;
     }
-    if (!std::isfinite(v) || v != std::trunc(v)) return NotInteger();
-    return v < 0 ? uint128{0} : static_cast<uint128>(v);
+    return NotInteger();
 }
 
 Bound ReadDecimal96Bound(std::string_view text) {
@@ -129,6 +131,9 @@ DivisorsChecked DivisorsCheck(PathButton path, std::string_view text16, std::str
         input.text16 = "2";
     }
     if (input.from >= input.to) {
+        // Repairing the largest lower bound would write 2^96 into Text17, which the field turns
+        // away as it turns away any value beyond 29 digits.
+        if (input.from == Decimal96::kMaxMagnitude) return OverLimit();
         input.to = input.from + 1;
         input.text17 = ToDecimalString(input.to);
     }

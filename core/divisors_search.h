@@ -30,7 +30,7 @@ struct DivisorsRejection {
 };
 
 struct DivisorsInput {
-    uint128 from = 2;  // 2 <= from < to <= 2^96
+    uint128 from = 2;  // 2 <= from < to <= 2^96 - 1
     uint128 to = 3;
     PathButton path = PathButton::Binary64;
     bool perfect_only = false;  // Check4 "只找完全数"
@@ -44,7 +44,8 @@ using DivisorsChecked = std::variant<DivisorsRejection, DivisorsInput>;
 // Reads the bounds as the button of `path` does and repairs them silently: a lower bound below 2
 // (0, 1 or negative) becomes 2, and an upper bound not above the lower one becomes the lower one
 // plus 1. Rejected: a bound with a fraction, a Decimal96 field that is no number
-// (DivisorsNotIntegerMessage, fields kept), a bound above 2^96 - 1 (the over-limit box). A
+// (DivisorsNotIntegerMessage, fields kept), a bound above 2^96 - 1, or a repair that would make
+// one (the over-limit box). A
 // binary64 bound above SmallLimit (a numeral with trailing characters) is read again exactly.
 // Cost: linear in the texts.
 DivisorsChecked DivisorsCheck(PathButton path, std::string_view text16, std::string_view text17,

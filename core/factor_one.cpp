@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "core/factor_exact.h"
-#include "core/factor_leading_numeral.h"
 #include "core/factor_text.h"
 #include "core/pick_path.h"
 #include "core/read_number.h"
@@ -22,10 +21,6 @@ FactorOneRejection CannotFactor() {
     return {CannotFactorMessage(), FactorOneReset::EmptyText1AndPane};
 }
 
-bool IsWhole(double v) {
-    return std::isfinite(v) ? v == std::trunc(v) : v > 0;
-}
-
 }  // namespace
 
 Message CannotFactorMessage() {
@@ -34,27 +29,13 @@ Message CannotFactorMessage() {
 }
 
 FactorOneChecked FactorOneCheck(std::string_view text1) {
-    const double v = ReadNumber(text1);
-    if (!IsWhole(v) || v < 1) return CannotFactor();
+    // ReadNumber's numeral, read exactly: its binary64 value may look whole only after rounding.
+    const ExactInteger exact = ReadExactInteger(text1);
+    if (exact.status == ExactStatus::Overflow)
+        return FactorOneRejection{OverLimitMessage(), FactorOneReset::Text1ToLargest};
+    if (exact.status != ExactStatus::Exact || exact.value < 1) return CannotFactor();
     FactorOneInput input;
     input.text1 = std::string(text1);
-    if (v <= kSmallLimit) {
-        input.value = static_cast<uint128>(v);
-        return input;
-    }
-    const LeadingNumeral exact = ReadLeadingNumeral(text1);
-    switch (exact.kind) {
-        case LeadingNumeralKind::TooLarge:
-            return FactorOneRejection{OverLimitMessage(), FactorOneReset::Text1ToLargest};
-        case LeadingNumeralKind::NotInteger:
-        case LeadingNumeralKind::Negative:
-            return CannotFactor();
-        case LeadingNumeralKind::Integer:
-            break;
-    }
-    // Both readers follow one grammar; should they ever disagree, refuse rather than guess.
-    const double approx = static_cast<double>(exact.value);
-    if (std::fabs(approx - v) > v * 1e-12) return CannotFactor();
     input.value = exact.value;
     return input;
 }
@@ -65,11 +46,14 @@ FactorOneChecked FactorLargeCheck(std::string_view text1) {
     if (read.status == DecimalStatus::Overflow)
         return FactorOneRejection{OverLimitMessage(), FactorOneReset::Text1ToLargest};
     if (read.status != DecimalStatus::Ok) return CannotFactor();
-    const std::optional<uint128> value = read.value.IntegerPart().ToUInt128();
-    if (!value || *value < 1) return CannotFactor();
+    // The integer part of the text typed: the Decimal96 value may have rounded it (30 digits).
+    const std::optional<ExactInteger> integer = ReadDecimalIntegerPart(text1);
+    if (!integer || integer->status != ExactStatus::Exact || integer->value < 1) {
+        return CannotFactor();
+    }
     FactorOneInput input;
-    input.value = *value;
-    input.text1 = ToDecimalString(*value);
+    input.value = integer->value;
+    input.text1 = ToDecimalString(integer->value);
     input.text1_rewritten = true;
     return input;
 }

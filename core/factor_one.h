@@ -40,15 +40,17 @@ struct FactorOneInput {
 
 using FactorOneChecked = std::variant<FactorOneRejection, FactorOneInput>;
 
-// Command1: ReadNumber on Text1; not a whole number >= 1 gives CannotFactorMessage. A value above
-// SmallLimit (a numeral followed by other characters, which keeps this button in place) is read
-// again exactly and factored exactly, never as its rounded binary64 value; beyond 2^96 - 1 it gets
-// the over-limit message of the 29-digit fields. Cost: linear in the text.
+// Command1: ReadNumber's numeral in Text1, read exactly (ReadExactInteger); not a whole number >= 1
+// gives CannotFactorMessage, also where the binary64 value only looks whole after rounding. A
+// value above SmallLimit (a numeral followed by other characters, which keeps this button in
+// place) is factored exactly, never as its rounded binary64 value; beyond 2^96 - 1 it gets the
+// over-limit message of the 29-digit fields. Cost: linear in the text.
 FactorOneChecked FactorOneCheck(std::string_view text1);
 
 // Command19: empty Text1 ends silently; a text ReadDecimal cannot read (or a value below 1, which
 // the change reaction never lets through) gives CannotFactorMessage; otherwise Text1 becomes the
-// integer part of its value. Cost: linear in the text.
+// integer part of the number typed, exactly (not of its 29-digit Decimal96 rounding). Cost: linear
+// in the text.
 FactorOneChecked FactorLargeCheck(std::string_view text1);
 
 // Writes the pane text, one line without a line end: "1=既不是素数,也不是合数", "7=素数" (written

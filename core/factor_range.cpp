@@ -17,10 +17,6 @@ namespace {
 constexpr std::array<std::string_view, 7> kFixedLines = {
     "1=既不是素数,也不是合数", "2=素数", "3=素数", "4=2^2", "5=素数", "6=2×3", "7=素数"};
 
-bool IsWhole(double v) {
-    return std::isfinite(v) && v == std::trunc(v);
-}
-
 }  // namespace
 
 Message FactorRangeOverLimitMessage() {
@@ -34,9 +30,14 @@ FactorRangeChecked FactorRangeCheck(std::string_view text2, std::string_view tex
     const double b = ReadNumber(text3);
     if (a > kSmallLimit || b > kSmallLimit)
         return FactorRangeRejection{FactorRangeOverLimitMessage(), FactorRangeReset::KeepFields};
-    if (!(IsWhole(a) && a >= 1 && b >= 1 && IsWhole(b) && b >= a))
+    // Whole numbers are decided on the exact numerals: a double may look whole only after rounding.
+    const ExactInteger from = ReadExactInteger(text2);
+    const ExactInteger to = ReadExactInteger(text3);
+    if (from.status != ExactStatus::Exact || to.status != ExactStatus::Exact || from.value < 1 ||
+        to.value < from.value)
         return FactorRangeRejection{CannotFactorMessage(), FactorRangeReset::EmptyFieldsAndPane};
-    return FactorRangeInput{static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b)};
+    return FactorRangeInput{static_cast<std::uint64_t>(from.value),
+                            static_cast<std::uint64_t>(to.value)};
 }
 
 SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,

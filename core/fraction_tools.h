@@ -25,8 +25,9 @@ struct GcdLcmOutcome {
 // Both boxes non-empty: a box with anything but digits -> NotAnIntegerMessage() (a point, sign
 // or letter would otherwise give a silently wrong number); else g = LongGcd(a, b),
 // l = LongDiv(LongMul(a, b), g) (exact, never prompts), and the pane is "最大公约数是" g CR LF
-// "最小公倍数是" l; a "0" gives g empty and the zero-divisor box from the division, so the pane
-// has the two captions only. Either box empty: nothing computed, pane "".
+// "最小公倍数是" l. A box of value zero ("0", "00") is no divisor: gcd(a, 0) = a (without leading
+// zeros), gcd(0, 0) = 0, and the multiple is 0; no box. Either box empty: nothing computed,
+// pane "".
 // Cost: GMP gcd, product and exact division of the operands.
 GcdLcmOutcome RunGcdLcm(const std::string& a, const std::string& b, Prompter& prompter);
 
@@ -35,16 +36,30 @@ struct Fraction {
     DigitString denominator;  // Text21
 };
 
+// Why the "化" or "约分" button does nothing (the page shows nothing then).
+enum class FractionGuard {
+    NoPoint,      // Text18 is empty or has no point
+    ZeroOrEmpty,  // Text18 is "0", Text19 empty or "0"; Text20 or Text21 empty or zero
+    NotDigits,    // more than digits (and, in Text18, one point)
+};
+
+// nullopt when Command24_Click computes a fraction for x (Text18) and r (Text19).
+std::optional<FractionGuard> RepeatingDecimalGuard(const std::string& x, const std::string& r);
+
+// nullopt when Command26_Click reduces a (Text20) over b (Text21).
+std::optional<FractionGuard> ReduceGuard(const std::string& a, const std::string& b);
+
 // Command24_Click: the repeating decimal x (Text18, integer and non-repeating part with a point)
 // whose repetend is r (Text19, one period) as an unreduced fraction: denominator length(r)
 // nines and length(n) zeros (n: the digits after the point), numerator
 // LongAdd(LongSub(n & r, n), LongMul(i, d)). nullopt (the page does nothing, shows nothing)
-// unless x has a point and is not "0", r is not empty and not "0", and both consist of digits
-// (x with exactly one point). Cost: linear, plus one GMP product.
+// when RepeatingDecimalGuard says so: unless x has a point and is not "0", r is not empty and not
+// "0", and both consist of digits (x with exactly one point). Cost: linear, plus one GMP product.
 std::optional<Fraction> RepeatingDecimalToFraction(const std::string& x, const std::string& r);
 
 // Command26_Click: numerator a (Text20) and denominator b (Text21) divided by LongGcd(b, a).
-// nullopt (nothing happens) when either is empty, "0", or more than digits.
+// nullopt (nothing happens) when either is empty, of value zero ("0", "00"), or more than digits
+// (ReduceGuard).
 // Cost: GMP gcd and two divisions.
 std::optional<Fraction> ReduceFraction(const std::string& a, const std::string& b,
                                        Prompter& prompter);

@@ -1,6 +1,5 @@
 // The input checks of the two Goldbach tools.
 #include "core/goldbach.h"
-#include "core/prime_search_input.h"
 #include "core/read_number.h"
 
 namespace numerel {
@@ -35,11 +34,8 @@ bool ExactlyFits(uint128 n, Parity parity) {
 }
 
 GoldbachCheckResult CheckBinary64(Parity parity, std::string_view text, GoldbachOptions options) {
-    const double n = ReadNumber(text);
-    const bool fits =
-        parity == Parity::Even ? IsWhole(n / 2) && n >= 6 : IsWhole(n) && !IsWhole(n / 2) && n >= 9;
-    if (!fits) return Reject(ParityMessage(parity));
-    const ExactInteger exact = ReadExactInteger(text, n);
+    // Parity is decided on the exact numeral: every binary64 value above 2^53 is even.
+    const ExactInteger exact = ReadExactInteger(text);
     if (exact.status == ExactStatus::Overflow) return Reject(OverLimitMessage());
     if (exact.status != ExactStatus::Exact || !ExactlyFits(exact.value, parity)) {
         return Reject(ParityMessage(parity));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "core/long_expansion.h"
 #include "core/long_kernel.h"
@@ -52,12 +53,16 @@ DigitString DivideIntegers(DigitString a, DigitString b, Prompter& prompter) {
         ShiftPointLeft(result, tq);
         return result;
     }
-    std::string prefix = "0.";
+    // The result is built in one text, the prefix first and the digits appended to it.
+    DigitString result;
     mpz_class r = num;
     if (num > den) {
         mpz_class quotient;
         mpz_fdiv_qr(quotient.get_mpz_t(), r.get_mpz_t(), num.get_mpz_t(), den.get_mpz_t());
-        prefix = MpzToDigits(quotient) + ".";
+        result = MpzToDigits(quotient);
+        result += '.';
+    } else {
+        result = "0.";
     }
     const mp_bitcnt_t t2 = mpz_remove(den.get_mpz_t(), den.get_mpz_t(), mpz_class(2).get_mpz_t());
     const mp_bitcnt_t t5 = mpz_remove(den.get_mpz_t(), den.get_mpz_t(), mpz_class(5).get_mpz_t());
@@ -67,11 +72,11 @@ DigitString DivideIntegers(DigitString a, DigitString b, Prompter& prompter) {
     if (t5 != t2) r *= scale;
     const std::size_t m = std::max(t2, t5);
 
-    std::string digits;
     if (den == 1) {
         const std::string tail = MpzToDigits(r);
-        digits = std::string(m - std::min(m, tail.size()), '0') + tail;
-        return Finish(prefix + digits, tp, tq);
+        result.append(m - std::min(m, tail.size()), '0');
+        result += tail;
+        return Finish(std::move(result), tp, tq);
     }
     const std::optional<std::string> answer =
         AskPrecision(prompter, kDivisionPrecisionPrompt, kDivisionPrecisionTitle);
@@ -85,15 +90,19 @@ DigitString DivideIntegers(DigitString a, DigitString b, Prompter& prompter) {
     mpz_class non_periodic;
     mpz_fdiv_qr(non_periodic.get_mpz_t(), r.get_mpz_t(), r.get_mpz_t(), den.get_mpz_t());
     const std::string head = non_periodic == 0 ? std::string() : MpzToDigits(non_periodic);
+    result.append(m - std::min(m, head.size()), '0');
+    result += head;
+    // Moving the point tp places right must not run past the digits computed: every place it
+    // uncovers gets its true digit, never a filler zero.
+    const std::size_t shortfall = tp > m ? tp - m : 0;
     bool stopped = false;
-    const std::string periodic =
-        until_repeat ? ExpansionUntilRepeat(r, den, &stopped) : ExpansionToPrecision(r, den, n);
+    if (until_repeat) {
+        stopped = AppendExpansionUntilRepeat(r, den, shortfall, result);
+    } else {
+        AppendExpansionToPrecision(r, den, n, shortfall, result);
+    }
     if (stopped) prompter.Show(RepetendNotFoundMessage());
-    digits.reserve(m + periodic.size());
-    digits.append(m - std::min(m, head.size()), '0');
-    digits += head;
-    digits += periodic;
-    return Finish(prefix + digits, tp, tq);
+    return Finish(std::move(result), tp, tq);
 }
 
 }  // namespace
@@ -122,7 +131,9 @@ DigitString LongDiv(const DigitString& a, const DigitString& b, Prompter& prompt
     DigitString y = b;
     TrimLeadingZeros(x);
     TrimLeadingZeros(y);
-    if (IsZeroOrEmpty(y)) {
+    // Any numeral of value zero ("0.0", ".") is a zero divisor, also before the equal-texts
+    // shortcut, which would make 0.0 / 0.0 one.
+    if (IsZeroOrEmpty(y) || y.find_first_of("123456789") == std::string::npos) {
         prompter.Show(ZeroDivisorMessage());
         return "";
     }

@@ -16,7 +16,8 @@ namespace numerel {
 void LongDivStep(DigitString& r, const DigitString& q, std::int32_t& k, DigitString& digits);
 
 // a / b exactly, or to the precision the user gives. The copies of a and b go through
-// TrimLeadingZeros; a divisor "0" or empty shows ZeroDivisorMessage() and gives the empty text;
+// TrimLeadingZeros; a divisor of value zero ("0", "", "0.0") shows ZeroDivisorMessage() and gives
+// the empty text;
 // a = "0" or empty gives "0", equal texts "1", b = "1" the trimmed a. Decimals divide as integers
 // scaled alike. The reduced fraction's factors 2 and 5 give exact digits; any other factor gives
 // a repetend, and only then the precision prompt runs (PrecisionNoticeMessage(), then an input

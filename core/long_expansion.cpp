@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/long_kernel.h"
+#include "core/run_control.h"
 
 namespace numerel {
 
@@ -53,18 +54,23 @@ std::uint64_t PowerOfTen(std::size_t n) {
     return p;
 }
 
-// The end of the first step ending at or after `target` (>= 1): the position just after the
-// first non-zero digit at index target - 1 or later. Generates digits as needed.
-std::size_t StepEndAtOrAfter(ExpansionDigits& digits, std::string& text, std::size_t target) {
-    if (text.size() < target) digits.Append(target - text.size(), text);
-    std::size_t from = target - 1;
+// The end (relative to base) of the first step ending at or after `target` (>= 1) digits after
+// base: just after the first non-zero digit at relative index target - 1 or later. Generates
+// digits as needed.
+std::size_t StepEndAtOrAfter(ExpansionDigits& digits, std::string& text, std::size_t base,
+                             std::size_t target) {
+    if (text.size() < base + target) digits.Append(base + target - text.size(), text);
+    std::size_t from = base + target - 1;
     for (;;) {
         const std::size_t nonzero = text.find_first_not_of('0', from);
-        if (nonzero != std::string::npos) return nonzero + 1;
+        if (nonzero != std::string::npos) return nonzero + 1 - base;
         from = text.size();
         digits.Append(64, text);
     }
 }
+
+// Machine divisions between two looks at the stop request: about a millisecond of digits.
+constexpr std::size_t kBlocksPerPoll = 1 << 14;
 
 }  // namespace
 
@@ -91,7 +97,9 @@ void ExpansionDigits::AppendSmall(std::size_t count, std::string& out) {
     out.resize(start + count);
     char* cursor = out.data() + start;
     std::uint64_t r = r64_;
+    std::size_t blocks = 0;
     while (count > 0) {
+        if (++blocks % kBlocksPerPoll == 0) PollStop();
         const std::size_t width = std::min<std::size_t>(count, 19);
         const std::uint64_t scale = width == 19 ? kTen19 : PowerOfTen(width);
         const u128 scaled = static_cast<u128>(r) * scale;
@@ -110,6 +118,7 @@ void ExpansionDigits::AppendLarge(std::size_t count, std::string& out) {
     const std::size_t chunk_limit = std::max<std::size_t>(4 * q_digits_, 2048);
     mpz_class block;
     while (count > 0) {
+        PollStop();
         const std::size_t width = std::min(count, chunk_limit);
         if (width != power_exponent_) {
             mpz_ui_pow_ui(power_.get_mpz_t(), 10, width);
@@ -129,38 +138,52 @@ void ExpansionDigits::AppendLarge(std::size_t count, std::string& out) {
 }
 
 std::string ExpansionToPrecision(const mpz_class& r, const mpz_class& q, double n) {
-    ExpansionDigits digits(r, q);
     std::string text;
-    const std::size_t target = n > 1.0 ? static_cast<std::size_t>(std::ceil(n)) : 1;
-    text.reserve(target + 32);
-    text.resize(StepEndAtOrAfter(digits, text, target));
+    AppendExpansionToPrecision(r, q, n, 0, text);
     return text;
+}
+
+void AppendExpansionToPrecision(const mpz_class& r, const mpz_class& q, double n,
+                                std::size_t min_length, std::string& out) {
+    ExpansionDigits digits(r, q);
+    const std::size_t base = out.size();
+    const std::size_t target =
+        std::max(n > 1.0 ? static_cast<std::size_t>(std::ceil(n)) : 1, min_length);
+    out.reserve(base + target + 32);
+    out.resize(base + StepEndAtOrAfter(digits, out, base, target));
 }
 
 std::string ExpansionUntilRepeat(const mpz_class& r, const mpz_class& q, bool* stopped,
                                  std::size_t limit) {
-    *stopped = false;
-    ExpansionDigits digits(r, q);
     std::string text;
-    const std::size_t first_end = StepEndAtOrAfter(digits, text, kFirstPhase);
-    const std::string window = text.substr(kWindowStart, kWindow);
+    *stopped = AppendExpansionUntilRepeat(r, q, 0, text, limit);
+    return text;
+}
+
+bool AppendExpansionUntilRepeat(const mpz_class& r, const mpz_class& q, std::size_t min_length,
+                                std::string& out, std::size_t limit) {
+    ExpansionDigits digits(r, q);
+    const std::size_t base = out.size();
+    const std::size_t first_end = StepEndAtOrAfter(digits, out, base, kFirstPhase);
+    const std::string window = out.substr(base + kWindowStart, kWindow);
     // The earliest occurrence leaves the most room for a second one after it.
-    const std::size_t first = text.find(window);
+    const std::size_t first = out.find(window, base);
     std::size_t search_from = first + kWindow;
     std::size_t chunk = 64;
     for (;;) {
-        const std::size_t second = text.find(window, search_from);
+        const std::size_t second = out.find(window, search_from);
         if (second != std::string::npos) {
-            text.resize(StepEndAtOrAfter(digits, text, std::max(first_end + 1, second + kWindow)));
-            return text;
+            const std::size_t end = std::max({first_end + 1, second + kWindow - base, min_length});
+            out.resize(base + StepEndAtOrAfter(digits, out, base, end));
+            return false;
         }
-        if (text.size() >= kWindow) search_from = std::max(search_from, text.size() - kWindow + 1);
-        if (text.size() >= limit) {
-            *stopped = true;
-            text.resize(StepEndAtOrAfter(digits, text, limit));
-            return text;
+        if (out.size() >= kWindow) search_from = std::max(search_from, out.size() - kWindow + 1);
+        const std::size_t produced = out.size() - base;
+        if (produced >= limit) {
+            out.resize(base + StepEndAtOrAfter(digits, out, base, std::max(limit, min_length)));
+            return true;
         }
-        digits.Append(std::min(chunk, limit - text.size()), text);
+        digits.Append(std::min(chunk, limit - produced), out);
         chunk = std::min<std::size_t>(chunk * 2, std::size_t{1} << 20);
     }
 }

@@ -42,6 +42,11 @@ private:
 // the digits up to the first non-zero one). n must not exceed kMaxLongDigits.
 std::string ExpansionToPrecision(const mpz_class& r, const mpz_class& q, double n);
 
+// The same digits appended to `out`, going on (by whole steps) until at least max(n, min_length)
+// digits were appended; `out` grows once, to its final size.
+void AppendExpansionToPrecision(const mpz_class& r, const mpz_class& q, double n,
+                                std::size_t min_length, std::string& out);
+
 // The until-repeat digits of r / q (0 < r < q, q coprime to 10): steps until the text has at
 // least 30 characters, W = its characters 11 to 30, then at least one more step and on until
 // the text contains W twice without overlap. Each new digit is searched once (no rescans).
@@ -49,5 +54,10 @@ std::string ExpansionToPrecision(const mpz_class& r, const mpz_class& q, double 
 // that length and *stopped becomes true.
 std::string ExpansionUntilRepeat(const mpz_class& r, const mpz_class& q, bool* stopped,
                                  std::size_t limit = kMaxLongDigits);
+
+// The same digits appended to `out`, going on (by whole steps) until at least min_length digits
+// were appended; returns whether the limit stopped the search.
+bool AppendExpansionUntilRepeat(const mpz_class& r, const mpz_class& q, std::size_t min_length,
+                                std::string& out, std::size_t limit = kMaxLongDigits);
 
 }  // namespace numerel

@@ -3,7 +3,6 @@
 #include "core/primality.h"
 #include "core/prime_count.h"
 #include "core/prime_search_enum.h"
-#include "core/prime_search_input.h"
 #include "core/read_number.h"
 #include "core/run_control.h"
 
@@ -33,8 +32,8 @@ PrimesCheckResult CheckBinary64(std::string_view from_text, std::string_view to_
     const double b = ReadNumber(to_text);
     // The difference is checked on the exact values below: above 2^53 doubles may coincide.
     if (!(IsWhole(a) && a >= 1 && IsWhole(b))) return Reject(PrimesReset::ClearAll);
-    const ExactInteger from = ReadExactInteger(from_text, a);
-    const ExactInteger to = ReadExactInteger(to_text, b);
+    const ExactInteger from = ReadExactInteger(from_text);
+    const ExactInteger to = ReadExactInteger(to_text);
     if (from.status == ExactStatus::Overflow || to.status == ExactStatus::Overflow) {
         return Reject(PrimesReset::OverLimit);
     }
@@ -153,6 +152,8 @@ SearchSummary PrimesRun(const PrimesBounds& bounds, ResultSink& sink, const Prog
                 });
                 counted_to_b = true;
             }
+            // The page's loop leaves the bar at its last i, primes found there or not.
+            if (!counted_to_b && progress) progress(static_cast<double>(last - 2 - a0) / span);
         }
 
         // Upper end: a prime b = 6k - 1 lies beyond the main loop's last i + 2.

@@ -43,8 +43,8 @@ struct PrimesCheckResult {
 
 // Validates Text4 (from_text) and Text5 (to_text) for the button clicked.
 // Binary64 (Command5): ReadNumber; whole, from >= 1, to - from >= 6, else "请输入两个正整数!"
-// CR "并且两数至少相差6." / "重新输入!". Values above SmallLimit are re-read exactly
-// (prime_search_input.h); beyond 2^96 - 1 the over-limit message.
+// CR "并且两数至少相差6." / "重新输入!". The numerals are decided exactly (ReadExactInteger, the
+// reader of every page); beyond 2^96 - 1 the over-limit message.
 // Decimal96 (Command21): empty field -> nothing; ReadDecimal; a non-number, a fraction or
 // from < 1 -> the binary64 message; to - from < 6 -> "下边的数要比上边的至少大6" / "重新输入"
 // with Text5 := from + 6. Cost: a few number readings.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -100,7 +101,7 @@ double ToBinary64(Numeral numeral) {
 }
 
 // "&H1F" / "&O17": the longest run of valid digits after the prefix, as a non-negative integer.
-double ReadRadixInteger(std::string_view digits, int base) {
+Numeral RadixNumeral(std::string_view digits, int base) {
     std::size_t length = 0;
     while (length < digits.size()) {
         const char c = digits[length];
@@ -111,11 +112,12 @@ double ReadRadixInteger(std::string_view digits, int base) {
         if (value >= base) break;
         ++length;
     }
-    if (length == 0) return 0.0;
-    const mpz_class integer(std::string(digits.substr(0, length)), base);
     Numeral numeral;
+    numeral.digits = "0";
+    if (length == 0) return numeral;
+    const mpz_class integer(std::string(digits.substr(0, length)), base);
     numeral.digits = integer.get_str(10);
-    return ToBinary64(std::move(numeral));
+    return numeral;
 }
 
 bool IsBlank(char c) {
@@ -180,32 +182,91 @@ DecimalRead ToDecimal96(const Numeral& numeral) {
     return read;
 }
 
-}  // namespace
-
-double ReadNumber(std::string_view text) {
+// The numeral at the start of text as ReadNumber reads it (blanks dropped anywhere, "&H"/"&O"
+// integers, then sign, digits, point, exponent); false when there is none (the value 0).
+bool ScanLeadingNumeral(std::string_view text, Numeral& numeral) {
     std::string compact;
     compact.reserve(text.size());
     for (const char c : text)
         if (c != ' ' && c != '\t' && c != '\n') compact.push_back(c);
     if (compact.size() >= 2 && compact[0] == '&') {
-        if (compact[1] == 'H' || compact[1] == 'h') return ReadRadixInteger(compact.substr(2), 16);
-        if (compact[1] == 'O' || compact[1] == 'o') return ReadRadixInteger(compact.substr(2), 8);
+        if (compact[1] == 'H' || compact[1] == 'h') {
+            numeral = RadixNumeral(std::string_view(compact).substr(2), 16);
+            return true;
+        }
+        if (compact[1] == 'O' || compact[1] == 'o') {
+            numeral = RadixNumeral(std::string_view(compact).substr(2), 8);
+            return true;
+        }
     }
-    Numeral numeral;
     std::size_t end = 0;
-    if (!ScanNumeral(compact, true, numeral, end)) return 0.0;
-    return ToBinary64(std::move(numeral));
+    return ScanNumeral(compact, true, numeral, end);
 }
 
-DecimalRead ReadDecimal(std::string_view text) {
+// The whole number digits * 10^exponent (exponent >= 0) of a normalised numeral.
+ExactInteger WholeValue(const Numeral& numeral) {
+    if (numeral.digits.empty()) return {ExactStatus::Exact, 0};
+    if (numeral.negative) return {ExactStatus::Negative, 0};
+    constexpr std::int64_t kMaxDigits = 29;
+    if (static_cast<std::int64_t>(numeral.digits.size()) + numeral.exponent > kMaxDigits) {
+        return {ExactStatus::Overflow, 0};
+    }
+    // At most 29 digits: below 10^29 < 2^97, no wrap-around in 128 bits.
+    uint128 value = 0;
+    for (const char c : numeral.digits) value = value * 10 + static_cast<uint128>(c - '0');
+    value *= PowerOfTen(numeral.exponent);
+    if (value > Decimal96::kMaxMagnitude) return {ExactStatus::Overflow, 0};
+    return {ExactStatus::Exact, value};
+}
+
+// The whole text as ReadDecimal reads it: blanks around, then one numeral and nothing else.
+bool ScanWholeText(std::string_view text, Numeral& numeral) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && IsBlank(text[begin])) ++begin;
     while (end > begin && IsBlank(text[end - 1])) --end;
     const std::string_view body = text.substr(begin, end - begin);
-    Numeral numeral;
     std::size_t stop = 0;
-    if (!ScanNumeral(body, false, numeral, stop) || stop != body.size()) return DecimalRead{};
+    return ScanNumeral(body, false, numeral, stop) && stop == body.size();
+}
+
+}  // namespace
+
+double ReadNumber(std::string_view text) {
+    Numeral numeral;
+    if (!ScanLeadingNumeral(text, numeral)) return 0.0;
+    return ToBinary64(std::move(numeral));
+}
+
+bool IsWhole(double x) {
+    return std::isinf(x) || (std::isfinite(x) && std::floor(x) == x);
+}
+
+ExactInteger ReadExactInteger(std::string_view text) {
+    Numeral numeral;
+    if (!ScanLeadingNumeral(text, numeral)) return {ExactStatus::Exact, 0};
+    Normalise(numeral);
+    if (!numeral.digits.empty() && numeral.exponent < 0) return {ExactStatus::Fraction, 0};
+    return WholeValue(numeral);
+}
+
+std::optional<ExactInteger> ReadDecimalIntegerPart(std::string_view text) {
+    Numeral numeral;
+    if (!ScanWholeText(text, numeral)) return std::nullopt;
+    Normalise(numeral);
+    if (numeral.exponent < 0) {
+        const auto dropped = static_cast<std::size_t>(std::min<std::int64_t>(
+            -numeral.exponent, static_cast<std::int64_t>(numeral.digits.size())));
+        numeral.digits.resize(numeral.digits.size() - dropped);
+        numeral.exponent = 0;
+        Normalise(numeral);
+    }
+    return WholeValue(numeral);
+}
+
+DecimalRead ReadDecimal(std::string_view text) {
+    Numeral numeral;
+    if (!ScanWholeText(text, numeral)) return DecimalRead{};
     return ToDecimal96(numeral);
 }
 

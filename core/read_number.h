@@ -1,6 +1,7 @@
 // The two ways a text box is read as a number.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "core/decimal96.h"
@@ -23,6 +24,36 @@ inline constexpr const char* kLargestInput = "79228162514264337593543950335";
 // never -0. "&H"/"&O" take the longest run of valid digits, of any length, as a non-negative
 // integer (no sign, no 16/32-bit wrap-around: "&HFFFF" is 65535). Cost O(length of text).
 double ReadNumber(std::string_view text);
+
+// True when x is a whole number (equal to its integer part); infinities count as whole, as they
+// do for the pages' integrality test, and are turned away later as too large.
+bool IsWhole(double x);
+
+enum class ExactStatus {
+    Exact,     // a whole number from 0 to 2^96 - 1, in value
+    Fraction,  // not a whole number (whatever its sign or size)
+    Negative,  // a whole number below zero
+    Overflow,  // a whole number above 2^96 - 1
+};
+
+struct ExactInteger {
+    ExactStatus status = ExactStatus::Exact;
+    uint128 value = 0;  // meaningful when status is Exact
+};
+
+// The numeral ReadNumber reads at the start of the text, read exactly: the same characters, by
+// the same scanner, so every text has the same value on every page (no numeral is 0). A binary64
+// value above 2^53 is no longer the number typed, and even a small one may look whole only
+// after rounding ("9999999999.99999999999999999997"): the integer tools decide with this reader.
+// Cost: linear in the text (plus a radix conversion for "&H"/"&O"); the exponent is saturated,
+// so "1e999999999999" is Overflow, not a failure.
+ExactInteger ReadExactInteger(std::string_view text);
+
+// The integer part (toward zero) of the text ReadDecimal reads, taken from the text exactly rather
+// than from the Decimal96 value, which keeps only 29 significant digits
+// ("79228162514264337593543950333.5" has the integer part ...333, not ...334): Exact, Negative
+// (-1 or less), or Overflow. nullopt when ReadDecimal would take no number from the text.
+std::optional<ExactInteger> ReadDecimalIntegerPart(std::string_view text);
 
 struct DecimalRead {
     DecimalStatus status = DecimalStatus::NotANumber;

@@ -3,7 +3,6 @@
 #include "core/pick_path.h"
 #include "core/prime_count.h"
 #include "core/prime_search_enum.h"
-#include "core/prime_search_input.h"
 #include "core/read_number.h"
 #include "core/run_control.h"
 
@@ -24,8 +23,8 @@ TwinsCheckResult TwinsCheck(std::string_view from_text, std::string_view to_text
     const double b = ReadNumber(to_text);
     // The difference is checked on the exact values below: above 2^53 doubles may coincide.
     if (!(IsWhole(a) && a >= 2 && IsWhole(b))) return Reject(false);
-    const ExactInteger from = ReadExactInteger(from_text, a);
-    const ExactInteger to = ReadExactInteger(to_text, b);
+    const ExactInteger from = ReadExactInteger(from_text);
+    const ExactInteger to = ReadExactInteger(to_text);
     if (from.status == ExactStatus::Overflow || to.status == ExactStatus::Overflow) {
         return Reject(true);
     }

@@ -31,7 +31,7 @@ struct TwinsCheckResult {
 
 // Reads both fields with ReadNumber; whole, from >= 2, to - from >= 2, else "请输入两个≥2的
 // 整数!" CR "两数至少相差2." / "重新输入!". The page has no Decimal96 button, so a bound above
-// SmallLimit is re-read exactly (prime_search_input.h) and searched exactly up to 2^96 - 1; a
+// SmallLimit is read exactly (ReadExactInteger) and searched exactly up to 2^96 - 1; a
 // text that cannot be read exactly gets the same message, a value beyond 2^96 - 1 the
 // over-limit message. Cost: a few number readings.
 TwinsCheckResult TwinsCheck(std::string_view from_text, std::string_view to_text);

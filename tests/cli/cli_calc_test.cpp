@@ -13,7 +13,7 @@ struct Expected {
     std::vector<std::string> args;
     int status;
     const char* out;
-    const char* err;
+    std::string err;
 };
 
 class LongCommandsTest : public testing::TestWithParam<Expected> {};
@@ -27,6 +27,10 @@ TEST_P(LongCommandsTest, PrintsThePaneAndTheBoxes) {
 }
 
 constexpr const char* kNotice = "设定精确度: 请点击 '确定',然后设定精确度\n";
+constexpr const char* kZeroBox = "除数为零!: 除数为零!\n";
+constexpr const char* kCancelled =
+    "numerel-cli: nothing computed: the precision prompt was cancelled (answer it with "
+    "--precision TEXT)\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LongCommandsTest,
@@ -44,8 +48,31 @@ INSTANTIATE_TEST_SUITE_P(
         Expected{
             "Factorial", {"calc", "fact", "25", ""}, kExitOk, "15511210043330985984000000\n", ""},
         Expected{"SubtractExchanges", {"calc", "sub", "3", "-10"}, kExitOk, "7\n", ""},
-        Expected{"PromptCancelled", {"calc", "div", "1", "3"}, kExitOk, "\n", kNotice},
-        Expected{"ZeroDivisor", {"calc", "mod", "5", "0"}, kExitOk, "\n", "除数为零!: 除数为零!\n"},
+        Expected{"PromptCancelled",
+                 {"calc", "div", "1", "7"},
+                 kExitRejected,
+                 "",
+                 std::string(kNotice) + kCancelled},
+        Expected{"ZeroDivisor", {"calc", "mod", "5", "0"}, kExitRejected, "", kZeroBox},
+        Expected{"ZeroDivisorQuot", {"calc", "quot", "7", "0"}, kExitRejected, "", kZeroBox},
+        Expected{"ZeroDivisorDiv", {"calc", "div", "7", "00"}, kExitRejected, "", kZeroBox},
+        Expected{"PrecisionTooLarge",
+                 {"calc", "div", "1", "7", "--precision", "2000000000"},
+                 kExitRejected,
+                 "",
+                 std::string(kNotice) + "设定精确度: 精确度位数太大,最多 100,000,000 位\n"},
+        // Digits the point shift uncovers are computed, never zero-filled.
+        Expected{"ShiftedDigitsComputed",
+                 {"calc", "div", "1000000", "7", "--precision", "5"},
+                 kExitOk,
+                 "142857\n",
+                 kNotice},
+        Expected{"DecimalShiftedDigitsComputed",
+                 {"calc", "div", "100", "0.3", "--precision", "1"},
+                 kExitOk,
+                 "333\n",
+                 kNotice},
+        Expected{"ModOfAFractionBelowOne", {"calc", "mod", ".4", "5"}, kExitOk, "0\n", ""},
         Expected{"BothEmptyDoesNothing", {"calc", "add", "", ""}, kExitOk, "", ""},
         Expected{"ExponentTooLarge",
                  {"calc", "pow", "2", "3000000000"},
@@ -64,20 +91,29 @@ INSTANTIATE_TEST_SUITE_P(
                  "最大公约数是9000000000900000000090\n"
                  "最小公倍数是13548070124980948012498094801236261410\n",
                  ""},
-        Expected{"GcdWithZero",
-                 {"gcd", "0", "5"},
-                 kExitOk,
-                 "最大公约数是\n最小公倍数是\n",
-                 "除数为零!: 除数为零!\n"},
+        Expected{"GcdWithZero", {"gcd", "5", "00"}, kExitOk, "最大公约数是5\n最小公倍数是0\n", ""},
         Expected{"GcdRejectsPoint",
                  {"gcd", "1.5", "3"},
                  kExitRejected,
                  "",
                  "输入错误: 请输入整数:只能由数字组成,不能有小数点、正负号或其他字符\n"},
         Expected{"Fraction", {"fraction", "1.02", "345"}, kExitOk, "102243\n99900\n", ""},
-        Expected{"FractionGuard", {"fraction", "3", "3"}, kExitOk, "", ""},
+        Expected{"FractionGuard",
+                 {"fraction", "1", "3"},
+                 kExitRejected,
+                 "",
+                 "numerel-cli: nothing computed: INTPART needs a decimal point (1.02, 0. or .5)\n"},
         Expected{"Reduce", {"reduce", "102243", "99900"}, kExitOk, "34081\n33300\n", ""},
-        Expected{"ReduceGuard", {"reduce", "0", "5"}, kExitOk, "", ""}),
+        Expected{"ReduceGuardZero",
+                 {"reduce", "00", "5"},
+                 kExitRejected,
+                 "",
+                 "numerel-cli: nothing computed: NUM and DEN must not be empty or zero\n"},
+        Expected{"ReduceGuardNotDigits",
+                 {"reduce", "10", "0.5"},
+                 kExitRejected,
+                 "",
+                 "numerel-cli: nothing computed: NUM and DEN must be digits only\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LongCommands, MissingArgumentIsAUsageError) {

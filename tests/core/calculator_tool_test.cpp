@@ -79,6 +79,10 @@ TEST(CalculatorTool, Clicks) {
               {}},
              {"DivisionCancelled", CalcOp::Div, "1", "3", {std::nullopt}, "", "1", "3", {}},
              {"ZeroDivisorStillShows", CalcOp::Mod, "5", "0", {}, "", "5", "0", {}},
+             // No quotient either: "0" would read as a result.
+             {"QuotByZeroGivesNothing", CalcOp::IntQuot, "7", "0", {}, "", "7", "0", {}},
+             // The integer part of ".4" is 0, and 0 mod 5 is 0.
+             {"ModOfAFractionBelowOne", CalcOp::Mod, ".4", "5", {}, "0", "0", "5", {{F::A, "0"}}},
              {"RootIgnoresB", CalcOp::Sqrt, "2", "x", {"10"}, "1.4142135623", "2", "x", {}},
              {"RootOfEmpty", CalcOp::Sqrt, "", "7", {}, "0", "", "7", {}},
              {"FactorialCutsA",

@@ -91,7 +91,10 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectionCase{"FractionLostInBinary64", "1000000000000000000.25x", false},
                     RejectionCase{"BeyondTwentyNineDigits", "79228162514264337593543950336x", true},
                     RejectionCase{"HugeExponent", "1e300x", true},
-                    RejectionCase{"Infinite", "1e999x", true}),
+                    RejectionCase{"Infinite", "1e999x", true},
+                    // Whole in binary64 only after rounding: 1e10 is not the number typed.
+                    RejectionCase{"FractionRoundedToWhole", "9999999999.9999999999999999977",
+                                  false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RewriteCase {
@@ -131,6 +134,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "10000000000000001=353×449×641×1409×69857"},
         RewriteCase{"HalfAboveSmallLimit", "999999999999999.5", "999999999999999",
                     "999999999999999=3^3×31×37×41×271×2906161"},
+        // Thirty digits: the Decimal96 value rounds to ...334; the integer part typed is ...333.
+        RewriteCase{"IntegerPartOfThirtyDigits", "79228162514264337593543950333.5",
+                    "79228162514264337593543950333",
+                    "79228162514264337593543950333=23×160045282633×21523300539326387"},
         RewriteCase{"LargestPrimeBelow2To96", "79228162514264337593543950319",
                     "79228162514264337593543950319", "79228162514264337593543950319=素数"},
         RewriteCase{"HardSemiprime", "70000000000011250000000000243",

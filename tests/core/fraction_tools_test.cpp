@@ -38,8 +38,12 @@ TEST(GcdLcmTool, Panes) {
               "987654321098765432109876543210",
               Pane("9000000000900000000090", "13548070124980948012498094801236261410"),
               {}},
-             {"ZeroBox", "0", "5", Pane("", ""), {"除数为零!"}},
-             {"ZeroSecond", "7", "0", Pane("", ""), {"除数为零!"}},
+             // Every number divides 0: gcd(a, 0) = a, lcm = 0, and no zero-divisor box.
+             {"ZeroFirst", "0", "5", Pane("5", "0"), {}},
+             {"ZeroSecond", "7", "0", Pane("7", "0"), {}},
+             {"AllZeroNumeral", "5", "00", Pane("5", "0"), {}},
+             {"BothZero", "0", "0", Pane("0", "0"), {}},
+             {"ZeroAndLeadingZeros", "000", "012", Pane("12", "0"), {}},
              {"EmptyBox", "", "5", "", {}},
              {"BothEmpty", "", "", "", {}},
              {"LeadingZerosOfDivisor", "12", "006", Pane("006", "12"), {}},
@@ -142,6 +146,9 @@ TEST(FractionTools, GuardsDoNothing) {
              {"EmptyDenominator", "5", ""},
              {"DecimalNumerator", "1.5", "3"},
              {"NegativeDenominator", "1", "-3"},
+             // An all-zero numeral is zero: no gcd with a zero divisor, no boxes.
+             {"AllZeroNumerator", "00", "5"},
+             {"AllZeroDenominator", "5", "00"},
          }) {
         SCOPED_TRACE(c.name);
         ScriptedPrompter prompter;

@@ -7,6 +7,7 @@
 #include "core/long_expansion.h"
 #include "core/long_kernel.h"
 #include "core/long_messages.h"
+#include "core/run_control.h"
 #include "core/scripted_prompter.h"
 
 namespace numerel {
@@ -87,6 +88,9 @@ TEST(LongDivision, CancelAndZeroDivisor) {
              {"ZeroDivisor", "5", "0", std::nullopt, {"除数为零!"}},
              {"EmptyDivisor", "5", "", std::nullopt, {"除数为零!"}},
              {"DecimalZeroDivisor", "5", "0.0", std::nullopt, {"除数为零!"}},
+             // Equal texts, but zero over zero is no 1.
+             {"ZeroOverZeroDecimal", "0.0", "0.0", std::nullopt, {"除数为零!"}},
+             {"PointOverPoint", ".", ".", std::nullopt, {"除数为零!"}},
              {"CancelThird", "1", "3", std::nullopt, {"请点击 '确定',然后设定精确度"}},
              {"EmptyAnswer", "1", "3", "", {"请点击 '确定',然后设定精确度"}},
              {"CancelDecimal", "1.5", "0.7", std::nullopt, {"请点击 '确定',然后设定精确度"}},
@@ -203,6 +207,20 @@ TEST(LongExpansion, UntilRepeatStopsAtTheLimit) {
     EXPECT_LE(digits.size(), 100010u);
     EXPECT_NE(digits.back(), '0');
     EXPECT_EQ(digits, NaiveDigits(1, 1000000007, digits.size()));
+}
+
+// The window's stop button: a long expansion gives up within a few milliseconds of the request,
+// on the machine-word path and on the GMP path alike.
+TEST(LongDivision, StopsWhenTheRunIsAskedTo) {
+    for (const char* divisor :
+         {"10000019", "100000000000000000000000000000000000000000000000003"}) {
+        SCOPED_TRACE(divisor);
+        StopToken token;
+        token.RequestStop();
+        const StopScope scope(token);
+        ScriptedPrompter prompter({"0"});
+        EXPECT_THROW(LongDiv("1", divisor, prompter), RunStopped);
+    }
 }
 
 }  // namespace

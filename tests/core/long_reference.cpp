@@ -86,15 +86,16 @@ std::string Divide(const DigitString& a, const DigitString& b, bool want_quotien
     return want_quotient ? Add(quotient, std::to_string(count)) : p;
 }
 
+// At least min_length digits: the places the point shift uncovers are computed, not zero-filled.
 std::string PeriodicDigits(std::string r, const std::string& q, const std::string& answer,
-                           Prompter& prompter) {
+                           std::size_t min_length, Prompter& prompter) {
     std::string digits;
     std::int32_t k = 0;
     if (answer != "0") {
         const double n = ReadNumber(answer);
         do {
             DivStep(r, q, k, digits, prompter);
-        } while (static_cast<double>(digits.size()) < n);
+        } while (static_cast<double>(digits.size()) < n || digits.size() < min_length);
         return digits;
     }
     while (digits.size() < 30) DivStep(r, q, k, digits, prompter);
@@ -106,6 +107,7 @@ std::string PeriodicDigits(std::string r, const std::string& q, const std::strin
     do {
         DivStep(r, q, k, digits, prompter);
     } while (!twice(digits));
+    while (digits.size() < min_length) DivStep(r, q, k, digits, prompter);
     return digits;
 }
 
@@ -329,7 +331,7 @@ DigitString Div(const DigitString& a0, const DigitString& b0, Prompter& prompter
     std::string a = a0, b = b0;
     TrimLeadingZeros(a);
     TrimLeadingZeros(b);
-    if (ZeroOrEmpty(b)) {
+    if (ZeroOrEmpty(b) || b.find_first_of("123456789") == std::string::npos) {
         prompter.Show(ZeroDivisorMessage());
         return "";
     }
@@ -392,8 +394,9 @@ DigitString Div(const DigitString& a0, const DigitString& b0, Prompter& prompter
         std::string head = IntQuot(r, b, prompter);
         if (head == "0") head.clear();
         r = Mod(r, b, prompter);
-        digits = std::string(static_cast<std::size_t>(m) - head.size(), '0') + head +
-                 PeriodicDigits(r, b, *answer, prompter);
+        digits =
+            std::string(static_cast<std::size_t>(m) - head.size(), '0') + head +
+            PeriodicDigits(r, b, *answer, tp > static_cast<std::size_t>(m) ? tp - m : 0, prompter);
     }
     return Finish(prefix + digits, tp, tq);
 }

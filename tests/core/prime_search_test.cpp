@@ -219,8 +219,11 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"BothEmpty", kB64, "", "", false, 0, 0, "重新输入!", kClear, nullptr},
         CheckCase{"Binary64LargeReadExactly", kB64, "5x", "10000000000000001", true, 5,
                   10000000000000001ULL, nullptr, kClear, nullptr},
-        CheckCase{"Binary64RoundedTextRefused", kB64, "5", "10000000000000001x", false, 0, 0,
-                  "重新输入!", kClear, nullptr},
+        // The numeral before the letter is read exactly, as page 0 reads it.
+        CheckCase{"Binary64NumeralBeforeTextReadExactly", kB64, "5", "10000000000000001x", true, 5,
+                  10000000000000001ULL, nullptr, kClear, nullptr},
+        CheckCase{"Binary64FractionRoundingToWholeRefused", kB64, "1",
+                  "9999999999.9999999999999999977", false, 0, 0, "重新输入!", kClear, nullptr},
         CheckCase{"Binary64BeyondLimit", kB64, "5x", "1e30", false, 0, 0, "输入超限",
                   PrimesReset::OverLimit, nullptr},
         CheckCase{"Decimal96Accepted", kD96, "1000000000000000", "1000000000000100", true, kTen15,

@@ -97,7 +97,8 @@ TEST_F(Page2Test, RejectedBoundsEmptyFieldsAndPane) {
     };
     for (const Row& row :
          {Row{"10", "15"}, Row{"0", "10"}, Row{"1.5", "10"}, Row{"", ""}, Row{"20", "10"},
-          Row{"1000000000000000", "1000000000000100x"},
+          // Whole in binary64 only after rounding; the exact reader refuses it on every page.
+          Row{"1000000000000000", "1000000000000099.99999999999999x"},
           Row{"1000000000000000.5", "1000000000000100"}, Row{"0", "1000000000000100"}}) {
         SCOPED_TRACE(std::string(row.from) + " / " + row.to);
         platform.messages.clear();

@@ -99,6 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{"PowCutsB", kPow, "2", "10.9", Ask::None, {}, "2", "10", "1024", false},
         CalcCase{"QuotCutsBoth", kQuot, "17.8", "5.2", Ask::None, {}, "17", "5", "3", false},
         CalcCase{"ModCutsBoth", kMod, "17.8", "5.2", Ask::None, {}, "17", "5", "2", false},
+        CalcCase{"QuotByZeroShowsNothing", kQuot, "7", "0", Ask::None, {}, "7", "0", "", true},
+        CalcCase{"ModOfAFractionBelowOne", kMod, ".4", "5", Ask::None, {}, "0", "5", "0", false},
         CalcCase{"SqrtToTenDecimals", kSqrt, "2", "", Ask::Sqrt, "10", "2", "", "1.4142135623",
                  false},
         CalcCase{"FactorialOf25",
