@@ -15,6 +15,9 @@ public:
     virtual void Append(std::string_view text) = 0;
     // A line end: carriage return and line feed in the file, "\n" on the CLI.
     virtual void EndLine() = 0;
+    // True once the sink's byte budget is used up; the searches then stop writing list text and
+    // only count. Without a budget never.
+    virtual bool Full() const { return false; }
 };
 
 // Collects everything in memory; line ends are written as CR LF.

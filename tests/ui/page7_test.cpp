@@ -54,6 +54,7 @@ TEST_P(Page7Gcd, PaneShowsDivisorAndMultipleAndTheTime) {
     Type(Text10(1), c.b);
     platform.clock_step = 3;
     form->Keys().PressEnter();  // Command10, default since the boxes changed
+    WaitForRun();
     EXPECT_EQ(PaneText(7), QString::fromUtf8(c.pane));
     EXPECT_EQ(Status(), "用时3秒");
     EXPECT_TRUE(platform.messages.empty());
@@ -77,6 +78,7 @@ TEST_F(Page7Test, ZeroGivesTheZeroDivisorBoxAndBareCaptions) {
     Type(Text10(0), "0");
     Type(Text10(1), "5");
     Button("Command10")->click();
+    WaitForRun();
     EXPECT_EQ(platform.messages,
               (std::vector<Message>{
                   {"除数为零!", "除数为零!", MessageIcon::Exclamation, MessageButtons::Ok}}));
@@ -100,6 +102,7 @@ TEST_F(Page7Test, NonIntegerIsRefusedWithFocusOnTheBox) {
         Type(Text10(0), row.a);
         Type(Text10(1), row.b);
         Button("Command10")->click();
+        WaitForRun();
         EXPECT_EQ(platform.messages, std::vector<Message>{refusal});
         EXPECT_EQ(PaneText(7), "");
         EXPECT_EQ(Status(), "计时(算)器");  // reset, no report
@@ -126,6 +129,7 @@ TEST_F(Page7Test, Command9ResetsStatusButNotTheBar) {
     Type(Text10(0), "12");
     Type(Text10(1), "18");
     Button("Command10")->click();
+    WaitForRun();
     form->Run().ReportElapsed(0, 4);
     Text18()->setFocus();
     QTest::keyClick(Text10(1), Qt::Key_Escape);  // Command9, cancel since the boxes changed
