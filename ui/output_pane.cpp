@@ -5,6 +5,7 @@
 
 #include "ui/fonts.h"
 #include "ui/long_text_view.h"
+#include "ui/stored_result.h"
 
 namespace numerel::ui {
 
@@ -51,8 +52,7 @@ void OutputPane::SetText(const QString& text) {
     DropStoredFile();
     // Rich-text panes keep CR LF as one paragraph break.
     QString plain = text;
-    plain.replace("\r\n", "\n");
-    plain.replace('\r', '\n');
+    NormaliseLineEnds(plain);
     if (plain.size() > kLongPaneText) {
         setPlainText(QString());
         ShowLong(true);

@@ -1,5 +1,7 @@
 #include "ui/run_protocol.h"
 
+#include <flint/flint.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -218,6 +220,9 @@ void RunProtocol::RunOnWorker(QWidget* page, std::function<void()> work,
     emit RunStarted();
     worker_ = std::thread([this, token = token_, work = std::move(work)] {
         const RunEnd end = Guarded(work, *token);
+        // FLINT keeps caches per thread (factoring tables); without this each run's thread would
+        // leave them behind.
+        flint_cleanup();
         // The last thing the worker does; the queued call runs after every progress report.
         QMetaObject::invokeMethod(
             this, [this, end] { EndRun(end); }, Qt::QueuedConnection);
@@ -232,9 +237,9 @@ void RunProtocol::RequestStop() {
 bool RunProtocol::StopAndJoin(std::chrono::milliseconds limit) {
     if (!worker_.joinable()) return true;
     RequestStop();
-    const auto deadline = std::chrono::steady_clock::now();
+    const auto start = std::chrono::steady_clock::now();
     while (!worker_done_.load()) {
-        if (std::chrono::steady_clock::now() - deadline >= limit) return false;
+        if (std::chrono::steady_clock::now() - start >= limit) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     worker_.join();

@@ -13,11 +13,6 @@ namespace {
 constexpr qint64 kChunk = qint64{1} << 20;
 constexpr qint64 kTailBytes = qint64{1} << 16;
 
-void NormaliseLineEnds(QString& text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
 // The file's last line (without its line end) if it starts at or after byte `from` and within
 // the last kTailBytes; otherwise the part of that window after `from` up to the last line.
 QString LastLine(QFile& in, qint64 from) {
@@ -50,6 +45,22 @@ qint64 FileBytesOf(const QString& head) {
 
 }  // namespace
 
+void NormaliseLineEnds(QString& text) {
+    if (!text.contains(u'\r')) return;
+    QChar* units = text.data();
+    const qsizetype size = text.size();
+    qsizetype out = 0;
+    for (qsizetype in = 0; in < size; ++in) {
+        if (units[in] == u'\r') {
+            units[out++] = u'\n';
+            if (in + 1 < size && units[in + 1] == u'\n') ++in;
+        } else {
+            units[out++] = units[in];
+        }
+    }
+    text.truncate(out);
+}
+
 QString OmittedLine(qsizetype shown) {
     return QString("……(窗格只显示结果的前%1个字符和最后一行;右键菜单的“保存”可存下完整结果)")
         .arg(shown);
@@ -60,14 +71,22 @@ std::optional<PaneContent> ReadForPane(const QString& path, qsizetype limit) {
     if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
     QStringDecoder decoder(QStringDecoder::Utf8);
     PaneContent content;
-    // A CR may wait for its LF in the next chunk, hence one character of slack.
-    while (content.text.size() <= limit + 1 && !in.atEnd()) {
+    // Line ends are made LF chunk by chunk, so the limit counts what the pane holds; a CR at the
+    // end of a chunk waits for the LF that may start the next one.
+    QString carry;
+    while (content.text.size() <= limit && !in.atEnd()) {
         const QByteArray bytes = in.read(kChunk);
         if (bytes.isEmpty()) break;
-        content.text += decoder.decode(bytes);
+        QString piece = carry + decoder.decode(bytes);
+        carry.clear();
+        if (!in.atEnd() && piece.endsWith(u'\r')) {
+            carry = QStringLiteral("\r");
+            piece.chop(1);
+        }
+        NormaliseLineEnds(piece);
+        content.text += piece;
     }
     if (in.error() != QFileDevice::NoError) return std::nullopt;
-    NormaliseLineEnds(content.text);
     if (in.atEnd() && content.text.size() <= limit) return content;
 
     content.complete = false;

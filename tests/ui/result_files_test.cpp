@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "ui/result_directory.h"
+#include "ui/stored_result.h"
 #include "ui/temp_result_file.h"
 
 namespace numerel::ui::testing {
@@ -46,6 +47,32 @@ TEST(ResultBudget, FullAtTheBudgetAndNothingStoredPastTheMargin) {
     file.Append("dropped");
     ASSERT_TRUE(file.Close());
     EXPECT_EQ(QFileInfo(file.Path()).size(), static_cast<qint64>(10 + kBudgetMargin));
+}
+
+// A result of many CR LF lines that fits the pane once its line ends are LF is shown whole,
+// however it falls into the chunks it is read in; a longer one shows its head, a note and its end.
+TEST(PaneContentOfAResultFile, LimitCountsTheLineEndsAsThePaneHoldsThem) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QByteArray lines;
+    for (int i = 0; i < 300000; ++i) lines += "ab\r\n";
+    file.write(lines + "末行");
+    file.close();
+    const QString whole = QString("ab\n").repeated(300000) + "末行";
+
+    const std::optional<PaneContent> fits = ReadForPane(path, whole.size());
+    ASSERT_TRUE(fits);
+    EXPECT_TRUE(fits->complete);
+    EXPECT_EQ(fits->text, whole);
+
+    const std::optional<PaneContent> cut = ReadForPane(path, whole.size() - 1);
+    ASSERT_TRUE(cut);
+    EXPECT_FALSE(cut->complete);
+    // The end of the file follows the note, without repeating what the head shows.
+    EXPECT_EQ(cut->text,
+              whole.left(whole.size() - 1) + "\n" + OmittedLine(whole.size() - 1) + "\n行");
 }
 
 TEST(StaleResultDirectories, OnlyThoseOfGoneOwnersAreRemoved) {
