@@ -11,6 +11,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -101,10 +102,11 @@ int RunCase(int page, const QString& from, const QString& to, double stop_after)
     std::printf(
         "page %d  %s..%s  click-to-screen %.2f s  stop-to-screen %.2f s  peak RSS %ld MB  stored "
         "%lld bytes  "
-        "pane %lld chars  slowest key %.1f ms  status %s\n",
+        "pane %lld chars  slowest key %.1f ms  status %s  %s\n",
         page, qPrintable(from), qPrintable(to), seconds, stop_to_screen, usage.ru_maxrss / 1024,
         static_cast<long long>(bytes), static_cast<long long>(pane->Text().size()), slowest_key_ms,
-        qPrintable(form.Label9()->text()));
+        qPrintable(form.Label9()->text()),
+        page == 2 ? qPrintable(form.findChild<QLabel*>("Label6")->text()) : "");
     return 0;
 }
 
