@@ -155,6 +155,35 @@ TEST_F(RunTest, ABudgetCutsTheStoredListAndSaveWritesAllOfIt) {
     EXPECT_FALSE(QFile::exists(stored));
 }
 
+// Whether the core's searches cut their list at the sink's budget (they report it in `cut`).
+template <typename Summary>
+constexpr bool kSearchesCut = requires(Summary summary) {
+    summary.cut;
+};
+
+TEST_F(RunTest, ATinyBudgetCutsThePrimeListButNotTheCount) {
+    if constexpr (!kSearchesCut<SearchSummary>) {
+        GTEST_SKIP() << "the searches do not cut at the budget yet";
+    } else {
+        form->Run().ResultFile().SetBudget(100);
+        GoToPage(2);
+        Type(Field("Text4"), "1");
+        Type(Field("Text5"), "1000000");
+        form->Keys().PressEnter();
+        WaitForRun();
+        QString text = PaneText(2);
+        if (text.endsWith('\n')) text.chop(1);
+        const qsizetype cut = text.lastIndexOf('\n');
+        ASSERT_GT(cut, 0);
+        EXPECT_TRUE(text.startsWith("2 3 5 7 11 "));
+        const QString last = text.mid(cut + 1);
+        EXPECT_TRUE(last.startsWith("……列表过长,只保存了前") && last.endsWith("个,共78498个"))
+            << last.toStdString();
+        EXPECT_EQ(Label("Label6")->text(), "共78498个");
+        EXPECT_EQ(Status(), "用时0秒");
+    }
+}
+
 struct GuardCase {
     const char* name;
     std::function<void()> fault;
