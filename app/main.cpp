@@ -1,18 +1,30 @@
-#include <QApplication>
+#include <chrono>
+#include <cstdlib>
 
 #include "ui/desktop_language.h"
 #include "ui/form1.h"
+#include "ui/guarded_application.h"
 #include "ui/qt_platform.h"
+#include "ui/run_protocol.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    numerel::ui::GuardedApplication app(argc, argv);
     QApplication::setApplicationName("Numerel");
     QApplication::setApplicationVersion(NUMEREL_VERSION);
     // The desktop entry's name: the window is then grouped with its launcher.
     QGuiApplication::setDesktopFileName(NUMEREL_APP_ID);
     numerel::ui::UseChineseDesktop(app);
     numerel::ui::QtPlatform platform;
+    app.SetReporter([&platform](const std::string& what) {
+        platform.ShowMessage(numerel::Message{what, numerel::kAppTitle,
+                                              numerel::MessageIcon::Exclamation,
+                                              numerel::MessageButtons::Ok});
+    });
     numerel::ui::Form1 window(platform);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Closing stopped the run; a kernel that has not answered within a second does not hold the
+    // exit (the next start removes what it leaves in the temporary directory).
+    if (!window.Run().StopAndJoin(std::chrono::seconds(1))) std::_Exit(status);
+    return status;
 }

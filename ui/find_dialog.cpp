@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextCharFormat>
-#include <QTextCursor>
 #include <algorithm>
 #include <utility>
 
@@ -127,15 +125,8 @@ void Dialog::FindNext(const QString& s) {
     }
 
     const int start = static_cast<int>(hit);
-    if (length > 0) {
-        // Every hit stays red after the selection has moved on.
-        QTextCursor mark(pane->document());
-        mark.setPosition(start);
-        mark.setPosition(start + static_cast<int>(length), QTextCursor::KeepAnchor);
-        QTextCharFormat red;
-        red.setForeground(QColor(255, 0, 0));
-        mark.mergeCharFormat(red);
-    }
+    // Every hit stays red after the selection has moved on.
+    pane->MarkHit(start, static_cast<int>(length));
     pane->Select(start, static_cast<int>(length));
 
     const int p = start + 1;

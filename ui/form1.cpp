@@ -1,7 +1,9 @@
 #include "ui/form1.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -22,6 +24,7 @@
 #include "ui/pane_menu.h"
 #include "ui/platform.h"
 #include "ui/progress_frame.h"
+#include "ui/result_directory.h"
 #include "ui/run_protocol.h"
 
 namespace numerel::ui {
@@ -48,7 +51,17 @@ Form1::Form1(Platform& platform, const QString& result_directory, QWidget* paren
     label9_->setCursor(Qt::PointingHandCursor);
     picture1_ = new ProgressFrame(this);
     keys_ = new KeyboardModel(this);
+    // Result directories of killed runs go first; a live instance's stays.
+    if (result_directory.isEmpty()) RemoveStaleResultDirectories(QDir::tempPath());
     run_ = std::make_unique<RunProtocol>(label9_, picture1_, platform_, result_directory);
+    stop_button_ = new QPushButton("停止", this);
+    stop_button_->setObjectName("CommandStop");
+    stop_button_->setFont(SongFont(kControlPointSize));
+    stop_button_->setToolTip("停止正在进行的计算(Esc)");
+    stop_button_->setAutoDefault(false);
+    stop_button_->setFocusPolicy(Qt::NoFocus);
+    run_->SetStopButton(stop_button_);
+    keys_->SetStopButton(stop_button_);
 
     for (int i = 0; i < kPageCount; ++i)
         panes_.at(static_cast<std::size_t>(i)) =
@@ -61,6 +74,8 @@ Form1::Form1(Platform& platform, const QString& result_directory, QWidget* paren
     status_row->addStretch(1);
     status_row->addWidget(picture1_);
     status_row->addSpacing(12);
+    status_row->addWidget(stop_button_);
+    status_row->addSpacing(8);
     status_row->addWidget(label9_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sstab1_, 1);
@@ -83,7 +98,10 @@ Form1::Form1(Platform& platform, const QString& result_directory, QWidget* paren
     pages_[0]->Activate();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The worker uses the panes' result file and the run protocol: it ends before they go.
+    run_->StopAndJoin(std::chrono::milliseconds::max());
+}
 
 void Form1::BuildPages() {
     for (int i = 0; i < kPageCount; ++i) {
@@ -148,10 +166,13 @@ void Form1::Label9_Click() {
 void Form1::closeEvent(QCloseEvent* event) {
     const bool ok = platform_.ShowMessage(
         Message{"您要退出吗?", "确认退出", MessageIcon::Information, MessageButtons::OkCancel});
-    if (ok)
+    if (ok) {
+        // The program ends with the window; a run still going on is stopped first.
+        run_->RequestStop();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 }  // namespace numerel::ui

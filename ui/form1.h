@@ -9,6 +9,7 @@
 
 #include "ui/shell.h"
 
+class QPushButton;
 class QTabWidget;
 
 namespace numerel::ui {
@@ -37,6 +38,7 @@ public:
     ClickableLabel* Label9() const { return label9_; }
     ProgressFrame* Picture1() const { return picture1_; }
     PaneMenu* Menu() const { return pane_menu_; }
+    QPushButton* StopButton() const { return stop_button_; }
 
     void SSTab1_Click(int page);
     void Label9_Click();
@@ -50,6 +52,7 @@ private:
     Platform& platform_;
     QTabWidget* sstab1_;
     ClickableLabel* label9_;
+    QPushButton* stop_button_;
     ProgressFrame* picture1_;
     KeyboardModel* keys_;
     std::unique_ptr<RunProtocol> run_;

@@ -39,6 +39,10 @@ void KeyboardModel::PressEnter() {
 }
 
 void KeyboardModel::PressEscape() {
+    if (stop_ != nullptr && stop_->isEnabled()) {
+        stop_->click();
+        return;
+    }
     if (Clickable(cancel_)) cancel_->click();
 }
 

@@ -20,6 +20,8 @@ public:
     void SetCancel(QPushButton* button);
     QPushButton* Default() const { return default_; }
     QPushButton* Cancel() const { return cancel_; }
+    // While a run goes on this button is enabled, and Esc clicks it instead of the cancel button.
+    void SetStopButton(QPushButton* button) { stop_ = button; }
     // Enter in this field clicks the default button.
     void Watch(QLineEdit* field);
 
@@ -33,6 +35,7 @@ protected:
 private:
     QPointer<QPushButton> default_;
     QPointer<QPushButton> cancel_;
+    QPointer<QPushButton> stop_;
 };
 
 }  // namespace numerel::ui

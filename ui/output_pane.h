@@ -1,29 +1,65 @@
 // RichTextBox1(i): a page's output pane. Plain text in, plain text out; the pop-up menu and the
 // text tools hang off it.
+//
+// A text of more than kLongPaneText characters goes to a LongTextView laid over the pane, since
+// a rich-text document would lay it out for minutes: the pane is then read-only (no cut, paste,
+// delete or typing) but keeps selection, copy, Find's red hits, count, length, font and save.
+// A pane may also stand for a stored result file longer than it shows; "保存" writes that file,
+// and the file goes when the pane's text is replaced or the pane goes.
 #pragma once
 
+#include <QTextCharFormat>
 #include <QTextEdit>
 
 namespace numerel::ui {
+
+class LongTextView;
+
+inline constexpr qsizetype kLongPaneText = qsizetype{1} << 15;
 
 class OutputPane : public QTextEdit {
     Q_OBJECT
 public:
     OutputPane(int index, int point_size, QWidget* parent = nullptr);
+    ~OutputPane() override;
 
     int Index() const { return index_; }
     // Replaces the whole content.
     void SetText(const QString& text);
-    QString Text() const { return toPlainText(); }
+    // Replaces the whole content with `shown`, the part of the stored result file `stored` that
+    // the pane holds; the file then belongs to the pane.
+    void SetStoredText(const QString& shown, const QString& stored);
+    // The stored result file behind the pane, or an empty string.
+    QString StoredFile() const { return stored_; }
+    QString Text() const;
     // Appends by reading the whole text, concatenating and writing it back.
     void AppendText(const QString& text) { SetText(Text() + text); }
     // The selected text in Text()'s form (line ends as LF).
     QString SelectedText() const;
     // Selects `length` code units of Text() from `start` (0-based) without taking the focus.
     void Select(int start, int length);
+    // Colours [start, start + length) pure red (a Find hit); it stays so.
+    void MarkHit(int start, int length);
+    // The style of the selected text (or at the caret), for the font dialog to start from.
+    QTextCharFormat CurrentStyle() const;
+    // The font dialog's choice: `whole` (face and size) for all of the text, `style` (weight,
+    // italic, underline, colour) for the selection.
+    void ApplyFontChoice(const QFont& whole, const QTextCharFormat& style);
+    bool IsLong() const { return long_active_; }
+    LongTextView* LongView() const { return long_view_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void DropStoredFile();
+    void ShowLong(bool on);
+
     int index_;
+    LongTextView* long_view_;
+    bool long_active_ = false;
+    bool read_only_before_ = false;
+    QString stored_;
 };
 
 }  // namespace numerel::ui

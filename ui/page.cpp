@@ -30,6 +30,12 @@ QPushButton* Page::MakeButton(const QString& name, const QString& caption) {
     return button;
 }
 
+QPushButton* Page::MakeRunButton(const QString& name, const QString& caption) {
+    QPushButton* button = MakeButton(name, caption);
+    shell_.run.RegisterRunButton(button);
+    return button;
+}
+
 QLabel* Page::MakeLabel(const QString& name, const QString& caption) {
     auto* label = new QLabel(caption, this);
     label->setObjectName(name);

@@ -25,6 +25,8 @@ protected:
     // Controls in the 9 pt Song face, with the design's name as objectName.
     QLineEdit* MakeField(const QString& name);
     QPushButton* MakeButton(const QString& name, const QString& caption);
+    // A button that starts a computation: disabled while any run goes on.
+    QPushButton* MakeRunButton(const QString& name, const QString& caption);
     QLabel* MakeLabel(const QString& name, const QString& caption);
     QCheckBox* MakeCheck(const QString& name, const QString& caption);
     // Check3(index) with its caption, registered with the run protocol.

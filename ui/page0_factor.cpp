@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "core/factor_one.h"
 #include "core/read_number.h"
@@ -26,8 +27,8 @@ Page0Factor::Page0Factor(Shell& shell, QWidget* parent) : Page(shell, parent) {
     Label38 = MakeLabel("Label38", kLargestInput);
     Label38->setToolTip("允许输入的最大数(29位)");
     Label17 = MakeLabel("Label17", "注：a ^ n 表示 a 的 n 次幂");
-    Command1 = MakeButton("Command1", "分解");
-    Command19 = MakeButton("Command19", "分解");
+    Command1 = MakeRunButton("Command1", "分解");
+    Command19 = MakeRunButton("Command19", "分解");
     Command19->hide();
     Command2 = MakeButton("Command2", "清空");
     Check3_0 = MakeProgressBox(0);
@@ -98,14 +99,20 @@ void Page0Factor::Factor(const FactorOneChecked& checked) {
         Reject(*rejection);
         return;
     }
-    const auto& input = std::get<FactorOneInput>(checked);
+    const FactorOneInput input = std::get<FactorOneInput>(checked);
     shell_.run.Start();
     // The rewrite runs the change reaction again, as any change of Text1 does.
     if (input.text1_rewritten) Text1->setText(QString::fromStdString(input.text1));
-    StringSink result;
-    FactorOneRun(input, result, shell_.run.ProgressFor(0));
-    Pane(0)->SetText(QString::fromStdString(result.Text()));
-    shell_.run.Finish();
+    auto result = std::make_shared<StringSink>();
+    const ProgressFn progress = shell_.run.ProgressFor(0);
+    shell_.run.RunOnWorker(
+        this, [input, result, progress] { FactorOneRun(input, *result, progress); },
+        [this, result](const RunProtocol::RunEnd& end) {
+            // A stopped factorization has no partial result worth showing: the pane stays empty.
+            if (!shell_.run.Completed(end, shell_.run.StartTime())) return;
+            Pane(0)->SetText(QString::fromStdString(result->Text()));
+            shell_.run.Finish();
+        });
 }
 
 void Page0Factor::Command1_Click() {

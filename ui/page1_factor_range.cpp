@@ -30,7 +30,7 @@ Page1FactorRange::Page1FactorRange(Shell& shell, QWidget* parent) : Page(shell, 
     Text3 = MakeField("Text3");
     Text3->setMinimumWidth(kFieldWidth);
     Text3->setToolTip("最大 999999999999999");
-    Command3 = MakeButton("Command3", "分解");
+    Command3 = MakeRunButton("Command3", "分解");
     Command4 = MakeButton("Command4", "清空");
     Check3_1 = MakeProgressBox(kProgressBox);
 
@@ -83,10 +83,10 @@ void Page1FactorRange::Command3_Click() {
         Reject(*rejection);
         return;
     }
-    const auto& input = std::get<FactorRangeInput>(checked);
+    const FactorRangeInput input = std::get<FactorRangeInput>(checked);
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,
-        [&input](ResultSink& sink, const ProgressFn& progress) -> std::optional<QString> {
+        [input](ResultSink& sink, const ProgressFn& progress) -> std::optional<QString> {
             FactorRangeRun(input, sink, progress);
             return std::nullopt;
         });

@@ -26,8 +26,8 @@ Page2Primes::Page2Primes(Shell& shell, QWidget* parent) : Page(shell, parent) {
     LabelTo = MakeLabel("Page2To", "到");
     Text4 = MakeField("Text4");
     Text5 = MakeField("Text5");
-    Command5 = MakeButton("Command5", "计算");
-    Command21 = MakeButton("Command21", "计算");
+    Command5 = MakeRunButton("Command5", "计算");
+    Command21 = MakeRunButton("Command21", "计算");
     Command21->hide();
     Command6 = MakeButton("Command6", "清空");
     Check3_2 = MakeProgressBox(2);
@@ -110,13 +110,15 @@ void Page2Primes::Search(PathButton button) {
         return;
     }
     const PrimesBounds bounds = *check.bounds;
+    auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,
-        [this, &bounds](ResultSink& sink, const ProgressFn& progress) -> std::optional<QString> {
-            const SearchSummary summary = PrimesRun(bounds, sink, progress);
-            Label6->setText(QString::fromStdString(summary.caption));
-            if (summary.pane_text) return QString::fromStdString(*summary.pane_text);
-            return std::nullopt;
+        [bounds, summary](ResultSink& sink, const ProgressFn& progress) {
+            *summary = PrimesRun(bounds, sink, progress);
+            return PaneTextOf(**summary);
+        },
+        [this, summary] {
+            if (*summary) Label6->setText(QString::fromStdString((*summary)->caption));
         });
 }
 

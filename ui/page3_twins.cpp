@@ -26,7 +26,7 @@ Page3Twins::Page3Twins(Shell& shell, QWidget* parent) : Page(shell, parent) {
     Label22 = MakeLabel("Label22", "到");
     Text13 = MakeField("Text13");
     Text14 = MakeField("Text14");
-    Command13 = MakeButton("Command13", "计算");
+    Command13 = MakeRunButton("Command13", "计算");
     Command14 = MakeButton("Command14", "清空");
     Check3_5 = MakeProgressBox(kProgressBox);
     Label11 = MakeLabel("Label11", "共");
@@ -75,13 +75,15 @@ void Page3Twins::Command13_Click() {
         return;
     }
     const TwinsBounds bounds = *check.bounds;
+    auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,
-        [this, &bounds](ResultSink& sink, const ProgressFn& progress) -> std::optional<QString> {
-            const SearchSummary summary = TwinsRun(bounds, sink, progress);
-            Label11->setText(QString::fromStdString(summary.caption));
-            if (summary.pane_text) return QString::fromStdString(*summary.pane_text);
-            return std::nullopt;
+        [bounds, summary](ResultSink& sink, const ProgressFn& progress) {
+            *summary = TwinsRun(bounds, sink, progress);
+            return PaneTextOf(**summary);
+        },
+        [this, summary] {
+            if (*summary) Label11->setText(QString::fromStdString((*summary)->caption));
         });
 }
 

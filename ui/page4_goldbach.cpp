@@ -20,19 +20,14 @@ namespace {
 constexpr int kPane = 4;
 constexpr int kEvenProgressBox = 3;
 constexpr int kOddProgressBox = 4;
-
-std::optional<QString> PaneTextOf(const SearchSummary& summary) {
-    if (summary.pane_text) return QString::fromStdString(*summary.pane_text);
-    return std::nullopt;
-}
 }  // namespace
 
 Page4Goldbach::Page4Goldbach(Shell& shell, QWidget* parent) : Page(shell, parent) {
     LabelEven = MakeLabel("Page4EvenCaption", "输入一个≥6的偶数");
     Text11_0 = MakeField("Text11_0");
     Label32 = MakeLabel("Label32", "0");
-    Command11 = MakeButton("Command11", "计算");
-    Command22 = MakeButton("Command22", "计算");
+    Command11 = MakeRunButton("Command11", "计算");
+    Command22 = MakeRunButton("Command22", "计算");
     Command22->hide();
     Command17 = MakeButton("Command17", "清空");
     Check1 = MakeCheck("Check1", "只计算一种结果");
@@ -42,8 +37,8 @@ Page4Goldbach::Page4Goldbach(Shell& shell, QWidget* parent) : Page(shell, parent
     LabelOdd = MakeLabel("Page4OddCaption", "输入一个≥9的奇数");
     Text12_0 = MakeField("Text12_0");
     Label33 = MakeLabel("Label33", "0");
-    Command12 = MakeButton("Command12", "计算");
-    Command23 = MakeButton("Command23", "计算");
+    Command12 = MakeRunButton("Command12", "计算");
+    Command23 = MakeRunButton("Command23", "计算");
     Command23->hide();
     Command18 = MakeButton("Command18", "清空");
     Check2 = MakeCheck("Check2", "只计算一种结果");
@@ -144,15 +139,17 @@ void Page4Goldbach::Even(PathButton button) {
     }
     if (!check.request) return;
     const GoldbachRequest request = *check.request;
-    shell_.run.RunThroughResultFile(Pane(kPane), kEvenProgressBox,
-                                    [this, &request](ResultSink& sink, const ProgressFn& progress) {
-                                        const SearchSummary summary =
-                                            GoldbachEvenRun(request, sink, progress);
-                                        // Before the time report: its message box already shows the
-                                        // count.
-                                        Label14->setText(QString::fromStdString(summary.caption));
-                                        return PaneTextOf(summary);
-                                    });
+    auto summary = std::make_shared<std::optional<SearchSummary>>();
+    shell_.run.RunThroughResultFile(
+        Pane(kPane), kEvenProgressBox,
+        [request, summary](ResultSink& sink, const ProgressFn& progress) {
+            *summary = GoldbachEvenRun(request, sink, progress);
+            return PaneTextOf(**summary);
+        },
+        // Before the time report: its message box already shows the count.
+        [this, summary] {
+            if (*summary) Label14->setText(QString::fromStdString((*summary)->caption));
+        });
 }
 
 void Page4Goldbach::Odd(PathButton button) {
@@ -166,15 +163,18 @@ void Page4Goldbach::Odd(PathButton button) {
     }
     if (!check.request) return;
     const GoldbachRequest request = *check.request;
-    std::optional<SearchSummary> summary;
-    const bool shown = shell_.run.RunThroughResultFile(
+    auto summary = std::make_shared<std::optional<SearchSummary>>();
+    shell_.run.RunThroughResultFile(
         Pane(kPane), kOddProgressBox,
-        [&request, &summary](ResultSink& sink, const ProgressFn& progress) {
-            summary = GoldbachOddRun(request, sink, progress);
-            return PaneTextOf(*summary);
+        [request, summary](ResultSink& sink, const ProgressFn& progress) {
+            *summary = GoldbachOddRun(request, sink, progress);
+            return PaneTextOf(**summary);
+        },
+        {},
+        // The odd tool writes its count only after the time report.
+        [this, summary](bool shown) {
+            if (shown && *summary) Label15->setText(QString::fromStdString((*summary)->caption));
         });
-    // The odd tool writes its count only after the time report.
-    if (shown && summary) Label15->setText(QString::fromStdString(summary->caption));
 }
 
 void Page4Goldbach::Command11_Click() {

@@ -41,8 +41,8 @@ Page5Divisors::Page5Divisors(Shell& shell, QWidget* parent) : Page(shell, parent
     // Room for two digits, so the fields do not move while the user types.
     for (QLabel* count : {Label35, Label36})
         count->setMinimumWidth(count->fontMetrics().horizontalAdvance("00"));
-    Command15 = MakeButton("Command15", "计算");
-    Command20 = MakeButton("Command20", "计算");
+    Command15 = MakeRunButton("Command15", "计算");
+    Command20 = MakeRunButton("Command20", "计算");
     Command20->hide();
     Command16 = MakeButton("Command16", "清空");
     Check4 = MakeCheck("Check4", "只找完全数");
@@ -124,7 +124,7 @@ void Page5Divisors::Search(PathButton path) {
         Reject(*rejection);
         return;
     }
-    const auto& input = std::get<DivisorsInput>(checked);
+    const DivisorsInput input = std::get<DivisorsInput>(checked);
     // Repairing the largest lower bound would put 2^96 into Text17, past what the fields admit:
     // turned away as the fields turn away any value beyond 29 digits.
     if (input.to > Decimal96::kMaxMagnitude) {
@@ -134,15 +134,20 @@ void Page5Divisors::Search(PathButton path) {
     // The repairs are shown in the fields; each runs the fields' change reaction.
     if (input.text16) Text16->setText(QString::fromStdString(*input.text16));
     if (input.text17) Text17->setText(QString::fromStdString(*input.text17));
-    const bool loaded = shell_.run.RunThroughResultFile(
+    auto outcome = std::make_shared<std::optional<DivisorsOutcome>>();
+    shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,
-        [&](ResultSink& sink, const ProgressFn& progress) -> std::optional<QString> {
-            const DivisorsOutcome outcome = DivisorsRun(input, sink, progress);
-            Text9->setText(QString::fromStdString(outcome.summary));
+        [input, outcome](ResultSink& sink, const ProgressFn& progress) -> std::optional<QString> {
+            *outcome = DivisorsRun(input, sink, progress);
             return std::nullopt;
+        },
+        [this, outcome] {
+            if (*outcome) Text9->setText(QString::fromStdString((*outcome)->summary));
+        },
+        // A summary without its list would mislead.
+        [this](bool shown) {
+            if (!shown) Text9->clear();
         });
-    // A summary without its list would mislead.
-    if (!loaded) Text9->clear();
 }
 
 void Page5Divisors::Command15_Click() {

@@ -4,8 +4,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "core/calculator_tool.h"
 #include "ui/keyboard_model.h"
@@ -13,6 +15,7 @@
 #include "ui/platform.h"
 #include "ui/platform_prompter.h"
 #include "ui/run_protocol.h"
+#include "ui/ui_call.h"
 
 namespace numerel::ui {
 
@@ -47,7 +50,7 @@ Page6Calculator::Page6Calculator(Shell& shell, QWidget* parent) : Page(shell, pa
     for (int i = 0; i < static_cast<int>(table.size()); ++i) {
         const CalcButton& design = table.at(static_cast<std::size_t>(i));
         QPushButton* button =
-            MakeButton(QString("Command27_%1").arg(i), QString::fromUtf8(design.caption));
+            MakeRunButton(QString("Command27_%1").arg(i), QString::fromUtf8(design.caption));
         if (*design.tooltip != '\0') button->setToolTip(QString::fromUtf8(design.tooltip));
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance("A mod B") + 24);
         Command27.at(static_cast<std::size_t>(i)) = button;
@@ -90,19 +93,41 @@ void Page6Calculator::Command27_Click(int index) {
     // Only the start instant: a click that computes nothing leaves the status label and the bar
     // as they were.
     const std::int64_t t0 = shell_.platform.NowSeconds();
-    PlatformPrompter prompter(shell_.platform);
-    const CalcOutcome outcome = RunCalculator(
-        static_cast<CalcOp>(index), Text22->text().toStdString(), Text23->text().toStdString(),
-        prompter, [this](CalcField field, const std::string& text) {
-            (field == CalcField::A ? Text22 : Text23)->setText(QString::fromStdString(text));
+    const auto op = static_cast<CalcOp>(index);
+    const std::string a = Text22->text().toStdString();
+    const std::string b = Text23->text().toStdString();
+    auto outcome = std::make_shared<CalcOutcome>();
+    Platform* platform = &shell_.platform;
+    QObject* ui = this;
+    const QPointer<QLineEdit> text22 = Text22;
+    const QPointer<QLineEdit> text23 = Text23;
+    shell_.run.RunOnWorker(
+        this,
+        [op, a, b, outcome, platform, ui, text22, text23] {
+            // The prompts and the operand write-backs happen on the UI thread, in their order.
+            PlatformPrompter prompter(*platform, ui);
+            *outcome = RunCalculator(
+                op, a, b, prompter, [ui, text22, text23](CalcField field, const std::string& text) {
+                    CallOnUiThread(ui, [field, text, text22, text23] {
+                        QLineEdit* box = field == CalcField::A ? text22 : text23;
+                        if (box != nullptr) box->setText(QString::fromStdString(text));
+                    });
+                });
+        },
+        [this, outcome, t0](const RunProtocol::RunEnd& end) {
+            if (!shell_.run.Completed(end, t0)) return;
+            if (outcome->rejection) {
+                shell_.run.RestoreStatus();
+                Show(*outcome->rejection);
+                return;
+            }
+            if (!outcome->result) {
+                shell_.run.RestoreStatus();
+                return;
+            }
+            Pane(6)->SetText(QString::fromStdString(*outcome->result));
+            shell_.run.ReportElapsed(t0, shell_.platform.NowSeconds());
         });
-    if (outcome.rejection) {
-        Show(*outcome.rejection);
-        return;
-    }
-    if (!outcome.result) return;
-    Pane(6)->SetText(QString::fromStdString(*outcome.result));
-    shell_.run.ReportElapsed(t0, shell_.platform.NowSeconds());
 }
 
 void Page6Calculator::Command28_Click() {

@@ -12,6 +12,7 @@
 #include <QStyleOptionFrame>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "core/fraction_tools.h"
 #include "ui/fonts.h"
@@ -65,7 +66,7 @@ QGroupBox* Page7Fractions::BuildFractionFrame() {
     Label42->setToolTip(kPeriodTip);
     Text19 = MakeField("Text19");
     Text19->setToolTip(kPeriodTip);
-    Command24 = MakeButton("Command24", "化");
+    Command24 = MakeRunButton("Command24", "化");
     Command24->setToolTip("把循环小数化为分数");
     Label34 = MakeLabel("Label34", "分子");
     Text20 = MakeField("Text20");
@@ -75,7 +76,7 @@ QGroupBox* Page7Fractions::BuildFractionFrame() {
     Line1->setFrameShadow(QFrame::Plain);
     Label47 = MakeLabel("Label47", "分母");
     Text21 = MakeField("Text21");
-    Command26 = MakeButton("Command26", "约分");
+    Command26 = MakeRunButton("Command26", "约分");
     Command26->setToolTip("可以对左边的分数进行约分");
     Command25 = MakeButton("Command25", "清空");
     for (QLineEdit* field : {Text18, Text19, Text20, Text21}) field->setMinimumWidth(96);
@@ -123,7 +124,7 @@ QGroupBox* Page7Fractions::BuildGcdFrame() {
     auto* frame = new QGroupBox("最大公约数和最小公倍数", this);
     frame->setObjectName("FrameGcd");
     frame->setFont(SongFont(kControlPointSize));
-    Command10 = MakeButton("Command10", "计算");
+    Command10 = MakeRunButton("Command10", "计算");
     Command9 = MakeButton("Command9", "清空");
 
     auto* grid = new QGridLayout;
@@ -225,7 +226,7 @@ void Page7Fractions::Command24_Click() {
 }
 
 void Page7Fractions::Command26_Click() {
-    PlatformPrompter prompter(shell_.platform);
+    PlatformPrompter prompter(shell_.platform, this);
     const std::optional<Fraction> reduced = ReduceFraction(Std(Text20), Std(Text21), prompter);
     if (!reduced) return;
     Text20->setText(QString::fromStdString(reduced->numerator));
@@ -244,15 +245,27 @@ void Page7Fractions::Command10_Click() {
     Pane(7)->SetText(QString());
     shell_.run.ResetStatus();
     const std::int64_t t0 = shell_.platform.NowSeconds();
-    PlatformPrompter prompter(shell_.platform);
-    const GcdLcmOutcome outcome = RunGcdLcm(Std(Text10[0]), Std(Text10[1]), prompter);
-    if (outcome.rejection) {
-        Show(*outcome.rejection);
-        Text10.at(static_cast<std::size_t>(outcome.field))->setFocus();
-        return;
-    }
-    Pane(7)->SetText(QString::fromStdString(outcome.pane));
-    shell_.run.ReportElapsed(t0, shell_.platform.NowSeconds());
+    const std::string a = Std(Text10[0]);
+    const std::string b = Std(Text10[1]);
+    auto outcome = std::make_shared<GcdLcmOutcome>();
+    Platform* platform = &shell_.platform;
+    QObject* ui = this;
+    shell_.run.RunOnWorker(
+        this,
+        [a, b, outcome, platform, ui] {
+            PlatformPrompter prompter(*platform, ui);
+            *outcome = RunGcdLcm(a, b, prompter);
+        },
+        [this, outcome, t0](const RunProtocol::RunEnd& end) {
+            if (!shell_.run.Completed(end, t0)) return;
+            if (outcome->rejection) {
+                Show(*outcome->rejection);
+                Text10.at(static_cast<std::size_t>(outcome->field))->setFocus();
+                return;
+            }
+            Pane(7)->SetText(QString::fromStdString(outcome->pane));
+            shell_.run.ReportElapsed(t0, shell_.platform.NowSeconds());
+        });
 }
 
 void Page7Fractions::Command9_Click() {

@@ -17,9 +17,11 @@
 #include "ui/find_dialog.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
+#include "ui/long_text_view.h"
 #include "ui/output_pane.h"
 #include "ui/pane_file_saver.h"
 #include "ui/platform.h"
+#include "ui/stored_result.h"
 
 namespace numerel::ui {
 
@@ -45,6 +47,13 @@ QStringList QtFilters(const QString& pairs) {
 
 std::u16string_view Units(const QString& text) {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+// The pane that `object` belongs to: the pane itself, its viewport, or its long-text view.
+OutputPane* PaneOf(QObject* object) {
+    for (int depth = 0; object != nullptr && depth < 3; ++depth, object = object->parent())
+        if (auto* pane = qobject_cast<OutputPane*>(object)) return pane;
+    return nullptr;
 }
 
 bool HasSelection(const OutputPane* pane) {
@@ -91,6 +100,8 @@ PaneMenu::PaneMenu(Form1& window, Platform& platform)
         OutputPane* pane = window_.Pane(i);
         pane->installEventFilter(this);              // keys
         pane->viewport()->installEventFilter(this);  // mouse and context-menu requests
+        pane->LongView()->installEventFilter(this);
+        pane->LongView()->viewport()->installEventFilter(this);
     }
 }
 
@@ -116,7 +127,7 @@ OutputPane* PaneMenu::CurrentPane() const {
 }
 
 OutputPane* PaneMenu::ActivePane() const {
-    return qobject_cast<OutputPane*>(window_.focusWidget());
+    return PaneOf(window_.focusWidget());
 }
 
 void PaneMenu::UpdateItemStates(const OutputPane* pane) {
@@ -149,7 +160,8 @@ bool PaneMenu::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
-            auto* pane = qobject_cast<OutputPane*>(watched->parent());
+            // Pressed on a viewport or on the long-text view, both inside a pane.
+            OutputPane* pane = PaneOf(watched->parent());
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (pane == nullptr || mouse->button() != Qt::RightButton) break;
             RichTextBox1_MouseDown(pane->Index(), mouse->button(),
@@ -159,10 +171,9 @@ bool PaneMenu::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::ContextMenu:
             // The toolkit's own edit menu never shows, neither for the mouse (ours opens on the
             // button press) nor for the menu key (sent to the pane itself).
-            return qobject_cast<OutputPane*>(watched) != nullptr ||
-                   qobject_cast<OutputPane*>(watched->parent()) != nullptr;
+            return PaneOf(watched) != nullptr;
         case QEvent::KeyPress: {
-            auto* pane = qobject_cast<OutputPane*>(watched);
+            OutputPane* pane = PaneOf(watched);
             if (pane != nullptr && HandleShortcut(pane, *static_cast<QKeyEvent*>(event)))
                 return true;
             break;
@@ -281,8 +292,12 @@ void PaneMenu::EditSave_Click() {
     const std::optional<QString> path =
         platform_.ChooseSaveFile(kSaveTitle, QtFilters(kSaveFilter));
     if (!path || path->isEmpty()) return;
-    // A failed save must not pass for a saved result, so unlike a cancel it is reported.
-    if (!SavePaneText(*path, pane->Text()))
+    // A pane that shows only part of a long result saves all of it. A failed save must not
+    // pass for a saved result, so unlike a cancel it is reported.
+    const bool saved = pane->StoredFile().isEmpty()
+                           ? SavePaneText(*path, pane->Text())
+                           : SaveStoredResult(pane->StoredFile(), *path, LocaleCodeset());
+    if (!saved)
         platform_.ShowMessage(Message{"无法保存到文件:\r\n" + path->toStdString(), kSaveTitle,
                                       MessageIcon::Exclamation, MessageButtons::Ok});
 }
@@ -290,7 +305,7 @@ void PaneMenu::EditSave_Click() {
 void PaneMenu::EditWordFont_Click() {
     OutputPane* pane = CurrentPane();
     if (pane == nullptr) return;
-    const QTextCharFormat current = pane->currentCharFormat();
+    const QTextCharFormat current = pane->CurrentStyle();
     QFont initial = pane->font();
     // The face actually shown: a chooser looks for the first family named, and the pane names
     // SimSun first even where only its stand-in is installed.
@@ -304,23 +319,14 @@ void PaneMenu::EditWordFont_Click() {
     const std::optional<FontChoice> choice = platform_.ChooseFont(initial, color);
     if (!choice) return;
 
-    // Face and size belong to the whole pane, including text that carries its own.
+    // Face and size belong to the whole pane.
     QFont whole = pane->font();
     whole.setFamilies(choice->font.families().isEmpty() ? QStringList{choice->font.family()}
                                                         : choice->font.families());
-    QTextCharFormat face;
-    face.setFontFamilies(whole.families());
-    if (choice->font.pointSizeF() > 0) {
+    if (choice->font.pointSizeF() > 0)
         whole.setPointSizeF(choice->font.pointSizeF());
-        face.setFontPointSize(choice->font.pointSizeF());
-    } else if (choice->font.pixelSize() > 0) {
+    else if (choice->font.pixelSize() > 0)
         whole.setPixelSize(choice->font.pixelSize());
-    }
-    pane->setFont(whole);
-    QTextCursor all(pane->document());
-    all.select(QTextCursor::Document);
-    if (all.hasSelection()) all.mergeCharFormat(face);
-
     // The style and colour go to the selection, or to what is typed next at the caret. A
     // struck-out choice is ignored.
     QTextCharFormat style;
@@ -328,7 +334,7 @@ void PaneMenu::EditWordFont_Click() {
     style.setFontItalic(choice->font.italic());
     style.setFontUnderline(choice->font.underline());
     style.setForeground(choice->color);
-    pane->mergeCurrentCharFormat(style);
+    pane->ApplyFontChoice(whole, style);
 }
 
 }  // namespace numerel::ui

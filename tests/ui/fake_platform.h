@@ -4,6 +4,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ui/platform.h"
@@ -14,6 +15,7 @@ class FakePlatform final : public Platform {
 public:
     bool ShowMessage(const Message& message) override {
         messages.push_back(message);
+        dialog_threads.push_back(std::this_thread::get_id());
         if (on_message) on_message(message);
         if (message.buttons == MessageButtons::Ok) return true;
         if (message_answers.empty()) return true;
@@ -23,6 +25,7 @@ public:
     }
     std::optional<QString> AskText(const QString& prompt, const QString& title) override {
         prompts.push_back({prompt, title});
+        dialog_threads.push_back(std::this_thread::get_id());
         if (text_answers.empty()) return std::nullopt;
         const bool cancelled = !text_answers.front().has_value();
         const QString answer = cancelled ? QString() : *text_answers.front();
@@ -65,6 +68,7 @@ public:
     };
 
     std::vector<Message> messages;
+    std::vector<std::thread::id> dialog_threads;  // of every message box and input box
     std::function<void(const Message&)> on_message;
     std::deque<bool> message_answers;  // for OK/Cancel boxes; OK when empty
     std::vector<Prompt> prompts;

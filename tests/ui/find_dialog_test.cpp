@@ -1,11 +1,14 @@
 #include "ui/find_dialog.h"
 
+#include <QAction>
 #include <QGroupBox>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextCursor>
 
 #include "text_tools_fixture.h"
+#include "ui/long_text_view.h"
 
 namespace numerel::ui::testing {
 namespace {
@@ -197,6 +200,55 @@ TEST_F(FindDialogTest, EnterClicksFindNextAndEscapeCancels) {
     EXPECT_EQ(Dlg()->State().pos, 3);
     QTest::keyClick(Text1(), Qt::Key_Escape);
     EXPECT_EQ(Dlg(), nullptr);
+}
+
+}  // namespace
+}  // namespace numerel::ui::testing
+
+namespace numerel::ui::testing {
+namespace {
+
+// A pane too long for a rich-text document: the long-text view keeps Find's selection and red
+// hits, copy, and the keys that move through the text; what would edit it stays grey.
+TEST_F(FindDialogTest, ALongPaneKeepsFindCopyAndTheMovingKeys) {
+    QString text;
+    for (int i = 1; text.size() <= kLongPaneText; ++i) text += QString::number(i) + ' ';
+    text += "\n末行";
+    Open(2, text);
+    OutputPane* pane = Current();
+    ASSERT_TRUE(pane->IsLong());
+    EXPECT_EQ(pane->Text(), text);
+    EXPECT_TRUE(pane->isReadOnly());
+
+    const int at = static_cast<int>(text.indexOf(" 4321 ")) + 1;
+    Type(Text1(), "4321");
+    Next();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(Label2(), "距离第一个'4321'0 个字符");
+    EXPECT_EQ(pane->SelectedText(), "4321");
+    EXPECT_EQ(pane->LongView()->StyleAt(at).color, QColor(255, 0, 0));
+    EXPECT_EQ(pane->LongView()->StyleAt(at + 4).color, std::nullopt);
+
+    pane->setFocus();
+    Menu().PreparePaneMenu(2);
+    EXPECT_FALSE(Menu().YouJianMenu()->findChild<QAction*>("EditCut")->isEnabled());
+    EXPECT_FALSE(Menu().YouJianMenu()->findChild<QAction*>("EditPaste")->isEnabled());
+    Menu().EditCopy_Click();
+    EXPECT_EQ(QApplication::clipboard()->text(), "4321");
+
+    LongTextView* view = pane->LongView();
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(view->CaretPosition(), text.size());
+    EXPECT_GT(view->FirstVisibleLine(), 0);
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(view->FirstVisibleLine(), 0);
+    EXPECT_EQ(pane->SelectedText(), text);
+
+    // A short text brings the editable pane back.
+    pane->SetText("abc");
+    EXPECT_FALSE(pane->IsLong());
+    EXPECT_FALSE(pane->isReadOnly());
+    EXPECT_EQ(pane->Text(), "abc");
 }
 
 }  // namespace

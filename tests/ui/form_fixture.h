@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <memory>
 
 #include "fake_platform.h"
@@ -44,6 +46,16 @@ protected:
     QString Status() const { return form->Label9()->text(); }
     QString PaneText(int i) const { return form->Pane(i)->Text(); }
     void GoToPage(int page) { form->Tabs()->setCurrentIndex(page); }
+    // Lets the event loop run until the run in progress (if any) has ended, as a user would wait.
+    void WaitForRun() {
+        RunProtocol& run = form->Run();
+        if (!run.Busy()) return;
+        QEventLoop loop;
+        QObject::connect(&run, &RunProtocol::RunFinished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+        loop.exec();
+        EXPECT_FALSE(run.Busy()) << "the run did not end";
+    }
     // Typing as a paste would: one change.
     static void Type(QLineEdit* field, const QString& text) { field->setText(text); }
 

@@ -10,7 +10,10 @@ protected:
     QLineEdit* Text1() const { return Field("Text1"); }
     QPushButton* Command1() const { return Button("Command1"); }
     QPushButton* Command19() const { return Button("Command19"); }
-    void EnterIn(QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return); }
+    void EnterIn(QLineEdit* field) {
+        QTest::keyClick(field, Qt::Key_Return);
+        WaitForRun();
+    }
 };
 
 TEST_F(Page0Test, EnterFactorsTwelveAndReportsTheTime) {
@@ -36,6 +39,7 @@ TEST_P(Page0FactorCases, DefaultButtonFactorsAsTyped) {
     const FactorCase& c = GetParam();
     Type(Text1(), QString::fromUtf8(c.typed));
     form->Keys().PressEnter();
+    WaitForRun();
     EXPECT_EQ(PaneText(0), QString::fromUtf8(c.pane));
     EXPECT_EQ(Text1()->text(), QString::fromUtf8(c.text1_after));
     EXPECT_TRUE(platform.messages.empty());
@@ -81,6 +85,7 @@ TEST_F(Page0Test, ReturningToThePageKeepsEnterOnTheButtonInView) {
     GoToPage(0);
     EXPECT_EQ(form->Keys().Default(), Command19());
     form->Keys().PressEnter();
+    WaitForRun();
     EXPECT_EQ(PaneText(0), "10000000000000000=2^16×5^16");
     EXPECT_EQ(Text1()->text(), "10000000000000000");
 }
@@ -114,6 +119,7 @@ TEST_F(Page0Test, RejectedInputEmptiesFieldAndPane) {
         form->Run().ReportElapsed(0, 4);
         Type(Text1(), typed);
         Command1()->click();
+        WaitForRun();
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0], (Message{"您输入的数不能分解,请重新输入.", "输入错误",
                                                  MessageIcon::Exclamation, MessageButtons::Ok}));
@@ -125,6 +131,7 @@ TEST_F(Page0Test, RejectedInputEmptiesFieldAndPane) {
 
 TEST_F(Page0Test, EmptyFieldOnTheLargeButtonDoesNothing) {
     Command19()->click();
+    WaitForRun();
     EXPECT_EQ(PaneText(0), "");
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -132,6 +139,7 @@ TEST_F(Page0Test, EmptyFieldOnTheLargeButtonDoesNothing) {
 TEST_F(Page0Test, EscapeClearsThePageRightAfterStart) {
     Type(Text1(), "12");
     form->Keys().PressEnter();
+    WaitForRun();
     QTest::keyClick(Text1(), Qt::Key_Escape);
     EXPECT_EQ(Text1()->text(), "");
     EXPECT_EQ(PaneText(0), "");
@@ -143,6 +151,7 @@ TEST_F(Page0Test, ProgressDrawnOnlyWhenTicked) {
     Check3(0)->click();
     Type(Text1(), "999999999999989");
     form->Keys().PressEnter();
+    WaitForRun();
     EXPECT_EQ(PaneText(0), "999999999999989=素数");
     EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
 }

@@ -20,6 +20,7 @@ protected:
         Type(Text3(), QString::fromUtf8(to));
         Text3()->setFocus();
         QTest::keyClick(Text3(), Qt::Key_Return);
+        WaitForRun();
     }
     bool ResultFileLeft() const { return QDir(dir.path()).exists("a.txt"); }
 };

@@ -48,6 +48,7 @@ TEST_P(Page2Primes, EnterListsThePrimes) {
     TypeBounds(c.from, c.to);
     ExpectButton(c.decimal);
     QTest::keyClick(Text5(), Qt::Key_Return);
+    WaitForRun();
     EXPECT_EQ(PaneText(2), QString::fromUtf8(c.pane));
     EXPECT_EQ(Label("Label6")->text(), QString::fromUtf8(c.label6));
     EXPECT_EQ(Status(), "用时0秒");
@@ -106,6 +107,7 @@ TEST_F(Page2Test, RejectedBoundsEmptyFieldsAndPane) {
         form->Run().ReportElapsed(0, 4);
         TypeBounds(row.from, row.to);
         form->Keys().PressEnter();
+        WaitForRun();
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0], kBoundsMessage);
         EXPECT_EQ(Text4()->text(), "");
@@ -132,6 +134,7 @@ TEST_F(Page2Test, NarrowLargeIntervalRaisesTheUpperBound) {
         form->Pane(2)->SetText("old");
         TypeBounds(row.from, row.to);
         form->Keys().PressEnter();
+        WaitForRun();
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0], (Message{"下边的数要比上边的至少大6", "重新输入",
                                                  MessageIcon::Exclamation, MessageButtons::Ok}));
@@ -143,6 +146,7 @@ TEST_F(Page2Test, NarrowLargeIntervalRaisesTheUpperBound) {
     // The raised bound is searched by the next press.
     platform.messages.clear();
     form->Keys().PressEnter();
+    WaitForRun();
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(PaneText(2), "此区间内没有素数");
 }
@@ -164,6 +168,7 @@ TEST_F(Page2Test, OverLimitFoundByTheBinaryButtonEmptiesBothBounds) {
     ExpectButton(false);
     EXPECT_TRUE(platform.messages.empty());
     form->Keys().PressEnter();
+    WaitForRun();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, "输入超限");
     EXPECT_EQ(Text4()->text(), "");
@@ -176,6 +181,7 @@ TEST_F(Page2Test, EmptyBoundOnTheLargeButtonDoesNothing) {
     form->Run().ReportElapsed(0, 4);
     Type(Text5(), "1000000000000100");
     Command21()->click();
+    WaitForRun();
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(PaneText(2), "old");
     EXPECT_EQ(Status(), "用时4秒");
@@ -188,6 +194,7 @@ TEST_F(Page2Test, PageChangeAndEscapeClearThePage) {
     EXPECT_TRUE(form->Picture1()->isVisible());
     TypeBounds("1", "7");
     form->Keys().PressEnter();
+    WaitForRun();
     ASSERT_EQ(PaneText(2), "2 3 5 7 ");
     QTest::keyClick(Text5(), Qt::Key_Escape);
     EXPECT_EQ(Text4()->text(), "");

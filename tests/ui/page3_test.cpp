@@ -18,6 +18,7 @@ protected:
         Type(Text13(), QString::fromUtf8(from));
         Type(Text14(), QString::fromUtf8(to));
         QTest::keyClick(Text14(), Qt::Key_Return);
+        WaitForRun();
     }
 };
 

@@ -43,6 +43,7 @@ protected:
     void Press(Tool tool, const char* typed) {
         Type(ToolField(tool), QString::fromUtf8(typed));
         QTest::keyClick(ToolField(tool), Qt::Key_Return);
+        WaitForRun();
     }
 };
 
@@ -147,6 +148,7 @@ TEST_F(Page4Test, EmptyFieldOnTheLargeButton) {
         form->Pane(4)->SetText("old");
         form->Run().ReportElapsed(0, 4);
         ToolButton(tool, true)->click();
+        WaitForRun();
         EXPECT_TRUE(platform.messages.empty());
         EXPECT_EQ(PaneText(4), tool == Tool::Even ? "" : "old");
         EXPECT_EQ(Status(), tool == Tool::Even ? "计时(算)器" : "用时4秒");

@@ -30,6 +30,7 @@ protected:
     void Search(const char* from, const char* to) {
         Fill(from, to);
         QTest::keyClick(Text17(), Qt::Key_Return);
+        WaitForRun();
     }
     // Which button stands in the shared place; checks that it is the only one and the default.
     QPushButton* VisibleButton() const {
@@ -110,6 +111,7 @@ TEST_F(Page5Test, LargeSearchSeparatesTheSummaryWithCommas) {
     Find<QCheckBox>("Check4")->click();
     Fill("1", "30");
     Command20()->click();
+    WaitForRun();
     EXPECT_EQ(PaneText(5), "●6是完全数\n●28是完全数\n");
     EXPECT_EQ(Text9()->text(), "6,28,共2个");
     EXPECT_EQ(Text16()->text(), "2");
@@ -204,6 +206,7 @@ TEST_F(Page5Test, RejectedBoundsStartNoRun) {
         form->Run().ReportElapsed(0, 4);
         Text17()->setFocus();
         form->Keys().PressEnter();
+        WaitForRun();
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0], row.message);
         EXPECT_EQ(Text16()->text(), row.fields_kept ? row.from : "");

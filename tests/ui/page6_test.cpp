@@ -62,6 +62,7 @@ TEST_P(Page6Runs, ClickWritesBackComputesAndReportsTheTime) {
     if (c.answer) platform.text_answers.push_back(QString::fromUtf8(*c.answer));
     platform.clock_step = 2;
     Command27(c.button)->click();
+    WaitForRun();
 
     EXPECT_EQ(Text22()->text(), QString::fromUtf8(c.a_after));
     EXPECT_EQ(Text23()->text(), QString::fromUtf8(c.b_after));
@@ -153,6 +154,7 @@ TEST_F(Page6Test, LimitsAndBadOperandsStopWithoutResultOrTime) {
         Type(Text22(), QString::fromUtf8(row.a));
         Type(Text23(), QString::fromUtf8(row.b));
         Command27(row.button)->click();
+        WaitForRun();
         EXPECT_EQ(platform.messages, std::vector<Message>{row.message});
         EXPECT_EQ(PaneText(6), "old");
         EXPECT_EQ(Status(), "用时4秒");
@@ -163,6 +165,7 @@ TEST_F(Page6Test, HugeResultsAreRefusedOrConfirmed) {
     EarlierRun();
     Type(Text22(), "2147483647");
     Command27(kFact)->click();
+    WaitForRun();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, "超出范围");
     EXPECT_TRUE(QString::fromStdString(platform.messages[0].text).endsWith("位的上限"));
@@ -172,6 +175,7 @@ TEST_F(Page6Test, HugeResultsAreRefusedOrConfirmed) {
     Type(Text22(), "10");
     Type(Text23(), "20000000");
     Command27(kPow)->click();
+    WaitForRun();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0],
               (Message{"结果约有 20,000,001 位,计算需要较长时间和大量内存.\r\n要继续吗?",
@@ -187,6 +191,7 @@ TEST_F(Page6Test, BothEmptyDoesNothingOnEveryButton) {
         Type(Text22(), "-");
         Type(Text23(), "-");
         Command27(i)->click();
+        WaitForRun();
         EXPECT_EQ(Text22()->text(), "");
         EXPECT_EQ(Text23()->text(), "");
         EXPECT_EQ(PaneText(6), "old");
@@ -223,6 +228,7 @@ TEST_F(Page6Test, Command28EmptiesAndLeavesStatusBarAndFocus) {
     Type(Text22(), "2");
     Type(Text23(), "3");
     Command27(kMul)->click();
+    WaitForRun();
     form->Run().ReportElapsed(0, 4);
     Text23()->setFocus();
     Button("Command28")->click();
@@ -250,6 +256,7 @@ TEST_F(Page6Test, PageChangeFocusesAAndMakesCommand28TheCancelButton) {
     Type(Text22(), "5");
     Type(Text23(), "6");
     Command27(kAdd)->click();
+    WaitForRun();
     EXPECT_EQ(PaneText(6), "11");
     QTest::keyClick(Text22(), Qt::Key_Escape);
     EXPECT_EQ(Text22()->text(), "");

@@ -55,6 +55,7 @@ TEST_P(Page7Gcd, PaneShowsDivisorAndMultipleAndTheTime) {
     Type(Text10(1), c.b);
     platform.clock_step = 3;
     form->Keys().PressEnter();  // Command10, default since the boxes changed
+    WaitForRun();
     EXPECT_EQ(PaneText(7), QString::fromUtf8(c.pane));
     EXPECT_EQ(Status(), "用时3秒");
     EXPECT_TRUE(platform.messages.empty());
@@ -82,6 +83,7 @@ TEST_F(Page7Test, ZeroIsDividedByEveryNumber) {
         Type(Text10(0), a);
         Type(Text10(1), b);
         Button("Command10")->click();
+        WaitForRun();
         EXPECT_EQ(PaneText(7), pane);
         EXPECT_EQ(Status(), "用时0秒");
     }
@@ -104,6 +106,7 @@ TEST_F(Page7Test, NonIntegerIsRefusedWithFocusOnTheBox) {
         Type(Text10(0), row.a);
         Type(Text10(1), row.b);
         Button("Command10")->click();
+        WaitForRun();
         EXPECT_EQ(platform.messages, std::vector<Message>{refusal});
         EXPECT_EQ(PaneText(7), "");
         EXPECT_EQ(Status(), "计时(算)器");  // reset, no report
@@ -130,6 +133,7 @@ TEST_F(Page7Test, Command9ResetsStatusButNotTheBar) {
     Type(Text10(0), "12");
     Type(Text10(1), "18");
     Button("Command10")->click();
+    WaitForRun();
     form->Run().ReportElapsed(0, 4);
     Text18()->setFocus();
     QTest::keyClick(Text10(1), Qt::Key_Escape);  // Command9, cancel since the boxes changed

@@ -1,0 +1,131 @@
+// The window with big results, offscreen (not a test): for each case the time from the click to
+// the result painted in its pane, the process's peak RSS and the bytes of the stored result.
+// Each case runs in a process of its own so that peak RSS is that case's.
+//   window_bench              all cases, one line each
+//   window_bench PAGE FROM TO [S]  one case; with S, Stop is clicked S seconds after the click
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+
+#include "ui/clickable_label.h"
+#include "ui/form1.h"
+#include "ui/keyboard_model.h"
+#include "ui/long_text_view.h"
+#include "ui/output_pane.h"
+#include "ui/platform.h"
+#include "ui/run_protocol.h"
+
+namespace {
+
+using numerel::ui::Platform;
+
+// Answers every dialog at once, so a long run's "计算完成!" box does not wait for a user.
+class SilentPlatform final : public Platform {
+public:
+    bool ShowMessage(const numerel::Message&) override { return true; }
+    std::optional<QString> AskText(const QString&, const QString&) override { return {}; }
+    std::optional<numerel::ui::FontChoice> ChooseFont(const QFont&, const QColor&) override {
+        return {};
+    }
+    std::optional<QString> ChooseSaveFile(const QString&, const QStringList&) override {
+        return {};
+    }
+    void PlayTone(int, int) override {}
+    bool LaunchCalculator() override { return false; }
+    std::int64_t NowSeconds() override { return QDateTime::currentSecsSinceEpoch(); }
+};
+
+const char* const kFirstField[] = {"Text1", "Text2", "Text4"};
+const char* const kSecondField[] = {"", "Text3", "Text5"};
+
+int RunCase(int page, const QString& from, const QString& to, double stop_after) {
+    SilentPlatform platform;
+    numerel::ui::Form1 form(platform);
+    form.show();
+    form.Tabs()->setCurrentIndex(page);
+    form.findChild<QLineEdit*>(kFirstField[page])->setText(from);
+    if (*kSecondField[page] != '\0') form.findChild<QLineEdit*>(kSecondField[page])->setText(to);
+    QApplication::processEvents();
+
+    QElapsedTimer clock;
+    clock.start();
+    form.Keys().PressEnter();
+    numerel::ui::RunProtocol& run = form.Run();
+    QElapsedTimer since_stop;
+    if (stop_after > 0)
+        QTimer::singleShot(static_cast<int>(stop_after * 1000), [&] {
+            since_stop.start();
+            form.StopButton()->click();
+        });
+    if (run.Busy()) {
+        QEventLoop loop;
+        QObject::connect(&run, &numerel::ui::RunProtocol::RunFinished, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    numerel::ui::OutputPane* pane = form.Pane(page);
+    pane->repaint();
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    const double stop_to_screen = since_stop.isValid() ? since_stop.nsecsElapsed() / 1e9 : 0;
+    const QString stored = pane->StoredFile();
+    const qint64 bytes = stored.isEmpty() ? static_cast<qint64>(run.ResultFile().BytesWritten())
+                                          : QFileInfo(stored).size();
+    // The keys that move through the pane, each with the repaint it causes.
+    QWidget* view = pane->IsLong() ? static_cast<QWidget*>(pane->LongView()) : pane;
+    double slowest_key_ms = 0;
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_PageDown, Qt::NoModifier}, std::pair{Qt::Key_End, Qt::ControlModifier},
+          std::pair{Qt::Key_PageUp, Qt::NoModifier},
+          std::pair{Qt::Key_Home, Qt::ControlModifier}}) {
+        QElapsedTimer key_clock;
+        key_clock.start();
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(view, &press);
+        view->repaint();
+        pane->repaint();
+        slowest_key_ms = std::max(slowest_key_ms, key_clock.nsecsElapsed() / 1e6);
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf(
+        "page %d  %s..%s  click-to-screen %.2f s  stop-to-screen %.2f s  peak RSS %ld MB  stored "
+        "%lld bytes  "
+        "pane %lld chars  slowest key %.1f ms  status %s  %s\n",
+        page, qPrintable(from), qPrintable(to), seconds, stop_to_screen, usage.ru_maxrss / 1024,
+        static_cast<long long>(bytes), static_cast<long long>(pane->Text().size()), slowest_key_ms,
+        qPrintable(form.Label9()->text()),
+        page == 2 ? qPrintable(form.findChild<QLabel*>("Label6")->text()) : "");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc >= 4)
+        return RunCase(std::atoi(argv[1]), argv[2], argv[3], argc > 4 ? std::atof(argv[4]) : 0);
+    const char* const cases[][4] = {{"2", "1", "100000000", "0"},
+                                    {"1", "1", "1000000", "0"},
+                                    {"2", "1", "100000000000", "0"},
+                                    {"2", "1", "100000000000", "2"}};
+    for (const auto& c : cases) {
+        QProcess one;
+        one.setProcessChannelMode(QProcess::ForwardedChannels);
+        one.start(QCoreApplication::applicationFilePath(), {c[0], c[1], c[2], c[3]});
+        one.waitForFinished(-1);
+    }
+    return 0;
+}

@@ -1,0 +1,393 @@
+#include "ui/long_text_view.h"
+
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+
+namespace numerel::ui {
+
+namespace {
+constexpr int kMargin = 4;
+}  // namespace
+
+LongTextView::LongTextView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setObjectName("LongTextView");
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    MeasureFont();
+}
+
+void LongTextView::SetText(QString text) {
+    text_ = std::move(text);
+    anchor_ = caret_ = 0;
+    styles_.clear();
+    layout_width_ = -1;
+    Relayout();
+    verticalScrollBar()->setValue(0);
+    viewport()->update();
+}
+
+QString LongTextView::SelectedText() const {
+    return text_.mid(SelectionStart(), std::abs(caret_ - anchor_));
+}
+
+void LongTextView::Select(int start, int length) {
+    const int size = static_cast<int>(text_.size());
+    anchor_ = std::clamp(start, 0, size);
+    caret_ = std::clamp(start + length, 0, size);
+    EnsureVisible(caret_);
+    EnsureVisible(anchor_);
+    viewport()->update();
+}
+
+void LongTextView::ApplyStyle(int start, int length, const Style& style) {
+    if (length <= 0) return;
+    styles_.push_back({start, start + length, style});
+    viewport()->update();
+}
+
+LongTextView::Style LongTextView::StyleAt(int position) const {
+    Style merged;
+    for (const StyledRange& range : styles_) {
+        if (position < range.start || position >= range.end) continue;
+        if (range.style.color) merged.color = range.style.color;
+        if (range.style.bold) merged.bold = range.style.bold;
+        if (range.style.italic) merged.italic = range.style.italic;
+        if (range.style.underline) merged.underline = range.style.underline;
+    }
+    return merged;
+}
+
+int LongTextView::FirstVisibleLine() const {
+    return verticalScrollBar()->value();
+}
+
+void LongTextView::MeasureFont() {
+    QFont plain = font();
+    plain.setKerning(false);  // drawn widths then equal the sums the wrapping uses
+    const QFontMetricsF metrics(plain);
+    for (char16_t c = 0; c < ascii_advance_.size(); ++c)
+        ascii_advance_[c] = c < 32 ? 0 : metrics.horizontalAdvance(QChar(c));
+    ascii_advance_[u'\t'] = 4 * ascii_advance_[u' '];
+    other_advance_.clear();
+    line_height_ = std::ceil(metrics.lineSpacing());
+    ascent_ = metrics.ascent();
+}
+
+qreal LongTextView::Advance(int position) const {
+    const QChar c = text_.at(position);
+    if (c.unicode() < ascii_advance_.size()) return ascii_advance_[c.unicode()];
+    if (c.isLowSurrogate()) return 0;  // measured with its high surrogate
+    if (c.isHighSurrogate() && position + 1 < text_.size()) {
+        QFont plain = font();
+        plain.setKerning(false);
+        return QFontMetricsF(plain).horizontalAdvance(text_.mid(position, 2));
+    }
+    auto found = other_advance_.constFind(c.unicode());
+    if (found != other_advance_.constEnd()) return *found;
+    QFont plain = font();
+    plain.setKerning(false);
+    const qreal advance = QFontMetricsF(plain).horizontalAdvance(c);
+    other_advance_.insert(c.unicode(), advance);
+    return advance;
+}
+
+void LongTextView::Relayout() {
+    const int width = std::max(1, viewport()->width() - 2 * kMargin);
+    const int first_char =
+        line_starts_.empty()
+            ? 0
+            : line_starts_[static_cast<std::size_t>(std::min(FirstVisibleLine(), LineCount() - 1))];
+    layout_width_ = width;
+    line_starts_.assign(1, 0);
+    const int size = static_cast<int>(text_.size());
+    const char16_t* units = reinterpret_cast<const char16_t*>(text_.constData());
+    int line_start = 0;
+    int last_break = -1;  // just after the last blank of the line
+    qreal x = 0;
+    qreal since_break = 0;
+    for (int i = 0; i < size; ++i) {
+        const char16_t c = units[i];
+        if (c == u'\n') {
+            line_start = i + 1;
+            line_starts_.push_back(line_start);
+            x = since_break = 0;
+            last_break = -1;
+            continue;
+        }
+        const qreal w = c < ascii_advance_.size() ? ascii_advance_[c] : Advance(i);
+        // A blank never starts a new line: it may hang over the edge, as in any editor.
+        if (c != u' ' && x + w > width && i > line_start && !QChar::isLowSurrogate(c)) {
+            if (last_break > line_start) {
+                line_start = last_break;
+                x = since_break;
+            } else {
+                line_start = i;
+                x = 0;
+            }
+            line_starts_.push_back(line_start);
+            last_break = -1;
+            since_break = x;
+        }
+        x += w;
+        if (c == u' ') {
+            last_break = i + 1;
+            since_break = 0;
+        } else {
+            since_break += w;
+        }
+    }
+    UpdateScrollBar();
+    verticalScrollBar()->setValue(LineOf(first_char));
+}
+
+void LongTextView::UpdateScrollBar() {
+    const int visible = VisibleLines();
+    verticalScrollBar()->setRange(0, std::max(0, LineCount() - visible));
+    verticalScrollBar()->setPageStep(visible);
+    verticalScrollBar()->setSingleStep(1);
+}
+
+int LongTextView::LineOf(int position) const {
+    const auto after = std::upper_bound(line_starts_.begin(), line_starts_.end(), position);
+    return std::max(0, static_cast<int>(after - line_starts_.begin()) - 1);
+}
+
+int LongTextView::LineEnd(int line) const {
+    const auto next = static_cast<std::size_t>(line) + 1;
+    if (next >= line_starts_.size()) return static_cast<int>(text_.size());
+    const int end = line_starts_[next];
+    return end > 0 && text_.at(end - 1) == u'\n' ? end - 1 : end;
+}
+
+int LongTextView::VisibleLines() const {
+    return std::max(1, static_cast<int>((viewport()->height() - 2 * kMargin) / line_height_));
+}
+
+qreal LongTextView::XOf(int position) const {
+    const int line = LineOf(position);
+    qreal x = kMargin;
+    for (int i = line_starts_[static_cast<std::size_t>(line)]; i < position; ++i) x += Advance(i);
+    return x;
+}
+
+int LongTextView::PositionAt(const QPoint& point) const {
+    const int row = static_cast<int>(std::floor((point.y() - kMargin) / line_height_));
+    const int line = std::clamp(FirstVisibleLine() + row, 0, LineCount() - 1);
+    const int end = LineEnd(line);
+    qreal x = kMargin;
+    int i = line_starts_[static_cast<std::size_t>(line)];
+    for (; i < end; ++i) {
+        const qreal w = Advance(i);
+        if (point.x() < x + w / 2) break;
+        x += w;
+    }
+    return i;
+}
+
+void LongTextView::EnsureVisible(int position) {
+    const int line = LineOf(position);
+    const int first = FirstVisibleLine();
+    const int visible = VisibleLines();
+    if (line < first)
+        verticalScrollBar()->setValue(line);
+    else if (line >= first + visible)
+        verticalScrollBar()->setValue(line - visible + 1);
+}
+
+void LongTextView::MoveCaret(int position, bool keep_anchor) {
+    caret_ = std::clamp(position, 0, static_cast<int>(text_.size()));
+    if (caret_ < text_.size() && text_.at(caret_).isLowSurrogate()) ++caret_;
+    if (!keep_anchor) anchor_ = caret_;
+    EnsureVisible(caret_);
+    viewport()->update();
+}
+
+QFont LongTextView::StyledFont(const Style& style) const {
+    QFont styled = font();
+    styled.setKerning(false);
+    if (style.bold) styled.setBold(*style.bold);
+    if (style.italic) styled.setItalic(*style.italic);
+    if (style.underline) styled.setUnderline(*style.underline);
+    return styled;
+}
+
+void LongTextView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const QPalette& colours = palette();
+    const int first = FirstVisibleLine();
+    const int last = std::min(LineCount() - 1, first + VisibleLines());
+    const int selection_start = SelectionStart();
+    const int selection_end = std::max(anchor_, caret_);
+    // The styled ranges that reach the visible lines.
+    const int top = line_starts_[static_cast<std::size_t>(first)];
+    const int bottom = LineEnd(last);
+    std::vector<const StyledRange*> visible_styles;
+    for (const StyledRange& range : styles_)
+        if (range.end > top && range.start < bottom) visible_styles.push_back(&range);
+    const auto style_at = [&](int position) {
+        Style merged;
+        for (const StyledRange* range : visible_styles) {
+            if (position < range->start || position >= range->end) continue;
+            if (range->style.color) merged.color = range->style.color;
+            if (range->style.bold) merged.bold = range->style.bold;
+            if (range->style.italic) merged.italic = range->style.italic;
+            if (range->style.underline) merged.underline = range->style.underline;
+        }
+        return merged;
+    };
+
+    for (int line = first; line <= last; ++line) {
+        const qreal y = kMargin + (line - first) * line_height_;
+        const int end = LineEnd(line);
+        qreal x = kMargin;
+        int i = line_starts_[static_cast<std::size_t>(line)];
+        while (i < end) {
+            // One run: the same selection state and style throughout.
+            const bool selected = i >= selection_start && i < selection_end;
+            const Style style = visible_styles.empty() ? Style{} : style_at(i);
+            int j = i + 1;
+            qreal width = Advance(i);
+            while (j < end && (j >= selection_start && j < selection_end) == selected &&
+                   (visible_styles.empty() || [&] {
+                       const Style other = style_at(j);
+                       return other.color == style.color && other.bold == style.bold &&
+                              other.italic == style.italic && other.underline == style.underline;
+                   }())) {
+                width += Advance(j);
+                ++j;
+            }
+            if (selected) painter.fillRect(QRectF(x, y, width, line_height_), colours.highlight());
+            painter.setFont(StyledFont(style));
+            painter.setPen(selected      ? colours.highlightedText().color()
+                           : style.color ? *style.color
+                                         : colours.text().color());
+            painter.drawText(QPointF(x, y + ascent_), text_.mid(i, j - i));
+            x += width;
+            i = j;
+        }
+        // A selected line end shows as a little selected room.
+        if (end < selection_end && end >= selection_start && end < text_.size())
+            painter.fillRect(QRectF(x, y, ascii_advance_[u' '], line_height_), colours.highlight());
+    }
+    if (hasFocus()) {
+        const int line = LineOf(caret_);
+        if (line >= first && line <= last) {
+            const qreal x = XOf(caret_);
+            const qreal y = kMargin + (line - first) * line_height_;
+            painter.setPen(colours.text().color());
+            painter.drawLine(QPointF(x, y), QPointF(x, y + line_height_ - 1));
+        }
+    }
+}
+
+void LongTextView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    if (viewport()->width() - 2 * kMargin != layout_width_)
+        Relayout();
+    else
+        UpdateScrollBar();
+}
+
+void LongTextView::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        MeasureFont();
+        Relayout();
+        viewport()->update();
+    }
+}
+
+void LongTextView::keyPressEvent(QKeyEvent* event) {
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    const int line = LineOf(caret_);
+    const auto to_line = [&](int target) {
+        target = std::clamp(target, 0, LineCount() - 1);
+        // Keep the caret's horizontal place as well as the line allows.
+        const qreal x = XOf(caret_);
+        const int row = target - FirstVisibleLine();
+        MoveCaret(PositionAt(QPoint(static_cast<int>(x),
+                                    static_cast<int>(kMargin + row * line_height_ + 1))),
+                  shift);
+    };
+    switch (event->key()) {
+        case Qt::Key_Left:
+            MoveCaret(caret_ > 0 && text_.at(caret_ - 1).isLowSurrogate() ? caret_ - 2 : caret_ - 1,
+                      shift);
+            break;
+        case Qt::Key_Right:
+            MoveCaret(caret_ + 1, shift);
+            break;
+        case Qt::Key_Up:
+            to_line(line - 1);
+            break;
+        case Qt::Key_Down:
+            to_line(line + 1);
+            break;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: {
+            const int step = event->key() == Qt::Key_PageUp ? -VisibleLines() : VisibleLines();
+            verticalScrollBar()->setValue(FirstVisibleLine() + step);
+            to_line(line + step);
+            break;
+        }
+        case Qt::Key_Home:
+            MoveCaret(control ? 0 : line_starts_[static_cast<std::size_t>(line)], shift);
+            break;
+        case Qt::Key_End:
+            MoveCaret(control ? static_cast<int>(text_.size()) : LineEnd(line), shift);
+            break;
+        default:
+            QAbstractScrollArea::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void LongTextView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    setFocus(Qt::MouseFocusReason);
+    MoveCaret(PositionAt(event->position().toPoint()), event->modifiers() & Qt::ShiftModifier);
+}
+
+void LongTextView::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    MoveCaret(PositionAt(event->position().toPoint()), true);
+}
+
+void LongTextView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    // One item of a list: what lies between blanks or line ends.
+    const int at = PositionAt(event->position().toPoint());
+    const auto separator = [](QChar c) { return c == u' ' || c == u'\n'; };
+    int start = at;
+    while (start > 0 && !separator(text_.at(start - 1))) --start;
+    int end = at;
+    while (end < text_.size() && !separator(text_.at(end))) ++end;
+    Select(start, end - start);
+}
+
+void LongTextView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+void LongTextView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void LongTextView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
+}  // namespace numerel::ui

@@ -1,0 +1,33 @@
+// A result file as a pane shows and saves it. A pane holds at most kPaneCharLimit characters of
+// a result; a longer one shows its beginning, a line that says what was left out, and the file's
+// last line (where a cut or stopped list says so), while "保存" writes the whole file.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace numerel::ui {
+
+inline constexpr qsizetype kPaneCharLimit = qsizetype{1} << 24;
+
+struct PaneContent {
+    QString text;          // line ends as LF
+    bool complete = true;  // false: the text is only part of the file
+};
+
+// CR LF and lone CR become LF, in one pass (QString::replace moves the tail of the text once per
+// batch of hits, which takes seconds on a million lines).
+void NormaliseLineEnds(QString& text);
+
+// Reads the UTF-8 file at `path` for a pane; nullopt when it cannot be read.
+std::optional<PaneContent> ReadForPane(const QString& path, qsizetype limit = kPaneCharLimit);
+
+// The line that stands for the part of a result the pane leaves out.
+QString OmittedLine(qsizetype shown);
+
+// Writes the stored result `stored` (UTF-8, CR LF line ends) to `path` as a pane's save writes
+// its text: one more CR LF at the end, in `codeset` (falling back to UTF-8 when the codeset is
+// unknown or cannot represent every character). The old file at `path` survives a failure.
+bool SaveStoredResult(const QString& stored, const QString& path, const QByteArray& codeset);
+
+}  // namespace numerel::ui
