@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "core/prime_search.h"
-#include "core/twin_search.h"
+#include "core/tools/prime_search.h"
+#include "core/tools/twin_search.h"
 
 namespace numerel {
 namespace {

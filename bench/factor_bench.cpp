@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "core/divisors_search.h"
-#include "core/factor_one.h"
-#include "core/factor_qs.h"
-#include "core/factor_range.h"
-#include "core/factor_sieve.h"
-#include "core/read_number.h"
+#include "core/input/read_number.h"
+#include "core/nt/factor_qs.h"
+#include "core/nt/factor_sieve.h"
+#include "core/tools/divisors_search.h"
+#include "core/tools/factor_one.h"
+#include "core/tools/factor_range.h"
 
 namespace numerel {
 namespace {

@@ -9,11 +9,11 @@
 #include <random>
 #include <string>
 
-#include "core/long_div.h"
-#include "core/long_mul.h"
-#include "core/long_pow.h"
-#include "core/long_quot.h"
-#include "core/long_sqrt.h"
+#include "core/long/long_div.h"
+#include "core/long/long_mul.h"
+#include "core/long/long_pow.h"
+#include "core/long/long_quot.h"
+#include "core/long/long_sqrt.h"
 
 namespace numerel {
 namespace {

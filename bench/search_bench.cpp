@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "core/goldbach.h"
-#include "core/prime_search.h"
-#include "core/twin_search.h"
+#include "core/tools/goldbach.h"
+#include "core/tools/prime_search.h"
+#include "core/tools/twin_search.h"
 
 namespace numerel {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "cli/cli.h"
-#include "core/calculator_tool.h"
+#include "core/tools/calculator_tool.h"
 
 namespace numerel::cli {
 namespace {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "core/factor_one.h"
-#include "core/pick_path.h"
+#include "core/input/pick_path.h"
 #include "core/result_sink.h"
+#include "core/tools/factor_one.h"
 
 namespace numerel::cli {
 namespace {

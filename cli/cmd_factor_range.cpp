@@ -5,7 +5,7 @@
 
 #include "cli/cli.h"
 #include "cli/search_output.h"
-#include "core/factor_range.h"
+#include "core/tools/factor_range.h"
 
 namespace numerel::cli {
 namespace {

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
-#include "core/fraction_tools.h"
+#include "core/tools/fraction_tools.h"
 
 namespace numerel::cli {
 namespace {

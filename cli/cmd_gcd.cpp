@@ -1,6 +1,6 @@
 // numerel-cli gcd A B: greatest common divisor and least common multiple (page 7).
 #include "cli/cli.h"
-#include "core/fraction_tools.h"
+#include "core/tools/fraction_tools.h"
 
 namespace numerel::cli {
 namespace {

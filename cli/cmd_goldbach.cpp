@@ -5,8 +5,8 @@
 
 #include "cli/cli.h"
 #include "cli/search_output.h"
-#include "core/goldbach.h"
-#include "core/pick_path.h"
+#include "core/input/pick_path.h"
+#include "core/tools/goldbach.h"
 
 namespace numerel::cli {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "cli/cli.h"
 #include "cli/search_output.h"
-#include "core/pick_path.h"
-#include "core/prime_search.h"
+#include "core/input/pick_path.h"
+#include "core/tools/prime_search.h"
 
 namespace numerel::cli {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "cli/cli.h"
 #include "cli/search_output.h"
-#include "core/twin_search.h"
+#include "core/tools/twin_search.h"
 
 namespace numerel::cli {
 namespace {

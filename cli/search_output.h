@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "cli/cli.h"
-#include "core/prime_search_output.h"
 #include "core/result_sink.h"
+#include "core/tools/prime_search_output.h"
 
 namespace numerel::cli {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <variant>
 
-#include "core/divisors_search.h"
-#include "core/factor_one.h"
-#include "core/pick_path.h"
-#include "core/read_number.h"
+#include "core/input/pick_path.h"
+#include "core/input/read_number.h"
+#include "core/tools/divisors_search.h"
+#include "core/tools/factor_one.h"
 #include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

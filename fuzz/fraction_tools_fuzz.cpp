@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/exact_rational.h"
-#include "core/fraction_tools.h"
 #include "core/scripted_prompter.h"
+#include "core/tools/fraction_tools.h"
 #include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/exact_rational.h"
-#include "core/long_div.h"
-#include "core/long_messages.h"
+#include "core/long/long_div.h"
+#include "core/long/long_messages.h"
 #include "core/scripted_prompter.h"
 #include "fuzz/fuzz_check.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/exact_rational.h"
-#include "core/long_messages.h"
-#include "core/long_quot.h"
+#include "core/long/long_messages.h"
+#include "core/long/long_quot.h"
 #include "core/scripted_prompter.h"
 #include "fuzz/fuzz_check.h"
 

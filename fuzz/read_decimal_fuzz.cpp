@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/read_number.h"
+#include "core/input/read_number.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {

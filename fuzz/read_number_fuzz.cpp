@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/read_number.h"
+#include "core/input/read_number.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {

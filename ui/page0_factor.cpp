@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "core/factor_one.h"
-#include "core/read_number.h"
+#include "core/input/read_number.h"
 #include "core/result_sink.h"
+#include "core/tools/factor_one.h"
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
 #include "ui/pick_path_binding.h"

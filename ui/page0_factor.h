@@ -2,7 +2,7 @@
 // up to 29 digits with Command19 (Decimal96), both in one place.
 #pragma once
 
-#include "core/factor_one.h"
+#include "core/tools/factor_one.h"
 #include "ui/page.h"
 
 class QCheckBox;

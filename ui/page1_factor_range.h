@@ -2,7 +2,7 @@
 // per number, listed through the temporary result file.
 #pragma once
 
-#include "core/factor_range.h"
+#include "core/tools/factor_range.h"
 #include "ui/page.h"
 
 class QCheckBox;

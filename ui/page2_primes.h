@@ -2,8 +2,8 @@
 // with Command5 (binary64) and up to 29 digits with Command21 (Decimal96), both in one place.
 #pragma once
 
-#include "core/pick_path.h"
-#include "core/prime_search.h"
+#include "core/input/pick_path.h"
+#include "core/tools/prime_search.h"
 #include "ui/page.h"
 
 class QCheckBox;

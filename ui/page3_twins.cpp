@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "core/twin_search.h"
+#include "core/tools/twin_search.h"
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
 #include "ui/run_protocol.h"

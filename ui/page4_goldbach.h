@@ -3,8 +3,8 @@
 // place; both write into the shared pane RichTextBox1(4).
 #pragma once
 
-#include "core/goldbach.h"
-#include "core/pick_path.h"
+#include "core/input/pick_path.h"
+#include "core/tools/goldbach.h"
 #include "ui/page.h"
 
 class QCheckBox;

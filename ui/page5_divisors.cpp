@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <variant>
 
-#include "core/pick_path.h"
+#include "core/input/pick_path.h"
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
 #include "ui/pick_path_binding.h"

@@ -2,7 +2,7 @@
 // among them; Command15 (up to 15 digits) and Command20 (up to 29 digits) share one place.
 #pragma once
 
-#include "core/divisors_search.h"
+#include "core/tools/divisors_search.h"
 #include "ui/page.h"
 
 class QCheckBox;

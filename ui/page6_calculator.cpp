@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "core/calculator_tool.h"
+#include "core/tools/calculator_tool.h"
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
 #include "ui/platform.h"

@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "core/fraction_tools.h"
+#include "core/tools/fraction_tools.h"
 #include "ui/fonts.h"
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/count_occurrences.h"
+#include "core/tools/count_occurrences.h"
 #include "ui/find_dialog.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"

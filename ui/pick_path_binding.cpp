@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <string>
 
-#include "core/pick_path.h"
+#include "core/input/pick_path.h"
 #include "ui/keyboard_model.h"
 #include "ui/platform.h"
 

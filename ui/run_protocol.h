@@ -24,9 +24,9 @@
 #include <thread>
 #include <vector>
 
-#include "core/prime_search_output.h"
 #include "core/result_sink.h"
 #include "core/run_control.h"
+#include "core/tools/prime_search_output.h"
 #include "ui/platform.h"
 #include "ui/progress_frame.h"
 #include "ui/result_directory.h"

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "core/long_messages.h"
-#include "core/read_number.h"
+#include "core/input/read_number.h"
+#include "core/long/long_messages.h"
 
 namespace numerel::reference {
 

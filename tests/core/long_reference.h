@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/digit_string.h"
+#include "core/long/digit_string.h"
 #include "core/prompter.h"
 
 namespace numerel::reference {

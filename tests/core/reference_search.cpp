@@ -1,6 +1,6 @@
 #include "reference_search.h"
 
-#include "core/prime_search_output.h"
+#include "core/tools/prime_search_output.h"
 
 namespace numerel::reference {
 

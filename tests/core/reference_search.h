@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/decimal96.h"
+#include "core/input/decimal96.h"
 
 namespace numerel::reference {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/prime_search_output.h"
 #include "core/result_sink.h"
+#include "core/tools/prime_search_output.h"
 #include "reference_search.h"
 
 namespace numerel::reference {

@@ -1,0 +1,28 @@
+// Integer quotient, remainder and greatest common divisor of integer DigitString values.
+#pragma once
+
+#include "core/long/digit_string.h"
+#include "core/prompter.h"
+
+namespace numerel {
+
+// floor(a / b) for integer texts. Both are copied through TrimLeadingZeros first. A divisor
+// "0" or empty (or any divisor of value zero) shows ZeroDivisorMessage() and gives "0"; a
+// divisor "1" gives the trimmed a (so "" stays ""); otherwise the quotient without leading
+// zeros. Cost: one GMP division plus the conversions; any length. A point or other character
+// in an operand is read as the digit 0.
+DigitString LongIntQuot(const DigitString& a, const DigitString& b, Prompter& prompter);
+
+// a - b * floor(a / b) for integer texts, trimmed as in LongIntQuot. A zero divisor shows
+// ZeroDivisorMessage() and gives the empty text; a divisor "1" gives "0"; an empty dividend
+// gives the empty text; otherwise the remainder without leading zeros. Cost as LongIntQuot.
+DigitString LongMod(const DigitString& a, const DigitString& b, Prompter& prompter);
+
+// Euclid's greatest common divisor. The larger operand (LongCompare) comes first; the empty
+// text when either is "0" or empty; when b divides a the result is b exactly as given (leading
+// zeros kept: ("12", "006") gives "006"); otherwise the divisor without leading zeros. A zero
+// divisor met on the way (b = "00") shows ZeroDivisorMessage() and gives the empty text.
+// Cost: one GMP remainder and one GMP gcd, subquadratic; any length.
+DigitString LongGcd(const DigitString& a, const DigitString& b, Prompter& prompter);
+
+}  // namespace numerel

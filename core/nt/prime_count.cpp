@@ -1,0 +1,138 @@
+#include "core/nt/prime_count.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <primecount.hpp>
+#include <primesieve.hpp>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "core/nt/prime_search_enum.h"
+#include "core/progress_throttle.h"
+#include "core/run_control.h"
+
+namespace numerel {
+
+namespace {
+
+// primesieve's count functions sieve the primes up to sqrt(stop) afresh at each call: cheap
+// below this, so the interval is counted in slices with a stop poll between them.
+constexpr std::uint64_t kSliceCountTop = std::uint64_t{1} << 40;
+// Numbers per slice: some tens of milliseconds.
+constexpr std::uint64_t kSlice = std::uint64_t{1} << 24;
+
+// Seconds for pi(x) and for sieving one number (bench/search_bench, CountRest, 2 cores).
+double PiSeconds(double x) {
+    return 0.012 * std::pow(std::max(x, 1e6) / 1e11, 0.52);
+}
+constexpr double kSieveSecondsPerNumber = 1e-9;
+
+// pi(x) on a thread of its own, so that a stop answers while it runs: the call is then left to
+// finish by itself and its result dropped.
+std::uint64_t PiStoppable(std::uint64_t x) {
+    struct Shared {
+        std::mutex mutex;
+        std::condition_variable done;
+        std::optional<std::uint64_t> value;
+        bool failed = false;
+    };
+    const auto shared = std::make_shared<Shared>();
+    std::thread worker([shared, x] {
+        std::uint64_t value = 0;
+        bool failed = false;
+        try {
+            value = x <= static_cast<std::uint64_t>(INT64_MAX)
+                        ? static_cast<std::uint64_t>(primecount::pi(static_cast<std::int64_t>(x)))
+                        : std::stoull(primecount::pi(std::to_string(x)));
+        } catch (...) {
+            failed = true;
+        }
+        const std::lock_guard lock(shared->mutex);
+        shared->value = value;
+        shared->failed = failed;
+        shared->done.notify_all();
+    });
+    std::unique_lock lock(shared->mutex);
+    while (!shared->done.wait_for(lock, std::chrono::milliseconds(20),
+                                  [&] { return shared->value.has_value(); })) {
+        if (StopRequested()) {
+            lock.unlock();
+            worker.detach();
+            throw RunStopped{};
+        }
+    }
+    lock.unlock();
+    worker.join();
+    if (shared->failed) throw std::runtime_error("prime counting failed");
+    return *shared->value;
+}
+
+// Counts what `count(lo, hi)` counts over [lo, hi] in slices; `overlap` extends each slice's
+// stop so that a pair (p, p + 2) starting in one slice is counted there.
+template <class Count>
+std::uint64_t CountInSlices(std::uint64_t lo, std::uint64_t hi, std::uint64_t overlap,
+                            const ProgressFn& progress, Count&& count) {
+    std::uint64_t total = 0;
+    for (std::uint64_t start = lo;;) {
+        PollStop();
+        const std::uint64_t end = hi - start < kSlice ? hi : start + kSlice - 1;
+        total += count(start, end == hi ? hi : end + overlap);
+        if (progress) progress(static_cast<double>(end - lo) / static_cast<double>(hi - lo + 1));
+        if (end == hi) return total;
+        start = end + 1;
+    }
+}
+
+}  // namespace
+
+std::uint64_t CountPrimes(uint128 lo, uint128 hi, const ProgressFn& progress) {
+    if (lo > hi) return 0;
+    const double width = static_cast<double>(hi - lo) + 1;
+    if (hi <= UINT64_MAX &&
+        2 * PiSeconds(static_cast<double>(hi)) < width * kSieveSecondsPerNumber) {
+        const auto top = static_cast<std::uint64_t>(hi);
+        const std::uint64_t count =
+            PiStoppable(top) - (lo <= 1 ? 0 : PiStoppable(static_cast<std::uint64_t>(lo) - 1));
+        if (progress) progress(1.0);
+        return count;
+    }
+    if (hi <= kSliceCountTop) {
+        return CountInSlices(
+            static_cast<std::uint64_t>(lo), static_cast<std::uint64_t>(hi), 0, progress,
+            [](std::uint64_t a, std::uint64_t b) { return primesieve::count_primes(a, b); });
+    }
+    std::uint64_t count = 0;
+    ProgressThrottle throttle(progress, lo, hi - lo);
+    ForEachPrime(lo, hi, [&](auto p) {
+        ++count;
+        if (throttle.Due(p)) throttle.Report(p, static_cast<double>(p - lo) / width);
+    });
+    return count;
+}
+
+std::uint64_t CountTwins(uint128 lo, uint128 hi, const ProgressFn& progress) {
+    if (hi < 5 || lo + 2 > hi) return 0;
+    if (hi <= kSliceCountTop) {
+        return CountInSlices(
+            static_cast<std::uint64_t>(lo), static_cast<std::uint64_t>(hi), 2, progress,
+            [](std::uint64_t a, std::uint64_t b) { return primesieve::count_twins(a, b); });
+    }
+    std::uint64_t count = 0;
+    uint128 previous = 0;
+    const double width = static_cast<double>(hi - lo) + 1;
+    ProgressThrottle throttle(progress, lo, hi - lo);
+    ForEachPrime(lo, hi, [&](auto p) {
+        if (previous != 0 && p == previous + 2) ++count;
+        previous = p;
+        if (throttle.Due(p)) throttle.Report(p, static_cast<double>(p - lo) / width);
+    });
+    return count;
+}
+
+}  // namespace numerel

@@ -1,0 +1,70 @@
+// The calculator page (page 6) without its window: two operand texts and an operation in, the
+// operands as the page shows them afterwards and what the pane shows out.
+//
+// How the page uses it: Command27(i)_Click calls RunCalculator(CalcOp(i), Text22, Text23, its
+// Prompter, a write-back that sets Text22 / Text23); the run protocol starts before the call.
+// Then: a rejection is shown as its message box (no time report); a result replaces the whole
+// content of RichTextBox1(6) and the elapsed time is reported; with neither, nothing more
+// happens (both operands empty, or a long result not confirmed).
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/long/digit_string.h"
+#include "core/message.h"
+#include "core/prompter.h"
+
+namespace numerel {
+
+// The nine operation buttons Command27(0) ... Command27(8), in index order.
+enum class CalcOp { Add, Sub, Mul, Div, Pow, IntQuot, Mod, Sqrt, Factorial };
+
+struct CalcButton {
+    const char* caption;
+    const char* tooltip;  // "" for none
+};
+
+// Captions and tooltips of Command27(0) ... Command27(8).
+const std::array<CalcButton, 9>& CalcButtons();
+
+enum class CalcField { A, B };  // Text22, Text23
+
+// Called each time the click writes an operand box, in the order it does so.
+using CalcWriteBack = std::function<void(CalcField field, const std::string& text)>;
+
+// Why an operation that ran gave the pane nothing (the empty text).
+enum class CalcNoResult {
+    None,
+    ZeroDivisor,       // "除数为零!" was shown
+    PrecisionRefused,  // the precision answer was too large (its message was shown)
+    PromptCancelled,   // the precision prompt was cancelled or answered with nothing
+};
+
+struct CalcOutcome {
+    std::string a;  // Text22 after the click
+    std::string b;  // Text23 after the click
+    std::optional<Message> rejection;
+    std::optional<DigitString> result;  // the pane text; empty when no_result says why
+    CalcNoResult no_result = CalcNoResult::None;
+};
+
+// One click: one leading "-" is removed from each operand (and written back); both empty ->
+// nothing; an operand the operation reads that is not digits with at most one point ->
+// NotANumeralMessage(); then the operation with the page's own steps: the exchange for A－B
+// (larger operand into Text22), integer parts written back for A^B (B), A\B and A mod B (both)
+// and A! (A); B above 2147483647 for A^B -> PowerTooLargeMessage(); A above 2147483647 for A!
+// -> FactorialTooLargeMessage(); a power or factorial estimated above kMaxLongDigits characters
+// -> ResultTooLongMessage(), above kConfirmLongDigits -> ConfirmLongResultMessage() through the
+// prompter (Cancel: nothing more). Zero divisors and precision prompts come from the operations;
+// after a zero divisor (A/B, A\B, A mod B alike), a refused or a cancelled precision prompt the
+// pane gets the empty text and no_result says which. The integer part of an operand such as ".4"
+// is "0", written back as such.
+// Cost: that of the operation. Stop: power, factorial and square root poll between their GMP
+// calls (each runs to its end) and let RunStopped escape; the caller's guard reports it.
+CalcOutcome RunCalculator(CalcOp op, std::string a, std::string b, Prompter& prompter,
+                          const CalcWriteBack& write_back = {});
+
+}  // namespace numerel

@@ -1,0 +1,51 @@
+// Page 1, "分解一批数": one line per integer of [a, b], "4=2^2", "6=2×3", "7=素数", each ending
+// with a line end. binary64 path only: both bounds are limited to SmallLimit.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <variant>
+
+#include "core/message.h"
+#include "core/result_sink.h"
+#include "core/tools/prime_search_output.h"
+
+namespace numerel {
+
+// "很抱歉,最大只能到 999999999999999," LF CR "请用“分解一个数”单独分解.", information icon, title
+// "输入超限".
+Message FactorRangeOverLimitMessage();
+
+enum class FactorRangeReset {
+    KeepFields,          // the over-limit box: the fields keep their text
+    EmptyFieldsAndPane,  // on OK: Text2, Text3 and the pane emptied, focus to Text2
+};
+
+struct FactorRangeRejection {
+    Message message;
+    FactorRangeReset reset = FactorRangeReset::EmptyFieldsAndPane;
+};
+
+struct FactorRangeInput {
+    std::uint64_t from = 1;  // 1 <= from <= to <= SmallLimit
+    std::uint64_t to = 1;
+};
+
+using FactorRangeChecked = std::variant<FactorRangeRejection, FactorRangeInput>;
+
+// ReadNumber on Text2 and Text3; a bound above SmallLimit gets the over-limit box, then bounds
+// that are not integers, below 1, or reversed get CannotFactorMessage. Cost: linear in the texts.
+FactorRangeChecked FactorRangeCheck(std::string_view text2, std::string_view text3);
+
+// Streams the list of [from, to] (inclusive) into the sink: the fixed lines of 1 to 7 where the
+// interval starts there, then one line per number, the factors exact. progress: once per prime
+// listed by the main loop, (i - a') / (b - a') with a' its first number; 1 when it covers one
+// number. Cost: O(sqrt(to)) once plus a few hundred nanoseconds per number with the sieve
+// (wide intervals), microseconds per number otherwise; memory bounded by about 16 MB at any width.
+// Returns the number of lines written (no caption: the page has no count label). Stop: polled
+// once per number; the lines so far are followed by kStoppedLine. Budget: once sink.Full(), the
+// run ends with a CutLine (K numbers of to - from + 1) and cut set.
+SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,
+                             const ProgressFn& progress);
+
+}  // namespace numerel

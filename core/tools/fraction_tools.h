@@ -1,0 +1,67 @@
+// The fraction tools page (page 7) without its window: greatest common divisor and least common
+// multiple, repeating decimal to fraction, and reduction.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/long/digit_string.h"
+#include "core/message.h"
+#include "core/prompter.h"
+
+namespace numerel {
+
+struct GcdLcmOutcome {
+    // RichTextBox1(7) after the click (emptied first, so "" when nothing was computed).
+    std::string pane;
+    // Shown as a message box instead of a time report; the focus then goes to Text10(field).
+    std::optional<Message> rejection;
+    int field = 0;
+};
+
+// Command10_Click. The page empties RichTextBox1(7) and resets Label9 first, calls this with
+// Text10(0) and Text10(1), then shows the rejection (focus to Text10(field), no time report) or
+// sets the pane and reports the elapsed time.
+// Both boxes non-empty: a box with anything but digits -> NotAnIntegerMessage() (a point, sign
+// or letter would otherwise give a silently wrong number); else g = LongGcd(a, b),
+// l = LongDiv(LongMul(a, b), g) (exact, never prompts), and the pane is "最大公约数是" g CR LF
+// "最小公倍数是" l. A box of value zero ("0", "00") is no divisor: gcd(a, 0) = a (without leading
+// zeros), gcd(0, 0) = 0, and the multiple is 0; no box. Either box empty: nothing computed,
+// pane "".
+// Cost: GMP gcd, product and exact division of the operands.
+GcdLcmOutcome RunGcdLcm(const std::string& a, const std::string& b, Prompter& prompter);
+
+struct Fraction {
+    DigitString numerator;    // Text20
+    DigitString denominator;  // Text21
+};
+
+// Why the "化" or "约分" button does nothing (the page shows nothing then).
+enum class FractionGuard {
+    NoPoint,      // Text18 is empty or has no point
+    ZeroOrEmpty,  // Text18 is "0", Text19 empty or "0"; Text20 or Text21 empty or zero
+    NotDigits,    // more than digits (and, in Text18, one point)
+};
+
+// nullopt when Command24_Click computes a fraction for x (Text18) and r (Text19).
+std::optional<FractionGuard> RepeatingDecimalGuard(const std::string& x, const std::string& r);
+
+// nullopt when Command26_Click reduces a (Text20) over b (Text21).
+std::optional<FractionGuard> ReduceGuard(const std::string& a, const std::string& b);
+
+// Command24_Click: the repeating decimal x (Text18, integer and non-repeating part with a point)
+// whose repetend is r (Text19, one period) as an unreduced fraction: denominator length(r)
+// nines and length(n) zeros (n: the digits after the point), numerator
+// LongAdd(LongSub(n & r, n), LongMul(i, d)). nullopt (the page does nothing, shows nothing)
+// when RepeatingDecimalGuard says so: unless x has a point and is not "0", r is not empty and not
+// "0", and both consist of digits (x with exactly one point). Cost: linear, plus one GMP product.
+std::optional<Fraction> RepeatingDecimalToFraction(const std::string& x, const std::string& r);
+
+// Command26_Click: numerator a (Text20) and denominator b (Text21) divided by LongGcd(b, a).
+// nullopt (nothing happens) when either is empty, of value zero ("0", "00"), or more than digits
+// (ReduceGuard).
+// Cost: GMP gcd and two divisions.
+std::optional<Fraction> ReduceFraction(const std::string& a, const std::string& b,
+                                       Prompter& prompter);
+
+}  // namespace numerel

@@ -1,0 +1,75 @@
+// The Goldbach page: an even n >= 6 as p + q and an odd n >= 9 as p + q + r, odd primes in
+// non-decreasing order, every partition or only the first. Check and run phases as the other
+// search pages; both tools write into the shared pane RichTextBox1(4).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/input/decimal96.h"
+#include "core/input/pick_path.h"
+#include "core/message.h"
+#include "core/result_sink.h"
+#include "core/tools/prime_search_output.h"
+
+namespace numerel {
+
+// The page's two check boxes of a tool: Check1/Check2 and Check3(3)/Check3(4).
+struct GoldbachOptions {
+    bool one_result = false;     // 只计算一种结果
+    bool show_progress = false;  // 显示进度(较慢)
+};
+
+// After the message the tool's field (Text11(0) or Text12(0)) is emptied and gets the focus;
+// the count label keeps its text.
+struct GoldbachRejection {
+    Message message;
+};
+
+struct GoldbachRequest {
+    uint128 n = 0;
+    std::string typed_text;  // the field as typed (the even tool's left side may use it)
+    GoldbachOptions options;
+};
+
+struct GoldbachCheckResult {
+    std::optional<GoldbachRequest> request;      // accepted
+    std::optional<GoldbachRejection> rejection;  // show the message, then empty the field
+    // The page empties the pane (and resets the status label and the bar) at this press. False
+    // only for the odd tool's Decimal96 button with an empty field, which does nothing at all.
+    bool clears_pane = true;
+};
+
+// Even tool, Text11(0). Binary64 (Command11): ReadNumber; n/2 whole and n >= 6. Decimal96
+// (Command22): empty -> nothing beyond emptying the pane; ReadDecimal, whole, n >= 6, even. Else
+// "请输入≥6的偶数" / "重新输入" (also for a non-number on the Decimal96 button). Values above
+// SmallLimit on the binary64 button are re-read exactly; beyond 2^96 - 1 the over-limit message.
+GoldbachCheckResult GoldbachEvenCheck(PathButton button, std::string_view text,
+                                      GoldbachOptions options);
+
+// Odd tool, Text12(0), the same way: whole, odd, n >= 9, else "请输入≥9的奇数" / "重新输入";
+// the Decimal96 button with an empty field does nothing at all (clears_pane false).
+GoldbachCheckResult GoldbachOddCheck(PathButton button, std::string_view text,
+                                     GoldbachOptions options);
+
+// Lines "18=5+13" (CR LF through the sink's EndLine after each) in increasing p, p <= q. The
+// left side is the typed text when both one_result and show_progress are set, else n's digits.
+// Returns the count and "共N种" ("共1种" in one-result mode). progress (may be empty) gets 2p/n.
+// Cost, all results: primesieve walking p upward and q = n - p downward, O(n) sieving and
+// O(sqrt n) memory for n < 2^56 (10^9 in about a second); from there on one proven test per
+// prime p, memory a few MB at any n. One result: about ln n proven tests, instant for 29
+// digits. n must be even and >= 6. Stop: the lines so far, then kStoppedLine, caption
+// "已停止:共N种". Budget: once sink.Full(), lines are only counted; CutLine(K, N, "种") ends the
+// text, cut set, the caption exact.
+SearchSummary GoldbachEvenRun(const GoldbachRequest& request, ResultSink& sink,
+                              const ProgressFn& progress);
+
+// Lines "21=3+5+13" in increasing p, then q; p <= q <= r. Left side always n's digits. Returns
+// the count and "共N种" ("共1种" in one-result mode); progress gets 2p/n. Cost, all results: for
+// each prime p <= n/3 the even walk of n - p from q = p (grows like n^2 / log^2 n); one result:
+// a few proven tests. n must be odd and >= 9. Stop and budget as GoldbachEvenRun.
+SearchSummary GoldbachOddRun(const GoldbachRequest& request, ResultSink& sink,
+                             const ProgressFn& progress);
+
+}  // namespace numerel

@@ -1,0 +1,76 @@
+// The input checks of the two Goldbach tools.
+#include "core/input/read_number.h"
+#include "core/tools/goldbach.h"
+
+namespace numerel {
+
+namespace {
+
+enum class Parity { Even, Odd };
+
+Message ParityMessage(Parity parity) {
+    return Message{parity == Parity::Even ? "请输入≥6的偶数" : "请输入≥9的奇数", "重新输入",
+                   MessageIcon::Exclamation, MessageButtons::Ok};
+}
+
+uint128 Minimum(Parity parity) {
+    return parity == Parity::Even ? 6 : 9;
+}
+
+GoldbachCheckResult Reject(Message message) {
+    GoldbachCheckResult result;
+    result.rejection = GoldbachRejection{std::move(message)};
+    return result;
+}
+
+GoldbachCheckResult Accept(uint128 n, std::string_view text, GoldbachOptions options) {
+    GoldbachCheckResult result;
+    result.request = GoldbachRequest{n, std::string(text), options};
+    return result;
+}
+
+bool ExactlyFits(uint128 n, Parity parity) {
+    return n >= Minimum(parity) && (n % 2 == 0) == (parity == Parity::Even);
+}
+
+GoldbachCheckResult CheckBinary64(Parity parity, std::string_view text, GoldbachOptions options) {
+    // Parity is decided on the exact numeral: every binary64 value above 2^53 is even.
+    const ExactInteger exact = ReadExactInteger(text);
+    if (exact.status == ExactStatus::Overflow) return Reject(OverLimitMessage());
+    if (exact.status != ExactStatus::Exact || !ExactlyFits(exact.value, parity)) {
+        return Reject(ParityMessage(parity));
+    }
+    return Accept(exact.value, text, options);
+}
+
+GoldbachCheckResult CheckDecimal96(Parity parity, std::string_view text, GoldbachOptions options) {
+    if (text.empty()) {
+        GoldbachCheckResult nothing;
+        nothing.clears_pane = parity == Parity::Even;
+        return nothing;
+    }
+    const DecimalRead read = ReadDecimal(text);
+    if (read.status == DecimalStatus::Overflow) return Reject(OverLimitMessage());
+    if (read.status != DecimalStatus::Ok || !read.value.IsInteger() || read.value.IsNegative()) {
+        return Reject(ParityMessage(parity));
+    }
+    const std::optional<uint128> n = read.value.IntegerPart().ToUInt128();
+    if (!n || !ExactlyFits(*n, parity)) return Reject(ParityMessage(parity));
+    return Accept(*n, text, options);
+}
+
+}  // namespace
+
+GoldbachCheckResult GoldbachEvenCheck(PathButton button, std::string_view text,
+                                      GoldbachOptions options) {
+    return button == PathButton::Binary64 ? CheckBinary64(Parity::Even, text, options)
+                                          : CheckDecimal96(Parity::Even, text, options);
+}
+
+GoldbachCheckResult GoldbachOddCheck(PathButton button, std::string_view text,
+                                     GoldbachOptions options) {
+    return button == PathButton::Binary64 ? CheckBinary64(Parity::Odd, text, options)
+                                          : CheckDecimal96(Parity::Odd, text, options);
+}
+
+}  // namespace numerel

@@ -1,0 +1,142 @@
+// The searches of the two Goldbach tools.
+#include "core/nt/goldbach_pairs.h"
+#include "core/nt/primality.h"
+#include "core/run_control.h"
+#include "core/tools/goldbach.h"
+
+namespace numerel {
+
+namespace {
+
+// Progress 2p/n, reported as p passes about a thousandth of n/2.
+class PartitionProgress {
+public:
+    PartitionProgress(const ProgressFn& progress, uint128 n)
+        : throttle_(progress, 0, n / 2), n_(static_cast<double>(n)) {}
+    void At(uint128 p) {
+        if (throttle_.Due(p)) throttle_.Report(p, 2.0 * static_cast<double>(p) / n_);
+    }
+
+private:
+    ProgressThrottle throttle_;
+    double n_;
+};
+
+// Writes the partition lines until the sink's budget is used up, then only counts them.
+class PartitionLines {
+public:
+    explicit PartitionLines(ResultSink& sink) : out_(sink) {}
+    // The pending line's text, or nullptr when lines are only counted now.
+    std::string* Begin() {
+        ++summary_.count;
+        return summary_.cut ? nullptr : &out_.Buffer();
+    }
+    void End() {
+        out_.EndLine();
+        if (out_.Full() && !summary_.cut) {
+            summary_.cut = true;
+            kept_ = summary_.count;
+        }
+    }
+    // Runs the walk; a stop ends it with what was found so far.
+    template <class Walk>
+    SearchSummary Run(Walk&& walk) {
+        try {
+            walk();
+        } catch (const RunStopped&) {
+            summary_.stopped = true;
+        }
+        FinishSearchText(out_, summary_, "种", kept_);
+        return summary_;
+    }
+
+private:
+    SinkWriter out_;
+    SearchSummary summary_;
+    std::uint64_t kept_ = 0;
+};
+
+}  // namespace
+
+SearchSummary GoldbachEvenRun(const GoldbachRequest& request, ResultSink& sink,
+                              const ProgressFn& progress) {
+    const uint128 n = request.n;
+    const GoldbachOptions options = request.options;
+    const std::string left =
+        options.one_result && options.show_progress ? request.typed_text : DecimalText(n);
+    PartitionLines lines(sink);
+    const auto line = [&](auto p, auto q) {
+        if (std::string* text = lines.Begin()) {
+            *text += left;
+            *text += '=';
+            AppendDecimal(*text, p);
+            *text += '+';
+            AppendDecimal(*text, q);
+            lines.End();
+        }
+    };
+    PartitionProgress bar(progress, n);
+    return lines.Run([&] {
+        if (options.one_result) {
+            // The first p of a partition is small: a handful of proven tests of n - p.
+            for (uint128 p = 3; 2 * p <= n; p += 2) {
+                PollStop();
+                bar.At(p);
+                if (IsPrimeOddDec(p) && IsPrimeOddDec(n - p)) {
+                    line(p, n - p);
+                    break;
+                }
+            }
+        } else {
+            // The page sets the bar after stepping p by 2.
+            ForEachPrimePair(n, 3, line, [&](auto p) { bar.At(p + 2); });
+        }
+    });
+}
+
+SearchSummary GoldbachOddRun(const GoldbachRequest& request, ResultSink& sink,
+                             const ProgressFn& progress) {
+    const uint128 n = request.n;
+    const std::string left = DecimalText(n);
+    PartitionLines lines(sink);
+    const auto line = [&](auto p, auto q, auto r) {
+        if (std::string* text = lines.Begin()) {
+            *text += left;
+            *text += '=';
+            AppendDecimal(*text, p);
+            *text += '+';
+            AppendDecimal(*text, q);
+            *text += '+';
+            AppendDecimal(*text, r);
+            lines.End();
+        }
+    };
+    PartitionProgress bar(progress, n);
+    return lines.Run([&] {
+        if (request.options.one_result) {
+            // Smallest p, then smallest q: p = 3 and a small q in practice.
+            bool found = false;
+            for (uint128 p = 3; 3 * p <= n && !found; p += 2) {
+                if (!IsPrimeOddDec(p)) continue;
+                for (uint128 q = p; p + 2 * q <= n; q += 2) {
+                    PollStop();
+                    if (IsPrimeOddDec(q) && IsPrimeOddDec(n - p - q)) {
+                        line(p, q, n - p - q);
+                        found = true;
+                        break;
+                    }
+                    bar.At(p);
+                }
+            }
+        } else {
+            // Every partition has p <= n/3; for each such prime the pairs q + r = n - p, q >= p.
+            ForEachPrime(3, n / 3, [&](auto p) {
+                bar.At(p);
+                ForEachPrimePair(
+                    n - p, p, [&](auto q, auto r) { line(p, q, r); }, [](auto) {});
+            });
+        }
+    });
+}
+
+}  // namespace numerel

@@ -1,0 +1,172 @@
+#include "core/tools/prime_search.h"
+
+#include "core/input/read_number.h"
+#include "core/nt/primality.h"
+#include "core/nt/prime_count.h"
+#include "core/nt/prime_search_enum.h"
+#include "core/run_control.h"
+
+namespace numerel {
+
+namespace {
+
+Message BoundsMessage() {
+    return Message{"请输入两个正整数!\r并且两数至少相差6.", "重新输入!", MessageIcon::Exclamation,
+                   MessageButtons::Ok};
+}
+
+Message WidthMessage() {
+    return Message{"下边的数要比上边的至少大6", "重新输入", MessageIcon::Exclamation,
+                   MessageButtons::Ok};
+}
+
+PrimesCheckResult Reject(PrimesReset reset) {
+    PrimesRejection rejection;
+    rejection.message = reset == PrimesReset::OverLimit ? OverLimitMessage() : BoundsMessage();
+    rejection.reset = reset;
+    return {std::nullopt, rejection};
+}
+
+PrimesCheckResult CheckBinary64(std::string_view from_text, std::string_view to_text) {
+    const double a = ReadNumber(from_text);
+    const double b = ReadNumber(to_text);
+    // The difference is checked on the exact values below: above 2^53 doubles may coincide.
+    if (!(IsWhole(a) && a >= 1 && IsWhole(b))) return Reject(PrimesReset::ClearAll);
+    const ExactInteger from = ReadExactInteger(from_text);
+    const ExactInteger to = ReadExactInteger(to_text);
+    if (from.status == ExactStatus::Overflow || to.status == ExactStatus::Overflow) {
+        return Reject(PrimesReset::OverLimit);
+    }
+    if (from.status != ExactStatus::Exact || to.status != ExactStatus::Exact ||
+        to.value < from.value + 6) {
+        return Reject(PrimesReset::ClearAll);
+    }
+    return {PrimesBounds{from.value, to.value, PathButton::Binary64}, std::nullopt};
+}
+
+PrimesCheckResult CheckDecimal96(std::string_view from_text, std::string_view to_text) {
+    if (from_text.empty() || to_text.empty()) return {};
+    const DecimalRead a = ReadDecimal(from_text);
+    if (a.status == DecimalStatus::Overflow) return Reject(PrimesReset::OverLimit);
+    if (a.status != DecimalStatus::Ok) return Reject(PrimesReset::ClearAll);
+    const DecimalRead b = ReadDecimal(to_text);
+    if (b.status == DecimalStatus::Overflow) return Reject(PrimesReset::OverLimit);
+    if (b.status != DecimalStatus::Ok) return Reject(PrimesReset::ClearAll);
+    if (!a.value.IsInteger() || a.value < Decimal96::FromInteger(1) || !b.value.IsInteger()) {
+        return Reject(PrimesReset::ClearAll);
+    }
+    const uint128 from = *a.value.IntegerPart().ToUInt128();
+    const std::optional<uint128> to =
+        b.value.IsNegative() ? std::nullopt : b.value.IntegerPart().ToUInt128();
+    if (!to || *to < from + 6) {
+        PrimesRejection rejection{WidthMessage(), PrimesReset::RaiseUpper, {}};
+        // The sum in the type itself keeps the typed scale; past 2^96 - 1 it is written exactly
+        // and the field's own over-limit check takes over.
+        const std::optional<Decimal96> raised = Add(a.value, Decimal96::FromInteger(6));
+        rejection.upper_text = raised ? raised->ToString() : DecimalText(from + 6);
+        return {std::nullopt, rejection};
+    }
+    return {PrimesBounds{from, *to, PathButton::Decimal96}, std::nullopt};
+}
+
+}  // namespace
+
+PrimesCheckResult PrimesCheck(PathButton button, std::string_view from_text,
+                              std::string_view to_text) {
+    return button == PathButton::Binary64 ? CheckBinary64(from_text, to_text)
+                                          : CheckDecimal96(from_text, to_text);
+}
+
+SearchSummary PrimesRun(const PrimesBounds& bounds, ResultSink& sink, const ProgressFn& progress) {
+    SinkWriter out(sink);
+    std::string& text = out.Buffer();
+    SearchSummary summary;
+    std::uint64_t& count = summary.count;
+    std::uint64_t kept = 0;  // items written before the budget ran out
+    const auto text_item = [&](uint128 p) {
+        if (!summary.cut) {
+            AppendDecimal(text, p);
+            text += ' ';
+        }
+        ++count;
+    };
+    const uint128 b = bounds.to;
+    uint128 a = bounds.from;
+
+    try {
+        // Small bounds: 2 and 3 are written here, then a is made odd.
+        if (a == 1 || a == 2) {
+            text_item(2);
+            a = 3;
+        }
+        if (a == 3) {
+            text_item(3);
+            a = 4;
+        }
+        a |= 1;
+
+        // Alignment to 6k - 1, at most three odd numbers, text items.
+        do {
+            if (IsPrimeOddDec(a)) text_item(a);
+            a += 2;
+        } while ((a + 1) % 6 != 0);
+        const uint128 a0 = a;
+
+        // Main loop over i = a0, a0 + 6, ... while i <= b - 2, testing i and i + 2: it writes
+        // exactly the primes of [a0, last i + 2], which the sieve enumerates directly.
+        bool counted_to_b = false;
+        if (a0 + 2 <= b) {
+            const uint128 last = a0 + (b - 2 - a0) / 6 * 6 + 2;
+            const bool number_items = bounds.path == PathButton::Decimal96;
+            ProgressThrottle throttle(progress, a0, b - a0);
+            const double span = static_cast<double>(b - a0);
+            // Once the budget is used up, the rest up to b is counted by the fastest exact method.
+            struct ListFull {
+                uint128 last_listed;
+            };
+            try {
+                ForEachPrime(a0, last, [&](auto p) {
+                    ++count;
+                    if (!summary.cut) {
+                        if (number_items) text += ' ';
+                        AppendDecimal(text, p);
+                        text += ' ';
+                        out.Commit();
+                        if (out.Full()) {
+                            summary.cut = true;
+                            kept = count;
+                            throw ListFull{p};
+                        }
+                    }
+                    if (throttle.Due(p)) {
+                        const uint128 i = p - (p - a0) % 6;
+                        throttle.Report(p, static_cast<double>(i - a0) / span);
+                    }
+                });
+            } catch (const ListFull& full) {
+                count += CountPrimes(full.last_listed + 1, b, [&](double fraction) {
+                    if (progress)
+                        progress((static_cast<double>(full.last_listed - a0) +
+                                  fraction * static_cast<double>(b - full.last_listed)) /
+                                 span);
+                });
+                counted_to_b = true;
+            }
+            // The page's loop leaves the bar at its last i, primes found there or not.
+            if (!counted_to_b && progress) progress(static_cast<double>(last - 2 - a0) / span);
+        }
+
+        // Upper end: a prime b = 6k - 1 lies beyond the main loop's last i + 2.
+        if (b >= 3 && !counted_to_b) {
+            const uint128 odd_b = b % 2 == 0 ? b - 1 : b;
+            if ((odd_b - 1) % 6 != 0 && IsPrimeOddDec(odd_b)) text_item(odd_b);
+        }
+    } catch (const RunStopped&) {
+        summary.stopped = true;
+    }
+    FinishSearchText(out, summary, "个", kept);
+    if (count < 1 && !summary.stopped) summary.pane_text = "此区间内没有素数";
+    return summary;
+}
+
+}  // namespace numerel

@@ -1,0 +1,117 @@
+#include "core/tools/twin_search.h"
+
+#include "core/input/pick_path.h"
+#include "core/input/read_number.h"
+#include "core/nt/prime_count.h"
+#include "core/nt/prime_search_enum.h"
+#include "core/run_control.h"
+
+namespace numerel {
+
+namespace {
+
+TwinsCheckResult Reject(bool over_limit) {
+    const Message bounds{"请输入两个≥2的整数!\r两数至少相差2.", "重新输入!",
+                         MessageIcon::Exclamation, MessageButtons::Ok};
+    return {std::nullopt, TwinsRejection{over_limit ? OverLimitMessage() : bounds}};
+}
+
+}  // namespace
+
+TwinsCheckResult TwinsCheck(std::string_view from_text, std::string_view to_text) {
+    const double a = ReadNumber(from_text);
+    const double b = ReadNumber(to_text);
+    // The difference is checked on the exact values below: above 2^53 doubles may coincide.
+    if (!(IsWhole(a) && a >= 2 && IsWhole(b))) return Reject(false);
+    const ExactInteger from = ReadExactInteger(from_text);
+    const ExactInteger to = ReadExactInteger(to_text);
+    if (from.status == ExactStatus::Overflow || to.status == ExactStatus::Overflow) {
+        return Reject(true);
+    }
+    if (from.status != ExactStatus::Exact || to.status != ExactStatus::Exact ||
+        to.value < from.value + 2) {
+        return Reject(false);
+    }
+    return {TwinsBounds{from.value, to.value}, std::nullopt};
+}
+
+SearchSummary TwinsRun(const TwinsBounds& bounds, ResultSink& sink, const ProgressFn& progress) {
+    SinkWriter out(sink);
+    std::string& text = out.Buffer();
+    SearchSummary summary;
+    std::uint64_t& count = summary.count;
+    std::uint64_t kept = 0;  // pairs written before the budget ran out
+    // Once the budget is used up, the pairs from here on are counted without the list.
+    struct ListFull {
+        uint128 next;
+    };
+    const auto pair = [&](uint128 p) {
+        text += '(';
+        AppendDecimal(text, p);
+        text += ',';
+        AppendDecimal(text, p + 2);
+        text += ')';
+        ++count;
+        out.Commit();
+        if (out.Full()) {
+            summary.cut = true;
+            kept = count;
+            throw ListFull{p + 2};
+        }
+    };
+    const uint128 b = bounds.to;
+    uint128 a = bounds.from;
+
+    try {
+        try {
+            // The pairs below 11 are not of the scanned form; each is written when it fits below b.
+            if (a == 2 || a == 3) {
+                if (b >= 5) pair(3);
+                if (b >= 7) pair(5);
+                a = 11;
+            } else if (a == 4 || a == 5) {
+                if (b >= 7) pair(5);
+                a = 11;
+            }
+
+            // First candidate of the form 6k - 1 at or above a.
+            uint128 x = a | 1;
+            while (x < 5 || (x - 5) % 6 != 0) x += 2;
+
+            // The page advances x to the first prime x0 and scans x0, x0 + 6, ... while
+            // x <= b - 2, writing (x, x + 2) when both are prime: that is every twin pair of
+            // [x, b], which consecutive primes of [x, b] differing by 2 give directly.
+            if (x + 2 <= b) {
+                std::optional<uint128> x0;
+                uint128 previous = 0;
+                double span = 0;
+                ProgressThrottle throttle(progress, x, b - 2 - x);
+                ForEachPrime(x, b, [&](auto p) {
+                    if (!x0) {
+                        if (p % 6 != 5) return;
+                        x0 = p;  // the advance to a prime; beyond b - 2 the scan has no candidate
+                        if (p <= b - 2) span = static_cast<double>(b - 2 - p);
+                    }
+                    if (p == previous + 2) pair(previous);
+                    previous = p;
+                    if (throttle.Due(p) && p <= b - 2) {
+                        const uint128 candidate = p - (p - *x0) % 6;
+                        throttle.Report(
+                            p, span > 0 ? static_cast<double>(candidate - *x0) / span : 1.0);
+                    }
+                });
+            }
+        } catch (const ListFull& full) {
+            // No pair starts at the upper member of the last one written (but (3,5)(5,7)).
+            const uint128 from = full.next == 5 ? 5 : full.next + 1;
+            count += CountTwins(from, b, progress);
+        }
+    } catch (const RunStopped&) {
+        summary.stopped = true;
+    }
+    FinishSearchText(out, summary, "对", kept);
+    if (count == 0 && !summary.stopped) summary.pane_text = "此区间内没有孪生素数对";
+    return summary;
+}
+
+}  // namespace numerel

@@ -1,0 +1,227 @@
+// Division to a precision and until the repetend recurs: the worked examples, the prompt
+// sequence, the fast digit generator against a digit-by-digit loop, and the safety stops.
+#include "core/long/long_div.h"
+
+#include <gtest/gtest.h>
+
+#include "core/long/long_expansion.h"
+#include "core/long/long_kernel.h"
+#include "core/long/long_messages.h"
+#include "core/run_control.h"
+#include "core/scripted_prompter.h"
+
+namespace numerel {
+namespace {
+
+using testing::ScriptedPrompter;
+
+struct DivCase {
+    const char* name;
+    const char* a;
+    const char* b;
+    std::optional<std::string> answer;  // nullopt: no prompt expected
+    std::string expected;
+};
+
+TEST(LongDivision, Examples) {
+    const std::string seven =
+        "0." + std::string("142857142857142857142857142857142857142857142857");
+    for (const DivCase& c : std::initializer_list<DivCase>{
+             {"Eighth", "1", "8", std::nullopt, "0.125"},
+             {"HundredEighths", "100", "8", std::nullopt, "12.5"},
+             {"SixQuarters", "6", "4", std::nullopt, "1.5"},
+             {"SameTexts", "7", "7", std::nullopt, "1"},
+             {"ZeroDividend", "0", "5", std::nullopt, "0"},
+             {"DecimalThree", "1.5", "0.5", std::nullopt, "3"},
+             {"DecimalOne", "2.5", "2.50", std::nullopt, "1"},
+             {"ByQuarter", "1", "0.25", std::nullopt, "4"},
+             {"ByHundred", "0.3", "100", std::nullopt, "0.003"},
+             {"ThirdFiveDigits", "1", "3", "5", "0.33333"},
+             {"TwoDigitsPerStep", "1", "97", "3", "0.0103"},
+             {"NonPeriodicDigitFirst", "1", "6", "4", "0.16666"},
+             {"SevenUntilRepeat", "1", "7", "0", seven},
+             {"ThirdUntilRepeat", "1", "3", "0", "0." + std::string(40, '3')},
+             {"TwentyTwoSevenths", "22", "7", "0",
+              "3.142857142857142857142857142857142857142857142857"},
+             {"DivisorOne", "0042", "1", std::nullopt, "42"},
+             {"TrailingZerosBack", "12000", "300", std::nullopt, "40"},
+             {"TrailingZerosOfDivisor", "1", "4000", std::nullopt, "0.00025"},
+             {"NonNumericAnswerOneStep", "1", "7", "abc", "0.1"},
+             {"NegativeAnswerOneStep", "1", "97", "-5", "0.01"},
+             {"FractionalAnswer", "1", "3", "2.5", "0.333"},
+             {"ZeroTextsAnswer", "1", "3", "00", "0.3"},
+             {"StepPastN", "1", "1001", "2", "0.0009"},
+             {"DecimalPeriodic", "1.5", "0.7", "4", "2.1428"},
+         }) {
+        SCOPED_TRACE(c.name);
+        ScriptedPrompter prompter({c.answer});
+        EXPECT_EQ(LongDiv(c.a, c.b, prompter), c.expected);
+        EXPECT_EQ(prompter.InputCount(), c.answer ? 1 : 0);
+    }
+}
+
+TEST(LongDivision, PromptSequence) {
+    ScriptedPrompter prompter({"5"});
+    EXPECT_EQ(LongDiv("1", "3", prompter), "0.33333");
+    ASSERT_EQ(prompter.Calls().size(), 2u);
+    const Message notice = prompter.Calls()[0].message;
+    EXPECT_EQ(notice.text, "请点击 '确定',然后设定精确度");
+    EXPECT_EQ(notice.title, "设定精确度");
+    EXPECT_EQ(notice.icon, MessageIcon::None);
+    EXPECT_EQ(notice.buttons, MessageButtons::Ok);
+    EXPECT_TRUE(prompter.Calls()[1].is_input);
+    EXPECT_EQ(prompter.Calls()[1].prompt,
+              "在下面文本框中输入您希望达到的精确度位数.\r\n不能超过 2,147,483,648 位\r\n\r\n"
+              "如果希望运算到直至出现循环为止,在文本框中输入 0 ");
+    EXPECT_EQ(prompter.Calls()[1].title, "设定精确度");
+}
+
+TEST(LongDivision, CancelAndZeroDivisor) {
+    struct Case {
+        const char* name;
+        const char* a;
+        const char* b;
+        std::optional<std::string> answer;
+        std::vector<std::string> boxes;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"ZeroDivisor", "5", "0", std::nullopt, {"除数为零!"}},
+             {"EmptyDivisor", "5", "", std::nullopt, {"除数为零!"}},
+             {"DecimalZeroDivisor", "5", "0.0", std::nullopt, {"除数为零!"}},
+             // Equal texts, but zero over zero is no 1.
+             {"ZeroOverZeroDecimal", "0.0", "0.0", std::nullopt, {"除数为零!"}},
+             {"PointOverPoint", ".", ".", std::nullopt, {"除数为零!"}},
+             {"CancelThird", "1", "3", std::nullopt, {"请点击 '确定',然后设定精确度"}},
+             {"EmptyAnswer", "1", "3", "", {"请点击 '确定',然后设定精确度"}},
+             {"CancelDecimal", "1.5", "0.7", std::nullopt, {"请点击 '确定',然后设定精确度"}},
+             {"PrecisionTooLarge",
+              "1",
+              "3",
+              "1e9",
+              {"请点击 '确定',然后设定精确度", PrecisionTooLargeMessage().text}},
+         }) {
+        SCOPED_TRACE(c.name);
+        ScriptedPrompter prompter({c.answer});
+        EXPECT_EQ(LongDiv(c.a, c.b, prompter), "");
+        EXPECT_EQ(prompter.MessageTexts(), c.boxes);
+    }
+}
+
+// r / q digit by digit, the plain way.
+std::string NaiveDigits(mpz_class r, const mpz_class& q, std::size_t count) {
+    std::string digits;
+    for (std::size_t i = 0; i < count; ++i) {
+        r *= 10;
+        const mpz_class d = r / q;
+        digits += static_cast<char>('0' + d.get_ui());
+        r -= d * q;
+    }
+    return digits;
+}
+
+TEST(LongExpansion, PiecesAgreeWithDigitLoop) {
+    struct Case {
+        const char* name;
+        const char* r;
+        std::string q;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"Seventh", "1", "7"},
+             {"LargestWord", "12345678901234567", "18446744073709551557"},
+             {"AboveWord", "5", "18446744073709551629"},
+             {"LongDivisor", "1",
+              "100000000000000000000000000000000000000000000000000000000000003"},
+             {"ZerosInside", "1", "100003"},
+             {"SevenHundredDigitDivisor", "1", "1" + std::string(699, '0') + "7"},
+         }) {
+        SCOPED_TRACE(c.name);
+        const mpz_class r(c.r), q(c.q);
+        const std::size_t total = 70000;  // past the first GMP chunk
+        const std::string expected = NaiveDigits(r, q, total);
+        ExpansionDigits whole(r, q);
+        std::string at_once;
+        whole.Append(total, at_once);
+        EXPECT_EQ(at_once, expected);
+        ExpansionDigits pieces(r, q);
+        std::string piecewise;
+        std::size_t size = 1;
+        while (piecewise.size() < total) {
+            pieces.Append(std::min(size, total - piecewise.size()), piecewise);
+            size = size * 3 + 1;
+        }
+        EXPECT_EQ(piecewise, expected);
+    }
+}
+
+TEST(LongExpansion, StepsEndAtNonZeroDigits) {
+    std::int32_t k = 0;
+    DigitString r = "1";
+    DigitString digits;
+    LongDivStep(r, "97", k, digits);
+    EXPECT_EQ(k, 2);
+    EXPECT_EQ(digits, "01");
+    EXPECT_EQ(r, "3");
+    LongDivStep(r, "97", k, digits);
+    EXPECT_EQ(digits, "0103");
+    EXPECT_EQ(r, "9");
+    EXPECT_EQ(ExpansionToPrecision(1, 97, 3), "0103");
+    EXPECT_EQ(ExpansionToPrecision(1, 97, 0), "01");
+    EXPECT_EQ(ExpansionToPrecision(1, 100003, 3), "000009");
+    EXPECT_THROW(LongDivStep(r, "0", k, digits), std::invalid_argument);
+}
+
+TEST(LongExpansion, UntilRepeatWithLongPeriods) {
+    struct Case {
+        const char* name;
+        const char* q;
+        std::size_t period;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"PrimeBelowWord", "10007", 10006},
+             // 3*7*11*13*37*41*73*101*137*271*9091*9901: above 2^64, period 120; then times
+             // 10007: period lcm(120, 10006).
+             {"AboveWordShortPeriod", "112244668899998866442211", 120},
+             {"AboveWordLongPeriod", "1123232401682288656487205477", 600360},
+         }) {
+        SCOPED_TRACE(c.name);
+        const mpz_class q(c.q);
+        bool stopped = true;
+        const std::string digits = ExpansionUntilRepeat(1, q, &stopped);
+        EXPECT_FALSE(stopped);
+        EXPECT_EQ(digits, NaiveDigits(1, q, digits.size()));
+        // The window (digits 11-30) is back one period later, and the text ends right after
+        // that copy, at the first non-zero digit.
+        ASSERT_GE(digits.size(), c.period + 30);
+        EXPECT_EQ(digits.substr(c.period + 10, 20), digits.substr(10, 20));
+        const std::size_t end = digits.find_first_not_of('0', c.period + 29) + 1;
+        EXPECT_EQ(digits.size(), end);
+    }
+}
+
+TEST(LongExpansion, UntilRepeatStopsAtTheLimit) {
+    // 1000000007 is prime and 10 has order above 10^8 modulo it.
+    bool stopped = false;
+    const std::string digits = ExpansionUntilRepeat(1, 1000000007, &stopped, 100000);
+    EXPECT_TRUE(stopped);
+    EXPECT_GE(digits.size(), 100000u);
+    EXPECT_LE(digits.size(), 100010u);
+    EXPECT_NE(digits.back(), '0');
+    EXPECT_EQ(digits, NaiveDigits(1, 1000000007, digits.size()));
+}
+
+// The window's stop button: a long expansion gives up within a few milliseconds of the request,
+// on the machine-word path and on the GMP path alike.
+TEST(LongDivision, StopsWhenTheRunIsAskedTo) {
+    for (const char* divisor :
+         {"10000019", "100000000000000000000000000000000000000000000000003"}) {
+        SCOPED_TRACE(divisor);
+        StopToken token;
+        token.RequestStop();
+        const StopScope scope(token);
+        ScriptedPrompter prompter({"0"});
+        EXPECT_THROW(LongDiv("1", divisor, prompter), RunStopped);
+    }
+}
+
+}  // namespace
+}  // namespace numerel

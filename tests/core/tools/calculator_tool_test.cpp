@@ -1,0 +1,194 @@
+// The calculator page's click, without its window: write-backs, guards, limits and results.
+#include "core/tools/calculator_tool.h"
+
+#include <gtest/gtest.h>
+
+#include "core/long/long_messages.h"
+#include "core/scripted_prompter.h"
+
+namespace numerel {
+namespace {
+
+using testing::ScriptedPrompter;
+
+struct Click {
+    const char* name;
+    CalcOp op;
+    const char* a;
+    const char* b;
+    std::vector<std::optional<std::string>> answers;
+    std::optional<std::string> result;  // nullopt: the pane is not touched
+    const char* a_after;
+    const char* b_after;
+    std::vector<std::pair<CalcField, std::string>> writes;
+};
+
+TEST(CalculatorTool, Clicks) {
+    using F = CalcField;
+    for (const Click& c : std::initializer_list<Click>{
+             {"MinusRemovedFromA", CalcOp::Add, "-12", "5", {}, "17", "12", "5", {{F::A, "12"}}},
+             {"SubtractionExchanges",
+              CalcOp::Sub,
+              "3",
+              "-10",
+              {},
+              "7",
+              "10",
+              "3",
+              {{F::B, "10"}, {F::A, "10"}, {F::B, "3"}}},
+             {"NoExchangeWhenLarger", CalcOp::Sub, "10", "3", {}, "7", "10", "3", {}},
+             {"PowerCutsExponent", CalcOp::Pow, "2", "10.9", {}, "1024", "2", "10", {{F::B, "10"}}},
+             {"ModCutsBoth",
+              CalcOp::Mod,
+              "17.8",
+              "5.2",
+              {},
+              "2",
+              "17",
+              "5",
+              {{F::A, "17"}, {F::B, "5"}}},
+             {"QuotCutsBoth",
+              CalcOp::IntQuot,
+              "17.8",
+              "5.2",
+              {},
+              "3",
+              "17",
+              "5",
+              {{F::A, "17"}, {F::B, "5"}}},
+             {"BEmptyAdd", CalcOp::Add, "2", "", {}, "2", "2", "", {}},
+             {"BothEmpty", CalcOp::Div, "", "", {}, std::nullopt, "", "", {}},
+             {"MinusOnlyLeavesBothEmpty",
+              CalcOp::Add,
+              "-",
+              "",
+              {},
+              std::nullopt,
+              "",
+              "",
+              {{F::A, ""}}},
+             {"Product", CalcOp::Mul, "1.5", "4", {}, "6", "1.5", "4", {}},
+             {"DivisionPrompted",
+              CalcOp::Div,
+              "22",
+              "7",
+              {"0"},
+              "3.142857142857142857142857142857142857142857142857",
+              "22",
+              "7",
+              {}},
+             {"DivisionCancelled", CalcOp::Div, "1", "3", {std::nullopt}, "", "1", "3", {}},
+             {"ZeroDivisorStillShows", CalcOp::Mod, "5", "0", {}, "", "5", "0", {}},
+             // No quotient either: "0" would read as a result.
+             {"QuotByZeroGivesNothing", CalcOp::IntQuot, "7", "0", {}, "", "7", "0", {}},
+             // The integer part of ".4" is 0, and 0 mod 5 is 0.
+             {"ModOfAFractionBelowOne", CalcOp::Mod, ".4", "5", {}, "0", "0", "5", {{F::A, "0"}}},
+             {"RootIgnoresB", CalcOp::Sqrt, "2", "x", {"10"}, "1.4142135623", "2", "x", {}},
+             {"RootOfEmpty", CalcOp::Sqrt, "", "7", {}, "0", "", "7", {}},
+             {"FactorialCutsA",
+              CalcOp::Factorial,
+              "25.7",
+              "",
+              {},
+              "15511210043330985984000000",
+              "25",
+              "",
+              {{F::A, "25"}}},
+             {"FactorialOfEmpty", CalcOp::Factorial, "", "3", {}, "1", "", "3", {}},
+             {"PowerOfEmptyExponent", CalcOp::Pow, "7", "", {}, "1", "7", "", {}},
+         }) {
+        SCOPED_TRACE(c.name);
+        ScriptedPrompter prompter(c.answers);
+        std::vector<std::pair<CalcField, std::string>> writes;
+        const CalcOutcome outcome = RunCalculator(
+            c.op, c.a, c.b, prompter,
+            [&](CalcField field, const std::string& text) { writes.emplace_back(field, text); });
+        EXPECT_EQ(outcome.result, c.result);
+        EXPECT_FALSE(outcome.rejection.has_value());
+        EXPECT_EQ(outcome.a, c.a_after);
+        EXPECT_EQ(outcome.b, c.b_after);
+        EXPECT_EQ(writes, c.writes);
+    }
+}
+
+struct Rejection {
+    const char* name;
+    CalcOp op;
+    const char* a;
+    const char* b;
+    Message message;
+};
+
+TEST(CalculatorTool, Rejections) {
+    for (const Rejection& c : std::initializer_list<Rejection>{
+             {"ExponentTooLarge", CalcOp::Pow, "2", "3000000000", PowerTooLargeMessage()},
+             {"ExponentJustTooLarge", CalcOp::Pow, "2", "2147483648.5", PowerTooLargeMessage()},
+             {"FactorialTooLarge", CalcOp::Factorial, "2147483648", "", FactorialTooLargeMessage()},
+             {"LetterInA", CalcOp::Add, "12a", "1", NotANumeralMessage("A")},
+             {"ExponentFormInB", CalcOp::Mul, "2", "1e5", NotANumeralMessage("B")},
+             {"TwoPointsInA", CalcOp::Sqrt, "1.2.3", "", NotANumeralMessage("A")},
+             {"BlankInB", CalcOp::Div, "1", " 3", NotANumeralMessage("B")},
+             {"SecondMinusStays", CalcOp::Add, "--5", "1", NotANumeralMessage("A")},
+             {"PowerTooLong", CalcOp::Pow, "2", "2147483647",
+              ResultTooLongMessage(2147483647 * 0.30102999566398120 + 1)},
+             // 20000000! has 137334715 digits.
+             {"FactorialTooLong", CalcOp::Factorial, "20000000", "",
+              ResultTooLongMessage(137334715.0)},
+         }) {
+        SCOPED_TRACE(c.name);
+        ScriptedPrompter prompter;
+        const CalcOutcome outcome = RunCalculator(c.op, c.a, c.b, prompter);
+        ASSERT_TRUE(outcome.rejection.has_value());
+        EXPECT_EQ(outcome.rejection->text, c.message.text);
+        EXPECT_EQ(outcome.rejection->title, c.message.title);
+        EXPECT_EQ(outcome.rejection->icon, MessageIcon::Exclamation);
+        EXPECT_FALSE(outcome.result.has_value());
+        EXPECT_TRUE(prompter.Calls().empty());
+    }
+    EXPECT_EQ(PowerTooLargeMessage().text, "次数太大,请小于 2147483647 ");
+    EXPECT_EQ(PowerTooLargeMessage().title, "超出范围");
+    EXPECT_EQ(FactorialTooLargeMessage().text, "A最大2,147,483,647");
+    EXPECT_EQ(FactorialTooLargeMessage().title, "Numerel");
+}
+
+TEST(CalculatorTool, LongResultsAreConfirmed) {
+    struct Case {
+        const char* name;
+        CalcOp op;
+        const char* a;
+        const char* b;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"Power", CalcOp::Pow, "10", "20000000"},
+             {"Factorial", CalcOp::Factorial, "3000000", ""},
+         }) {
+        SCOPED_TRACE(c.name);
+        ScriptedPrompter prompter;
+        prompter.SetConfirm(false);
+        const CalcOutcome outcome = RunCalculator(c.op, c.a, c.b, prompter);
+        EXPECT_FALSE(outcome.result.has_value());
+        EXPECT_FALSE(outcome.rejection.has_value());
+        ASSERT_EQ(prompter.Calls().size(), 1u);
+        EXPECT_EQ(prompter.Calls()[0].message.buttons, MessageButtons::OkCancel);
+        EXPECT_EQ(prompter.Calls()[0].message.title, "结果很大");
+    }
+    // Just below the bound nothing is asked.
+    ScriptedPrompter prompter;
+    const CalcOutcome outcome = RunCalculator(CalcOp::Pow, "10", "9999998", prompter);
+    ASSERT_TRUE(outcome.result.has_value());
+    EXPECT_EQ(outcome.result->size(), 9999999u);
+    EXPECT_TRUE(prompter.Calls().empty());
+}
+
+TEST(CalculatorTool, ButtonCaptions) {
+    const auto& buttons = CalcButtons();
+    EXPECT_STREQ(buttons[1].caption, "A－B");
+    EXPECT_STREQ(buttons[2].caption, "A×B");
+    EXPECT_STREQ(buttons[5].caption, "A\\B");
+    EXPECT_STREQ(buttons[5].tooltip, "求A除以B商的整数部分(A、B都是整数)");
+    EXPECT_STREQ(buttons[7].caption, "Sqr(A)");
+    EXPECT_STREQ(buttons[0].tooltip, "");
+}
+
+}  // namespace
+}  // namespace numerel
