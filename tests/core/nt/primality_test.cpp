@@ -24,6 +24,10 @@ struct PrimeCase {
     bool prime;
 };
 
+void PrintTo(const PrimeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class IsPrimeOddDecTest : public testing::TestWithParam<PrimeCase> {};
 
 TEST_P(IsPrimeOddDecTest, AnswersAsAProofWould) {
@@ -103,6 +107,10 @@ struct DivisibleCase {
     std::uint64_t d;
     bool divisible;
 };
+
+void PrintTo(const DivisibleCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class IsDivisibleTest : public testing::TestWithParam<DivisibleCase> {};
 
