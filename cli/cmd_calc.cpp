@@ -10,8 +10,8 @@ namespace numerel::cli {
 namespace {
 
 // Command27(0) ... Command27(8) by name.
-constexpr std::array<std::string_view, 9> kOperations = {"add",  "sub", "mul",  "div", "pow",
-                                                         "quot", "mod", "sqrt", "fact"};
+constexpr std::array<std::string_view, kCalcOpCount> kOperations = {
+    "add", "sub", "mul", "div", "pow", "quot", "mod", "sqrt", "fact"};
 
 int RunCalc(CliContext& context) {
     const std::vector<std::string>& args = context.Args();
@@ -23,8 +23,7 @@ int RunCalc(CliContext& context) {
         return kExitUsage;
     }
     CliPrompter prompter(context);
-    const CalcOutcome outcome =
-        RunCalculator(static_cast<CalcOp>(index), args[1], args[2], prompter);
+    const CalcOutcome outcome = RunCalculator(CalcOpAt(index), args[1], args[2], prompter);
     if (outcome.rejection) {
         context.ShowMessage(*outcome.rejection);
         return kExitRejected;

@@ -32,8 +32,6 @@ public:
     // The stored result file behind the pane, or an empty string.
     QString StoredFile() const { return stored_; }
     QString Text() const;
-    // Appends by reading the whole text, concatenating and writing it back.
-    void AppendText(const QString& text) { SetText(Text() + text); }
     // The selected text in Text()'s form (line ends as LF).
     QString SelectedText() const;
     // Selects `length` code units of Text() from `start` (0-based) without taking the focus.

@@ -93,7 +93,7 @@ void Page6Calculator::Command27_Click(int index) {
     // Only the start instant: a click that computes nothing leaves the status label and the bar
     // as they were.
     const std::int64_t t0 = shell_.platform.NowSeconds();
-    const auto op = static_cast<CalcOp>(index);
+    const CalcOp op = CalcOpAt(static_cast<std::size_t>(index));
     const std::string a = Text22->text().toStdString();
     const std::string b = Text23->text().toStdString();
     auto outcome = std::make_shared<CalcOutcome>();

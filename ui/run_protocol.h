@@ -114,7 +114,6 @@ public:
     // How many characters of a result a pane holds (tests).
     void SetPaneLimit(qsizetype characters) { pane_limit_ = characters; }
     ProgressFrame* Frame() const { return frame_; }
-    QLabel* StatusLabel() const { return label9_; }
 
 signals:
     void RunStarted();

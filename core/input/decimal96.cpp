@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <stdexcept>
 
 #include "core/input/uint128_mpz.h"
@@ -14,8 +13,6 @@ namespace numerel {
 namespace {
 
 static_assert(sizeof(unsigned long) == 8, "mpz conversions below move 64-bit halves");
-
-constexpr int kMaxDigits = 29;  // digits of kMaxMagnitude
 
 constexpr std::array<uint128, 39> MakePowersOfTen() {
     std::array<uint128, 39> powers{};
@@ -62,7 +59,8 @@ int DecimalDigits(const mpz_class& z) {
 std::optional<Decimal96> RoundToFit(const mpz_class& magnitude, int scale, bool negative) {
     if (magnitude == 0)
         return Decimal96::FromParts(0, std::min(scale, Decimal96::kMaxScale), false);
-    int drop = std::max({0, scale - Decimal96::kMaxScale, DecimalDigits(magnitude) - kMaxDigits});
+    int drop = std::max(
+        {0, scale - Decimal96::kMaxScale, DecimalDigits(magnitude) - Decimal96::kMaxDigits});
     for (; drop <= scale; ++drop) {
         const mpz_class kept = drop == 0 ? magnitude : DivideRounded(magnitude, Pow10(drop));
         if (kept <= MaxMagnitudeMpz())
@@ -112,14 +110,6 @@ std::string Decimal96::ToString() const {
     return digits;
 }
 
-double Decimal96::ToDouble() const {
-    // from_chars rounds correctly and ignores the C locale, unlike strtod.
-    const std::string text = ToString();
-    double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
 Decimal96 Decimal96::IntegerPart() const {
     return Decimal96(magnitude_ / kPow10[scale_], 0, negative_);
 }
@@ -131,10 +121,6 @@ bool Decimal96::IsInteger() const {
 std::optional<uint128> Decimal96::ToUInt128() const {
     if (IsNegative() || !IsInteger()) return std::nullopt;
     return magnitude_ / kPow10[scale_];
-}
-
-Decimal96 Decimal96::Negated() const {
-    return Decimal96(magnitude_, scale_, !negative_);
 }
 
 std::optional<Decimal96> Add(const Decimal96& a, const Decimal96& b) {
@@ -161,43 +147,6 @@ std::optional<Decimal96> Add(const Decimal96& a, const Decimal96& b) {
     return RoundToFit(wy - wx, scale, b.IsNegative());
 }
 
-std::optional<Decimal96> Subtract(const Decimal96& a, const Decimal96& b) {
-    return Add(a, b.Negated());
-}
-
-std::optional<Decimal96> Multiply(const Decimal96& a, const Decimal96& b) {
-    const int scale = a.scale_ + b.scale_;
-    const bool negative = a.IsNegative() != b.IsNegative();
-    uint128 product = 0;
-    if (!__builtin_mul_overflow(a.magnitude_, b.magnitude_, &product) &&
-        product <= Decimal96::kMaxMagnitude && scale <= Decimal96::kMaxScale)
-        return Decimal96(product, scale, negative);
-    return RoundToFit(ToMpz(a.magnitude_) * ToMpz(b.magnitude_), scale, negative);
-}
-
-std::optional<Decimal96> Divide(const Decimal96& a, const Decimal96& b) {
-    if (b.IsZero()) return std::nullopt;
-    const bool negative = a.IsNegative() != b.IsNegative();
-    if (a.scale_ == 0 && b.scale_ == 0 && a.magnitude_ % b.magnitude_ == 0)
-        return Decimal96(a.magnitude_ / b.magnitude_, 0, negative);
-    // a / b = (ma * 10^sb) / (mb * 10^sa); try scales upwards until the quotient is exact or
-    // the next one would no longer fit.
-    mpz_class numerator = ToMpz(a.magnitude_) * Pow10(b.scale_);
-    const mpz_class denominator = ToMpz(b.magnitude_) * Pow10(a.scale_);
-    std::optional<Decimal96> nearest;
-    for (int scale = 0; scale <= Decimal96::kMaxScale; ++scale, numerator *= 10) {
-        mpz_class q;
-        mpz_class r;
-        mpz_tdiv_qr(q.get_mpz_t(), r.get_mpz_t(), numerator.get_mpz_t(), denominator.get_mpz_t());
-        const int half = cmp(mpz_class(r * 2), denominator);
-        if (half > 0 || (half == 0 && mpz_odd_p(q.get_mpz_t()))) ++q;
-        if (q > MaxMagnitudeMpz()) break;
-        nearest = Decimal96(FromMpz(q), scale, negative);
-        if (r == 0) break;
-    }
-    return nearest;
-}
-
 std::strong_ordering operator<=>(const Decimal96& a, const Decimal96& b) {
     const bool a_negative = a.IsNegative();
     if (a_negative != b.IsNegative())
@@ -206,10 +155,8 @@ std::strong_ordering operator<=>(const Decimal96& a, const Decimal96& b) {
     return a_negative ? 0 <=> magnitudes : magnitudes;
 }
 
-std::string ToDecimalString(uint128 value) {
+char* WriteDecimalBefore(char* end, uint128 value) {
     constexpr std::uint64_t kChunk = 10'000'000'000'000'000'000ULL;  // 10^19
-    char buffer[40];
-    char* end = buffer + sizeof buffer;
     char* begin = end;
     // Peel 19 digits at a time so that most divisions are 64-bit.
     while (value >= kChunk) {
@@ -222,7 +169,19 @@ std::string ToDecimalString(uint128 value) {
         *--begin = static_cast<char>('0' + low % 10);
         low /= 10;
     } while (low != 0);
-    return std::string(begin, end);
+    return begin;
+}
+
+void AppendDecimal(std::string& out, uint128 value) {
+    char buffer[kMaxUint128Digits];
+    char* const end = buffer + sizeof buffer;
+    out.append(WriteDecimalBefore(end, value), end);
+}
+
+std::string ToDecimalString(uint128 value) {
+    std::string text;
+    AppendDecimal(text, value);
+    return text;
 }
 
 }  // namespace numerel

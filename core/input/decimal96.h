@@ -6,7 +6,9 @@
 // and rounds once, half to even, so a result is the representable value nearest the exact one.
 #pragma once
 
+#include <array>
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,8 +25,9 @@ enum class DecimalStatus { Ok, NotANumber, Overflow };
 class Decimal96 {
 public:
     static constexpr int kMaxScale = 28;
-    // 2^96 - 1 = 79228162514264337593543950335, the largest magnitude.
+    // 2^96 - 1 = 79228162514264337593543950335, the largest magnitude, and its digit count.
     static constexpr uint128 kMaxMagnitude = (uint128{1} << 96) - 1;
+    static constexpr int kMaxDigits = 29;
 
     Decimal96() = default;  // zero
     // The integer value +-magnitude; magnitude must not exceed kMaxMagnitude (a larger one is a
@@ -42,26 +45,16 @@ public:
     // Plain decimal text: "-" for negatives, a "." only when scale > 0, digits as held
     // (scale is kept: 1.50 prints as "1.50"; 0.5 as "0.5", never ".5").
     std::string ToString() const;
-    // The nearest binary64 value (correctly rounded, ties to even); locale-independent.
-    double ToDouble() const;
     // Truncated toward zero, scale 0.
     Decimal96 IntegerPart() const;
     bool IsInteger() const;
     // The exact integer value when this is a non-negative integer.
     std::optional<uint128> ToUInt128() const;
 
-    // The same value with the other sign (zero stays non-negative).
-    Decimal96 Negated() const;
-
-    // Arithmetic as the type does it: nullopt on overflow (and on division by zero).
-    // Results that do not fit are rounded half-even to 28-29 significant digits.
-    // Scale of an exact result: Add/Subtract the larger operand scale, Multiply the sum of the
-    // scales, Divide the smallest scale that holds the quotient exactly; each reduced only as far
-    // as the 96-bit magnitude and the scale limit 28 require.
+    // The sum as the type does it: nullopt on overflow; a sum that does not fit is rounded
+    // half-even to 28-29 significant digits. The scale of an exact sum is the larger operand
+    // scale, reduced only as far as the 96-bit magnitude and the scale limit 28 require.
     friend std::optional<Decimal96> Add(const Decimal96& a, const Decimal96& b);
-    friend std::optional<Decimal96> Subtract(const Decimal96& a, const Decimal96& b);
-    friend std::optional<Decimal96> Multiply(const Decimal96& a, const Decimal96& b);
-    friend std::optional<Decimal96> Divide(const Decimal96& a, const Decimal96& b);
 
     // Compares values (1.5 == 1.50).
     friend std::strong_ordering operator<=>(const Decimal96& a, const Decimal96& b);
@@ -76,6 +69,28 @@ private:
     int scale_ = 0;
     bool negative_ = false;
 };
+
+// The digits of kMaxMagnitude as a C string, written out from the constant at compile time.
+inline constexpr std::array<char, Decimal96::kMaxDigits + 1> kMaxMagnitudeDigits = [] {
+    std::array<char, Decimal96::kMaxDigits + 1> digits{};
+    uint128 rest = Decimal96::kMaxMagnitude;
+    for (int i = Decimal96::kMaxDigits - 1; i >= 0; --i, rest /= 10)
+        digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + static_cast<int>(rest % 10));
+    return digits;
+}();
+static_assert(kMaxMagnitudeDigits[0] != '0' &&
+                  Decimal96::kMaxMagnitude /
+                          (uint128{10'000'000'000'000'000'000ULL} * 10'000'000'000ULL) ==
+                      0,
+              "kMaxDigits is the digit count of kMaxMagnitude");
+
+// The one uint128 formatter: writes the decimal digits of value so that they end just before end
+// (at most kMaxUint128Digits of them) and returns where they begin.
+inline constexpr std::size_t kMaxUint128Digits = 39;
+char* WriteDecimalBefore(char* end, uint128 value);
+
+// Appends the plain decimal digits of value to out.
+void AppendDecimal(std::string& out, uint128 value);
 
 // Decimal text of an unsigned 128-bit integer.
 std::string ToDecimalString(uint128 value);

@@ -145,7 +145,7 @@ uint128 PowerOfTen(std::int64_t exponent) {
 
 // Trailing zeros are kept, so "2.0" has scale 1 as the type would hold it.
 DecimalRead ToDecimal96(const Numeral& numeral) {
-    constexpr std::int64_t kMaxDigits = 29;
+    constexpr std::int64_t kMaxDigits = Decimal96::kMaxDigits;
     DecimalRead read;
     const std::size_t first = numeral.digits.find_first_not_of('0');
     const std::int64_t exponent = numeral.exponent;
@@ -207,7 +207,7 @@ bool ScanLeadingNumeral(std::string_view text, Numeral& numeral) {
 ExactInteger WholeValue(const Numeral& numeral) {
     if (numeral.digits.empty()) return {ExactStatus::Exact, 0};
     if (numeral.negative) return {ExactStatus::Negative, 0};
-    constexpr std::int64_t kMaxDigits = 29;
+    constexpr std::int64_t kMaxDigits = Decimal96::kMaxDigits;
     if (static_cast<std::int64_t>(numeral.digits.size()) + numeral.exponent > kMaxDigits) {
         return {ExactStatus::Overflow, 0};
     }

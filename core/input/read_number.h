@@ -12,7 +12,7 @@ namespace numerel {
 inline constexpr double kSmallLimit = 999999999999999.0;
 inline constexpr std::uint64_t kSmallLimitInt = 999999999999999ULL;
 // The caption of Label38: the largest admitted value of the Decimal96 path.
-inline constexpr const char* kLargestInput = "79228162514264337593543950335";
+inline constexpr const char* kLargestInput = kMaxMagnitudeDigits.data();
 
 // The value of the numeral at the start of the text, as binary64 (never fails):
 // blanks, tabs and line feeds are removed anywhere first; then an optional sign, digits with at

@@ -7,10 +7,6 @@ namespace numerel {
 
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The text before the first point and the text between the first and a second point.
 void SplitOne(std::string_view a, std::string& integer, std::string& fraction) {
     const std::size_t point = a.find('.');

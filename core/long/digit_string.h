@@ -15,6 +15,16 @@ namespace numerel {
 
 using DigitString = std::string;
 
+// One of "0"-"9".
+inline bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The empty text (an empty box) or "0": the operand every long operation short-cuts.
+inline bool IsZeroOrEmpty(std::string_view a) {
+    return a.empty() || a == "0";
+}
+
 // Does the text contain a point anywhere (the "*.*" test)?
 inline bool HasPoint(std::string_view a) {
     return a.find('.') != std::string_view::npos;

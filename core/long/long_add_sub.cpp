@@ -8,10 +8,6 @@ namespace numerel {
 
 namespace {
 
-bool IsZeroOrEmpty(const DigitString& a) {
-    return a.empty() || a == "0";
-}
-
 // Both fraction parts padded with trailing zeros to the longer one; returns that length.
 std::size_t PadFractions(SplitParts& parts) {
     const std::size_t k = std::max(parts.fa.size(), parts.fb.size());

@@ -13,10 +13,6 @@ namespace numerel {
 
 namespace {
 
-bool IsZeroOrEmpty(const DigitString& a) {
-    return a.empty() || a == "0";
-}
-
 DigitString Finish(DigitString result, std::size_t tp, std::size_t tq) {
     TrimFraction(result);
     ShiftPointRight(result, tp);

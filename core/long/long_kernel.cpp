@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/long/digit_string.h"
+
 namespace numerel {
 
 namespace {
 
 int DigitValue(char c) {
-    return c >= '0' && c <= '9' ? c - '0' : 0;
+    return IsDigit(c) ? c - '0' : 0;
 }
 
 std::string_view WithoutLeadingZeros(std::string_view a) {
@@ -32,7 +34,7 @@ mpz_class DigitsToMpz(std::string_view digits) {
     mpz_class value;
     std::string text(digits);
     std::replace_if(
-        text.begin(), text.end(), [](char c) { return c < '0' || c > '9'; }, '0');
+        text.begin(), text.end(), [](char c) { return !IsDigit(c); }, '0');
     if (text.empty()) return value;
     mpz_set_str(value.get_mpz_t(), text.c_str(), 10);
     return value;
@@ -40,8 +42,7 @@ mpz_class DigitsToMpz(std::string_view digits) {
 
 mpz_class DigitsToMpz(const std::string& text, std::size_t offset) {
     const std::string_view digits = std::string_view(text).substr(offset);
-    const bool plain = !digits.empty() && std::all_of(digits.begin(), digits.end(),
-                                                      [](char c) { return c >= '0' && c <= '9'; });
+    const bool plain = !digits.empty() && std::all_of(digits.begin(), digits.end(), IsDigit);
     if (!plain) return DigitsToMpz(digits);
     mpz_class value;
     mpz_set_str(value.get_mpz_t(), text.c_str() + offset, 10);

@@ -6,10 +6,6 @@ namespace numerel {
 
 namespace {
 
-bool IsZeroOrEmpty(const DigitString& a) {
-    return a.empty() || a == "0";
-}
-
 // The product of two integer texts without leading zeros, both non-zero. Trailing zeros are
 // taken off before the conversion and put back after it.
 std::string MultiplyIntegers(std::string a, std::string b) {

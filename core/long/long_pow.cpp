@@ -14,10 +14,6 @@ namespace {
 
 constexpr std::int64_t kSaturated = std::int64_t{1} << 62;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The trimmed base as digits m and fraction length k: a = m / 10^k, m without trailing zeros
 // when k > 0.
 struct ScaledBase {

@@ -9,10 +9,6 @@ namespace numerel {
 
 namespace {
 
-bool IsZeroOrEmpty(const DigitString& a) {
-    return a.empty() || a == "0";
-}
-
 // The operands as TrimLeadingZeros leaves them, their values, and whether the divisor is zero
 // (its text or, for texts the page never passes, such as "0.0", its value).
 struct Division {

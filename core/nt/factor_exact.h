@@ -27,7 +27,8 @@ using Factorization = std::vector<PrimePower>;
 // quadratic sieve (RunStopped escapes).
 Factorization FactorExact(uint128 n);
 
-// The largest r with r * r <= n. Exact for every n.
+// The largest r with r * r <= n. Exact for every n. Cost O(1): one long double root and a few
+// corrections; no memory.
 uint128 IntegerSqrt(uint128 n);
 
 }  // namespace numerel

@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cmath>
 #include <primesieve.hpp>
 #include <vector>
 
+#include "core/nt/factor_exact.h"
 #include "core/run_control.h"
 
 namespace numerel {
@@ -24,16 +26,16 @@ constexpr std::uint32_t kNone = UINT32_MAX;
 // How many sieving primes cost as much as factoring one number by itself.
 constexpr double kPerNumberOverPerPrime = 2000;
 
-std::uint64_t Isqrt64(std::uint64_t n) {
-    auto r = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(n)));
-    while (r > 0 && (r > UINT32_MAX || r * r > n)) --r;
-    while (r < UINT32_MAX && (r + 1) * (r + 1) <= n) ++r;
-    return r;
-}
+constexpr std::uint64_t kModSmallMaxLo = std::uint64_t{1} << 52;
+constexpr std::uint64_t kModSmallMaxP = std::uint64_t{1} << 26;
+// The sieve runs only while sqrt(hi) < kMaxSieveRoot, so every lo and p it passes to ModSmall
+// are below these bounds.
+static_assert(kMaxSieveRoot * kMaxSieveRoot <= kModSmallMaxLo && kMaxSieveRoot <= kModSmallMaxP);
 
 // lo mod p without a 64-bit division (one per sieving prime is most of the set-up of a narrow
 // interval): the binary64 quotient is off by at most one for lo < 2^52 and p < 2^26.
 std::uint64_t ModSmall(std::uint64_t lo, std::uint64_t p) {
+    assert(lo < kModSmallMaxLo && p > 0 && p < kModSmallMaxP);
     const auto q = static_cast<std::int64_t>(static_cast<double>(lo) / static_cast<double>(p));
     std::int64_t r = static_cast<std::int64_t>(lo) - q * static_cast<std::int64_t>(p);
     if (r < 0) r += static_cast<std::int64_t>(p);
@@ -68,7 +70,8 @@ void VisitEachSieved(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisi
         std::uint32_t p;
         std::uint32_t next;
     };
-    const std::uint64_t root = Isqrt64(hi);
+    static_assert(2 * kMaxSieveRoot + kMaxSegment <= UINT32_MAX);
+    const auto root = static_cast<std::uint64_t>(IntegerSqrt(hi));
     std::vector<SievingPrime> sieving;
     sieving.reserve(static_cast<std::size_t>(1.2 * static_cast<double>(root) /
                                              std::log(static_cast<double>(root) + 2)) +
@@ -117,7 +120,7 @@ void ForEachPrimeDivisors(std::uint64_t lo, std::uint64_t hi, const PrimeDivisor
                           SieveStrategy strategy) {
     lo = std::max<std::uint64_t>(lo, 1);
     if (lo > hi) return;
-    const std::uint64_t root = Isqrt64(hi);
+    const auto root = static_cast<std::uint64_t>(IntegerSqrt(hi));
     if (root >= kMaxSieveRoot) strategy = SieveStrategy::PerNumber;
     if (strategy == SieveStrategy::Auto) {
         // The sieve's set-up costs some nanoseconds per prime up to the root; factoring one

@@ -3,17 +3,17 @@
 #include <flint/fmpz.h>
 #include <flint/ulong_extras.h>
 
+#include <cassert>
+
 namespace numerel {
 
-bool IsDivisible(uint128 x, std::uint64_t d) {
-    return d != 0 && x % d == 0;
-}
-
 bool IsPrimeOdd(std::uint64_t n) {
+    assert(n >= 3 && n % 2 == 1);
     return n >= 2 && n_is_prime(n) != 0;
 }
 
 bool IsPrimeOddDec(uint128 n) {
+    assert(n >= 3 && n % 2 == 1);
     if (n <= UINT64_MAX) return IsPrimeOdd(static_cast<std::uint64_t>(n));
     // fmpz_is_prime proves primality (it does not answer "probably").
     fmpz_t value;

@@ -20,6 +20,8 @@ std::uint64_t CountPrimes(uint128 lo, uint128 hi, const ProgressFn& progress);
 
 // The number of pairs (p, p + 2) of primes with lo <= p and p + 2 <= hi. primesieve's
 // count_twins in slices below about 2^44, an enumeration above (as the twins search), polled.
+// Memory: primesieve's sieving primes up to sqrt(hi) (a few MB below 2^44), then that of
+// ForEachPrime (below 200 MB, about 1 MB from kSieveTop on).
 std::uint64_t CountTwins(uint128 lo, uint128 hi, const ProgressFn& progress);
 
 }  // namespace numerel

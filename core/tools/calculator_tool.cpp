@@ -117,8 +117,8 @@ CalcOutcome Factorial(Click& click, Prompter& prompter) {
 
 }  // namespace
 
-const std::array<CalcButton, 9>& CalcButtons() {
-    static const std::array<CalcButton, 9> buttons = {{
+const std::array<CalcButton, kCalcOpCount>& CalcButtons() {
+    static const std::array<CalcButton, kCalcOpCount> buttons = {{
         {"A+B", ""},
         {"A－B", ""},
         {"A×B", ""},

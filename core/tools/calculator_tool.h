@@ -9,6 +9,8 @@
 #pragma once
 
 #include <array>
+#include <cassert>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -21,6 +23,13 @@ namespace numerel {
 
 // The nine operation buttons Command27(0) ... Command27(8), in index order.
 enum class CalcOp { Add, Sub, Mul, Div, Pow, IntQuot, Mod, Sqrt, Factorial };
+inline constexpr std::size_t kCalcOpCount = static_cast<std::size_t>(CalcOp::Factorial) + 1;
+
+// The operation of button index (< kCalcOpCount): every button table lists CalcOp's order.
+inline CalcOp CalcOpAt(std::size_t index) {
+    assert(index < kCalcOpCount);
+    return static_cast<CalcOp>(index);
+}
 
 struct CalcButton {
     const char* caption;
@@ -28,7 +37,7 @@ struct CalcButton {
 };
 
 // Captions and tooltips of Command27(0) ... Command27(8).
-const std::array<CalcButton, 9>& CalcButtons();
+const std::array<CalcButton, kCalcOpCount>& CalcButtons();
 
 enum class CalcField { A, B };  // Text22, Text23
 

@@ -1,22 +1,11 @@
 #include "core/tools/factor_text.h"
 
-#include <charconv>
-
 namespace numerel {
 
 void AppendNumber(ResultSink& out, uint128 value) {
-    char buffer[40];
-    char* end = buffer + sizeof buffer;
-    char* begin = end;
-    if (value <= UINT64_MAX) {
-        begin = buffer;
-        end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint64_t>(value)).ptr;
-    } else {
-        while (value != 0) {
-            *--begin = static_cast<char>('0' + static_cast<int>(value % 10));
-            value /= 10;
-        }
-    }
+    char buffer[kMaxUint128Digits];
+    char* const end = buffer + sizeof buffer;
+    const char* begin = WriteDecimalBefore(end, value);
     out.Append(std::string_view(begin, static_cast<std::size_t>(end - begin)));
 }
 

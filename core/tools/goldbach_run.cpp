@@ -1,4 +1,6 @@
 // The searches of the two Goldbach tools.
+#include <utility>
+
 #include "core/nt/goldbach_pairs.h"
 #include "core/nt/primality.h"
 #include "core/run_control.h"
@@ -22,18 +24,21 @@ private:
     double n_;
 };
 
-// Writes the partition lines until the sink's budget is used up, then only counts them.
+// Writes the partition lines "left=p+q(+r)" until the sink's budget is used up, then only counts
+// them.
 class PartitionLines {
 public:
-    explicit PartitionLines(ResultSink& sink) : out_(sink) {}
-    // The pending line's text, or nullptr when lines are only counted now.
-    std::string* Begin() {
+    PartitionLines(ResultSink& sink, std::string left) : out_(sink), left_(std::move(left)) {}
+    template <class... Terms>
+    void Write(Terms... terms) {
         ++summary_.count;
-        return summary_.cut ? nullptr : &out_.Buffer();
-    }
-    void End() {
+        if (summary_.cut) return;
+        std::string& text = out_.Buffer();
+        text += left_;
+        char separator = '=';
+        ((text += separator, AppendDecimal(text, terms), separator = '+'), ...);
         out_.EndLine();
-        if (out_.Full() && !summary_.cut) {
+        if (out_.Full()) {
             summary_.cut = true;
             kept_ = summary_.count;
         }
@@ -52,6 +57,7 @@ public:
 
 private:
     SinkWriter out_;
+    std::string left_;
     SearchSummary summary_;
     std::uint64_t kept_ = 0;
 };
@@ -62,19 +68,9 @@ SearchSummary GoldbachEvenRun(const GoldbachRequest& request, ResultSink& sink,
                               const ProgressFn& progress) {
     const uint128 n = request.n;
     const GoldbachOptions options = request.options;
-    const std::string left =
-        options.one_result && options.show_progress ? request.typed_text : DecimalText(n);
-    PartitionLines lines(sink);
-    const auto line = [&](auto p, auto q) {
-        if (std::string* text = lines.Begin()) {
-            *text += left;
-            *text += '=';
-            AppendDecimal(*text, p);
-            *text += '+';
-            AppendDecimal(*text, q);
-            lines.End();
-        }
-    };
+    PartitionLines lines(
+        sink, options.one_result && options.show_progress ? request.typed_text : DecimalText(n));
+    const auto line = [&](auto p, auto q) { lines.Write(p, q); };
     PartitionProgress bar(progress, n);
     return lines.Run([&] {
         if (options.one_result) {
@@ -97,20 +93,8 @@ SearchSummary GoldbachEvenRun(const GoldbachRequest& request, ResultSink& sink,
 SearchSummary GoldbachOddRun(const GoldbachRequest& request, ResultSink& sink,
                              const ProgressFn& progress) {
     const uint128 n = request.n;
-    const std::string left = DecimalText(n);
-    PartitionLines lines(sink);
-    const auto line = [&](auto p, auto q, auto r) {
-        if (std::string* text = lines.Begin()) {
-            *text += left;
-            *text += '=';
-            AppendDecimal(*text, p);
-            *text += '+';
-            AppendDecimal(*text, q);
-            *text += '+';
-            AppendDecimal(*text, r);
-            lines.End();
-        }
-    };
+    PartitionLines lines(sink, DecimalText(n));
+    const auto line = [&](auto p, auto q, auto r) { lines.Write(p, q, r); };
     PartitionProgress bar(progress, n);
     return lines.Run([&] {
         if (request.options.one_result) {

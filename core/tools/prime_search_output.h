@@ -21,10 +21,11 @@ inline void AppendDecimal(std::string& out, std::uint64_t v) {
     const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
     out.append(digits, end);
 }
-void AppendDecimal(std::string& out, uint128 v);
 
-// The decimal text of v.
-std::string DecimalText(uint128 v);
+// The decimal text of v (the searches' name for ToDecimalString).
+inline std::string DecimalText(uint128 v) {
+    return ToDecimalString(v);
+}
 
 // Collects small pieces of text and hands them to the sink in large chunks. Line ends go to the
 // sink's own EndLine, so the pending text is handed over first. After each hand-over it asks the

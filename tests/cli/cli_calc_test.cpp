@@ -16,6 +16,10 @@ struct Expected {
     std::string err;
 };
 
+void PrintTo(const Expected& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class LongCommandsTest : public testing::TestWithParam<Expected> {};
 
 TEST_P(LongCommandsTest, PrintsThePaneAndTheBoxes) {

@@ -60,6 +60,10 @@ struct LineEndCase {
     const char* expected;
 };
 
+void PrintTo(const LineEndCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class NormaliseLineEndsTest : public testing::TestWithParam<LineEndCase> {};
 
 TEST_P(NormaliseLineEndsTest, EachLineBreakBecomesOneNewline) {

@@ -33,6 +33,10 @@ struct FactorCase {
     const char* text1_after;
 };
 
+void PrintTo(const FactorCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Page0FactorCases : public Page0Test, public ::testing::WithParamInterface<FactorCase> {};
 
 TEST_P(Page0FactorCases, DefaultButtonFactorsAsTyped) {

@@ -49,6 +49,10 @@ struct ListCase {
     const char* pane;
 };
 
+void PrintTo(const ListCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Page1Lists : public Page1Test, public ::testing::WithParamInterface<ListCase> {};
 
 TEST_P(Page1Lists, ListsTheInterval) {

@@ -41,6 +41,10 @@ struct PrimesCase {
     const char* label6;
 };
 
+void PrintTo(const PrimesCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Page2Primes : public Page2Test, public ::testing::WithParamInterface<PrimesCase> {};
 
 TEST_P(Page2Primes, EnterListsThePrimes) {

@@ -30,6 +30,10 @@ struct TwinsCase {
     const char* label11;
 };
 
+void PrintTo(const TwinsCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Page3Twins : public Page3Test, public ::testing::WithParamInterface<TwinsCase> {};
 
 TEST_P(Page3Twins, EnterListsThePairs) {

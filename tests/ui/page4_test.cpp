@@ -57,6 +57,10 @@ struct GoldbachCase {
     const char* found;
 };
 
+void PrintTo(const GoldbachCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Page4Partitions : public Page4Test, public ::testing::WithParamInterface<GoldbachCase> {};
 
 TEST_P(Page4Partitions, EnterListsThePartitions) {
@@ -103,6 +107,10 @@ struct RejectCase {
     Tool tool;
     const char* typed;
 };
+
+void PrintTo(const RejectCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Page4Rejections : public Page4Test, public ::testing::WithParamInterface<RejectCase> {};
 

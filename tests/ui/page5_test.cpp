@@ -60,6 +60,10 @@ struct SearchCase {
     const char* text17_after;
 };
 
+void PrintTo(const SearchCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Page5Searches : public Page5Test, public ::testing::WithParamInterface<SearchCase> {};
 
 TEST_P(Page5Searches, ListsDivisorsAndSummary) {

@@ -52,6 +52,10 @@ struct CalcCase {
     bool zero_divisor;
 };
 
+void PrintTo(const CalcCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Page6Runs : public Page6Test, public ::testing::WithParamInterface<CalcCase> {};
 
 TEST_P(Page6Runs, ClickWritesBackComputesAndReportsTheTime) {

@@ -47,6 +47,10 @@ struct GcdCase {
     const char* pane;
 };
 
+void PrintTo(const GcdCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Page7Gcd : public Page7Test, public ::testing::WithParamInterface<GcdCase> {};
 
 TEST_P(Page7Gcd, PaneShowsDivisorAndMultipleAndTheTime) {
@@ -153,6 +157,10 @@ struct FractionCase {
     const char* fraction;
     const char* reduced;
 };
+
+void PrintTo(const FractionCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Page7Fraction : public Page7Test, public ::testing::WithParamInterface<FractionCase> {};
 

@@ -190,6 +190,10 @@ struct GuardCase {
     const char* message;
 };
 
+void PrintTo(const GuardCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RunGuardTest : public RunTest, public ::testing::WithParamInterface<GuardCase> {};
 
 TEST_P(RunGuardTest, AnExceptionOfARunBecomesAMessage) {

@@ -88,6 +88,10 @@ struct ElapsedCase {
     bool tune;
 };
 
+void PrintTo(const ElapsedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ReportElapsedTest : public FormTest, public ::testing::WithParamInterface<ElapsedCase> {};
 
 TEST_P(ReportElapsedTest, AlarmsFollowTheThresholds) {

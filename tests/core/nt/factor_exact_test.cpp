@@ -47,6 +47,10 @@ struct Shape {
     std::vector<std::pair<int, int>> parts;  // (bits, exponent) of each prime
 };
 
+void PrintTo(const Shape& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class FactorExactShapes : public testing::TestWithParam<Shape> {};
 
 TEST_P(FactorExactShapes, RandomPrimesOfTheShape) {
@@ -87,6 +91,10 @@ struct KnownCase {
     const char* n;
     std::vector<std::pair<const char*, int>> factors;
 };
+
+void PrintTo(const KnownCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FactorExactKnown : public testing::TestWithParam<KnownCase> {};
 

@@ -45,6 +45,10 @@ struct PageCase {
     const char* summary;
 };
 
+void PrintTo(const PageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DivisorsExamples : public testing::TestWithParam<PageCase> {};
 
 TEST_P(DivisorsExamples, WriteTheListAndTheSummary) {
@@ -128,6 +132,10 @@ struct RepairCase {
     const char* text17;
 };
 
+void PrintTo(const RepairCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DivisorsRepairs : public testing::TestWithParam<RepairCase> {};
 
 TEST_P(DivisorsRepairs, AreShownInTheFields) {
@@ -159,6 +167,10 @@ struct RejectCase {
     const char* to;
     bool over_limit;
 };
+
+void PrintTo(const RejectCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DivisorsRejections : public testing::TestWithParam<RejectCase> {};
 
@@ -208,6 +220,10 @@ struct Window {
     const char* name;
     std::uint64_t a, b;
 };
+
+void PrintTo(const Window& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DivisorsDifferential : public testing::TestWithParam<Window> {};
 

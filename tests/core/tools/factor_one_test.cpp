@@ -29,6 +29,10 @@ struct PaneCase {
     const char* pane;
 };
 
+void PrintTo(const PaneCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Command1Test : public testing::TestWithParam<PaneCase> {};
 
 TEST_P(Command1Test, WritesThePane) {
@@ -65,6 +69,10 @@ struct RejectionCase {
     const char* text1;
     bool over_limit;
 };
+
+void PrintTo(const RejectionCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Command1RejectionTest : public testing::TestWithParam<RejectionCase> {};
 
@@ -103,6 +111,10 @@ struct RewriteCase {
     const char* rewritten;
     const char* pane;
 };
+
+void PrintTo(const RewriteCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Command19Test : public testing::TestWithParam<RewriteCase> {};
 

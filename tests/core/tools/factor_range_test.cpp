@@ -27,6 +27,10 @@ struct ListCase {
     const char* text;
 };
 
+void PrintTo(const ListCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class FactorRangeExamples : public testing::TestWithParam<ListCase> {};
 
 TEST_P(FactorRangeExamples, ListsOneLinePerNumber) {
@@ -65,6 +69,10 @@ struct CheckCase {
     const char* text3;
     bool over_limit;
 };
+
+void PrintTo(const CheckCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FactorRangeRejections : public testing::TestWithParam<CheckCase> {};
 
@@ -112,6 +120,10 @@ struct Window {
     const char* name;
     std::uint64_t a, b;
 };
+
+void PrintTo(const Window& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FactorRangeDifferential : public testing::TestWithParam<Window> {};
 
