@@ -7,7 +7,10 @@
 
 #include "ui/fonts.h"
 #include "ui/keyboard_model.h"
+#include "ui/output_pane.h"
+#include "ui/pick_path_binding.h"
 #include "ui/platform.h"
+#include "ui/progress_frame.h"
 #include "ui/run_protocol.h"
 
 namespace numerel::ui {
@@ -66,6 +69,18 @@ QPushButton* Page::ShownOf(QPushButton* binary, QPushButton* decimal) {
 
 bool Page::Show(const Message& message) {
     return shell_.platform.ShowMessage(message);
+}
+
+PickPathBinding* Page::BindPickPath(PickPathInstance instance) {
+    return new PickPathBinding(std::move(instance), shell_.keys, shell_.platform, this);
+}
+
+void Page::ClearFieldsAndPane(std::initializer_list<QLineEdit*> fields, int pane) {
+    Pane(pane)->SetText(QString());
+    for (QLineEdit* field : fields) field->clear();
+    (*fields.begin())->setFocus();
+    shell_.run.ResetStatus();
+    shell_.run.Frame()->SetBarWidth(0);
 }
 
 }  // namespace numerel::ui

@@ -63,7 +63,7 @@ Page0Factor::Page0Factor(Shell& shell, QWidget* parent) : Page(shell, parent) {
         if (!Text1->text().isEmpty()) Label18->setText(QString::number(Text1->text().length()));
     };
     instance.reset = [this] { Text1->setText(Label38->text()); };
-    text1_change_ = new PickPathBinding(std::move(instance), shell_.keys, shell_.platform, this);
+    text1_change_ = BindPickPath(std::move(instance));
 
     connect(Command1, &QPushButton::clicked, this, &Page0Factor::Command1_Click);
     connect(Command19, &QPushButton::clicked, this, &Page0Factor::Command19_Click);
@@ -77,7 +77,7 @@ void Page0Factor::Activate() {
     shell_.keys.SetCancel(Command2);
 }
 
-bool Page0Factor::Reject(const FactorOneRejection& rejection) {
+void Page0Factor::Reject(const FactorOneRejection& rejection) {
     if (rejection.message) Show(*rejection.message);
     switch (rejection.reset) {
         case FactorOneReset::Silent:
@@ -91,7 +91,6 @@ bool Page0Factor::Reject(const FactorOneRejection& rejection) {
             Text1->setText(Label38->text());
             break;
     }
-    return false;
 }
 
 void Page0Factor::Factor(const FactorOneChecked& checked) {
@@ -126,11 +125,7 @@ void Page0Factor::Command19_Click() {
 }
 
 void Page0Factor::Command2_Click() {
-    Text1->clear();
-    Pane(0)->SetText(QString());
-    shell_.run.ResetStatus();
-    shell_.run.Frame()->SetBarWidth(0);
-    Text1->setFocus();
+    ClearFieldsAndPane({Text1}, 0);
 }
 
 }  // namespace numerel::ui

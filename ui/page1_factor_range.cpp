@@ -10,7 +10,6 @@
 
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
-#include "ui/progress_frame.h"
 #include "ui/run_protocol.h"
 
 namespace numerel::ui {
@@ -93,12 +92,7 @@ void Page1FactorRange::Command3_Click() {
 }
 
 void Page1FactorRange::Command4_Click() {
-    Text2->clear();
-    Text3->clear();
-    Pane(kPane)->SetText(QString());
-    shell_.run.ResetStatus();
-    shell_.run.Frame()->SetBarWidth(0);
-    Text2->setFocus();
+    ClearFieldsAndPane({Text2, Text3}, kPane);
 }
 
 }  // namespace numerel::ui

@@ -65,7 +65,7 @@ Page2Primes::Page2Primes(Shell& shell, QWidget* parent) : Page(shell, parent) {
         Text5->clear();
         Text4->clear();
     };
-    bounds_change_ = new PickPathBinding(std::move(instance), shell_.keys, shell_.platform, this);
+    bounds_change_ = BindPickPath(std::move(instance));
 
     connect(Command5, &QPushButton::clicked, this, &Page2Primes::Command5_Click);
     connect(Command21, &QPushButton::clicked, this, &Page2Primes::Command21_Click);
@@ -131,13 +131,8 @@ void Page2Primes::Command21_Click() {
 }
 
 void Page2Primes::Command6_Click() {
-    Text4->clear();
-    Text5->clear();
     Label6->setText("共");
-    Text4->setFocus();
-    shell_.run.ResetStatus();
-    Pane(kPane)->SetText(QString());
-    shell_.run.Frame()->SetBarWidth(0);
+    ClearFieldsAndPane({Text4, Text5}, kPane);
 }
 
 }  // namespace numerel::ui

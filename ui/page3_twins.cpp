@@ -88,13 +88,8 @@ void Page3Twins::Command13_Click() {
 }
 
 void Page3Twins::Command14_Click() {
-    Text13->clear();
-    Text14->clear();
     Label11->setText("共");
-    Pane(kPane)->SetText(QString());
-    Text13->setFocus();
-    shell_.run.ResetStatus();
-    shell_.run.Frame()->SetBarWidth(0);
+    ClearFieldsAndPane({Text13, Text14}, kPane);
 }
 
 }  // namespace numerel::ui

@@ -12,7 +12,6 @@
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
 #include "ui/pick_path_binding.h"
-#include "ui/progress_frame.h"
 #include "ui/run_protocol.h"
 
 namespace numerel::ui {
@@ -86,7 +85,7 @@ Page5Divisors::Page5Divisors(Shell& shell, QWidget* parent) : Page(shell, parent
         Label35->setText(CharacterCount(Text16));
     };
     instance.reset = [this] { EmptyBounds(); };
-    bounds_change_ = new PickPathBinding(std::move(instance), shell_.keys, shell_.platform, this);
+    bounds_change_ = BindPickPath(std::move(instance));
 
     connect(Command15, &QPushButton::clicked, this, &Page5Divisors::Command15_Click);
     connect(Command20, &QPushButton::clicked, this, &Page5Divisors::Command20_Click);
@@ -159,14 +158,7 @@ void Page5Divisors::Command20_Click() {
 }
 
 void Page5Divisors::Command16_Click() {
-    Pane(kPane)->SetText(QString());
-    shell_.run.ResetStatus();
-    Text16->clear();
-    Text9->clear();
-    Text16->setFocus();
-    Text17->clear();
-    shell_.run.ResetStatus();
-    shell_.run.Frame()->SetBarWidth(0);
+    ClearFieldsAndPane({Text16, Text9, Text17}, kPane);
 }
 
 }  // namespace numerel::ui
