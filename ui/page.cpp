@@ -83,4 +83,28 @@ void Page::ClearFieldsAndPane(std::initializer_list<QLineEdit*> fields, int pane
     shell_.run.Frame()->SetBarWidth(0);
 }
 
+void Page::Reject(const Rejection& rejection, std::initializer_list<QLineEdit*> fields, int pane) {
+    if (rejection.message) Show(*rejection.message);
+    QLineEdit* first = *fields.begin();
+    switch (rejection.effect) {
+        case FieldEffect::None:
+            break;
+        case FieldEffect::FocusFirst:
+            first->setFocus();
+            break;
+        case FieldEffect::EmptyAllAndPane:
+            for (QLineEdit* field : fields) field->clear();
+            first->setFocus();
+            Pane(pane)->SetText(QString());
+            break;
+        case FieldEffect::EmptyAllBackward:
+            for (auto field = std::rbegin(fields); field != std::rend(fields); ++field)
+                (*field)->clear();
+            break;
+        case FieldEffect::RewriteFirst:
+            first->setText(QString::fromStdString(rejection.text));
+            break;
+    }
+}
+
 }  // namespace numerel::ui

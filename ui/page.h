@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "core/message.h"
+#include "core/tools/checked.h"
 #include "ui/shell.h"
 
 class QCheckBox;
@@ -45,6 +46,9 @@ protected:
     // A clear button of a computing page: the pane emptied, then the fields in the order given,
     // focus to the first, the status line and the bar back to idle.
     void ClearFieldsAndPane(std::initializer_list<QLineEdit*> fields, int pane);
+    // Shows a check's rejection and applies its field effect to the tool's fields, given in the
+    // order its check reads them, and to the pane.
+    void Reject(const Rejection& rejection, std::initializer_list<QLineEdit*> fields, int pane);
 
     Shell& shell_;
 };

@@ -103,36 +103,25 @@ void Page5Divisors::EmptyBounds() {
     Text16->clear();
 }
 
-void Page5Divisors::Reject(const DivisorsRejection& rejection) {
-    Show(rejection.message);
-    switch (rejection.reset) {
-        case DivisorsReset::KeepFields:
-            Text16->setFocus();
-            break;
-        case DivisorsReset::EmptyBothFields:
-            EmptyBounds();
-            break;
-    }
-}
-
 void Page5Divisors::Search(PathButton path) {
     shell_.run.ResetStatus();
     const DivisorsChecked checked = DivisorsCheck(
         path, Text16->text().toStdString(), Text17->text().toStdString(), Check4->isChecked());
-    if (const auto* rejection = std::get_if<DivisorsRejection>(&checked)) {
-        Reject(*rejection);
+    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
+        Reject(*rejection, {Text16, Text17}, kPane);
         return;
     }
     const DivisorsInput input = std::get<DivisorsInput>(checked);
     // Repairing the largest lower bound would put 2^96 into Text17, past what the fields admit:
     // turned away as the fields turn away any value beyond 29 digits.
     if (input.to > Decimal96::kMaxMagnitude) {
-        Reject(DivisorsRejection{OverLimitMessage(), DivisorsReset::EmptyBothFields});
+        Reject(Rejection{OverLimitMessage(), FieldEffect::EmptyAllBackward, {}}, {Text16, Text17},
+               kPane);
         return;
     }
     // The repairs are shown in the fields; each runs the fields' change reaction.
-    if (input.text16) Text16->setText(QString::fromStdString(*input.text16));
-    if (input.text17) Text17->setText(QString::fromStdString(*input.text17));
+    if (input.from_text) Text16->setText(QString::fromStdString(*input.from_text));
+    if (input.to_text) Text17->setText(QString::fromStdString(*input.to_text));
     auto outcome = std::make_shared<std::optional<DivisorsOutcome>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,

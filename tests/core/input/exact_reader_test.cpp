@@ -78,7 +78,7 @@ Seen Page4(const std::string& t, bool odd) {
 Seen Page5(const std::string& t) {
     const DivisorsChecked checked = DivisorsCheck(PathButton::Binary64, "2", t, false);
     if (const auto* input = std::get_if<DivisorsInput>(&checked)) return {input->to};
-    return {std::nullopt, std::get<DivisorsRejection>(checked).message == OverLimitMessage()};
+    return {std::nullopt, std::get<Rejection>(checked).message == OverLimitMessage()};
 }
 
 TEST(ExactReader, EveryPageReadsATextAlike) {
