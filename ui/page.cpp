@@ -86,16 +86,12 @@ void Page::ClearFieldsAndPane(std::initializer_list<QLineEdit*> fields, int pane
 void Page::Reject(const Rejection& rejection, std::initializer_list<QLineEdit*> fields, int pane) {
     if (rejection.message) Show(*rejection.message);
     QLineEdit* first = *fields.begin();
+    QLineEdit* last = *std::rbegin(fields);
     switch (rejection.effect) {
         case FieldEffect::None:
             break;
-        case FieldEffect::FocusFirst:
-            first->setFocus();
-            break;
-        case FieldEffect::EmptyAllAndPane:
+        case FieldEffect::EmptyAll:
             for (QLineEdit* field : fields) field->clear();
-            first->setFocus();
-            Pane(pane)->SetText(QString());
             break;
         case FieldEffect::EmptyAllBackward:
             for (auto field = std::rbegin(fields); field != std::rend(fields); ++field)
@@ -104,7 +100,13 @@ void Page::Reject(const Rejection& rejection, std::initializer_list<QLineEdit*> 
         case FieldEffect::RewriteFirst:
             first->setText(QString::fromStdString(rejection.text));
             break;
+        case FieldEffect::RewriteLast:
+            last->setText(QString::fromStdString(rejection.text));
+            break;
     }
+    if (rejection.focus == FocusAfter::First) first->setFocus();
+    if (rejection.focus == FocusAfter::Last) last->setFocus();
+    if (rejection.empty_pane) Pane(pane)->SetText(QString());
 }
 
 }  // namespace numerel::ui

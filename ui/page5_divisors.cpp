@@ -115,8 +115,8 @@ void Page5Divisors::Search(PathButton path) {
     // Repairing the largest lower bound would put 2^96 into Text17, past what the fields admit:
     // turned away as the fields turn away any value beyond 29 digits.
     if (input.to > Decimal96::kMaxMagnitude) {
-        Reject(Rejection{OverLimitMessage(), FieldEffect::EmptyAllBackward, {}}, {Text16, Text17},
-               kPane);
+        Reject(Rejection{.message = OverLimitMessage(), .effect = FieldEffect::EmptyAllBackward},
+               {Text16, Text17}, kPane);
         return;
     }
     // The repairs are shown in the fields; each runs the fields' change reaction.

@@ -12,19 +12,25 @@
 
 namespace numerel {
 
-// What the page does once the message has been answered.
+// What happens to the fields once the message has been answered, in this order: the fields'
+// effect, the focus, the pane.
 enum class FieldEffect {
-    None,              // the fields keep their text and the focus stays where it is
-    FocusFirst,        // the fields keep their text; focus to the first
-    EmptyAllAndPane,   // every field emptied, first to last, focus to the first; the pane emptied
+    None,              // the fields keep their text
+    EmptyAll,          // every field emptied, first to last
     EmptyAllBackward,  // every field emptied, last to first (the fields' own over-limit reset)
     RewriteFirst,      // the first field := Rejection::text; its change reaction runs
+    RewriteLast,       // the last field := Rejection::text; its change reaction runs
 };
 
+enum class FocusAfter { Stays, First, Last };
+
+// Built with designated initializers; what is left out keeps its default.
 struct Rejection {
-    std::optional<Message> message;  // nullopt: the tool ends silently
+    std::optional<Message> message{};  // nullopt: the tool ends silently, nothing changes
     FieldEffect effect = FieldEffect::None;
-    std::string text;  // the new text of a rewrite
+    std::string text{};  // the new text of a rewrite
+    FocusAfter focus = FocusAfter::Stays;
+    bool empty_pane = false;
 };
 
 template <class Input>

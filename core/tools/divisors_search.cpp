@@ -20,10 +20,10 @@ namespace {
 using Bound = Checked<uint128>;
 
 Rejection NotInteger() {
-    return {DivisorsNotIntegerMessage(), FieldEffect::FocusFirst, {}};
+    return {.message = DivisorsNotIntegerMessage(), .focus = FocusAfter::First};
 }
 Rejection OverLimit() {
-    return {OverLimitMessage(), FieldEffect::EmptyAllBackward, {}};
+    return {.message = OverLimitMessage(), .effect = FieldEffect::EmptyAllBackward};
 }
 
 Bound ReadBinary64Bound(std::string_view text) {

@@ -56,9 +56,9 @@ Seen Page0(const std::string& t) {
 }
 
 Seen Page2(const std::string& t) {
-    const PrimesCheckResult checked = PrimesCheck(PathButton::Binary64, "1", t);
-    if (checked.bounds) return {checked.bounds->to};
-    return {std::nullopt, checked.rejection && checked.rejection->reset == PrimesReset::OverLimit};
+    const PrimesChecked checked = PrimesCheck(PathButton::Binary64, "1", t);
+    if (const auto* bounds = std::get_if<PrimesBounds>(&checked)) return {bounds->to};
+    return {std::nullopt, std::get<Rejection>(checked).message == OverLimitMessage()};
 }
 
 Seen Page3(const std::string& t) {

@@ -173,7 +173,8 @@ TEST_P(Rejections, ShowAMessageInsteadOfRunning) {
     } else {
         EXPECT_EQ(rejection->message, (Message{"请输入两个整数!", "输入错误",
                                                MessageIcon::Exclamation, MessageButtons::Ok}));
-        EXPECT_EQ(rejection->effect, FieldEffect::FocusFirst);
+        EXPECT_EQ(rejection->effect, FieldEffect::None);
+        EXPECT_EQ(rejection->focus, FocusAfter::First);
     }
 }
 
