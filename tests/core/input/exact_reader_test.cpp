@@ -62,9 +62,9 @@ Seen Page2(const std::string& t) {
 }
 
 Seen Page3(const std::string& t) {
-    const TwinsCheckResult checked = TwinsCheck("2", t);
-    if (checked.bounds) return {checked.bounds->to};
-    return {std::nullopt, checked.rejection && checked.rejection->message == OverLimitMessage()};
+    const TwinsChecked checked = TwinsCheck("2", t);
+    if (const auto* bounds = std::get_if<TwinsBounds>(&checked)) return {bounds->to};
+    return {std::nullopt, std::get<Rejection>(checked).message == OverLimitMessage()};
 }
 
 // The even tool: the odd one's binary64 parity test sees 1e29 as even before any exact reading.
