@@ -59,27 +59,13 @@ void Page1FactorRange::Activate() {
     shell_.keys.SetCancel(Command4);
 }
 
-void Page1FactorRange::Reject(const FactorRangeRejection& rejection) {
-    Show(rejection.message);
-    switch (rejection.reset) {
-        case FactorRangeReset::KeepFields:
-            break;
-        case FactorRangeReset::EmptyFieldsAndPane:
-            Text2->clear();
-            Text3->clear();
-            Text2->setFocus();
-            Pane(kPane)->SetText(QString());
-            break;
-    }
-}
-
 void Page1FactorRange::Command3_Click() {
     const FactorRangeChecked checked =
         FactorRangeCheck(Text2->text().toStdString(), Text3->text().toStdString());
     // The status label goes back to idle even when the bounds are turned away.
     shell_.run.ResetStatus();
-    if (const auto* rejection = std::get_if<FactorRangeRejection>(&checked)) {
-        Reject(*rejection);
+    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
+        Reject(*rejection, {Text2, Text3}, kPane);
         return;
     }
     const FactorRangeInput input = std::get<FactorRangeInput>(checked);

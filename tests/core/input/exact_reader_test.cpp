@@ -110,7 +110,7 @@ TEST(ExactReader, EveryPageReadsATextAlike) {
 
 // Page 1 serves values up to SmallLimit only; within them it reads as the others do.
 TEST(ExactReader, BatchPageRefusesAFractionThatRoundsToAWholeNumber) {
-    EXPECT_TRUE(std::holds_alternative<FactorRangeRejection>(
+    EXPECT_TRUE(std::holds_alternative<Rejection>(
         FactorRangeCheck("9999999999.9999999999999999977", "10000000001")));
     const FactorRangeChecked checked = FactorRangeCheck("12abc", "2.5e1");
     ASSERT_TRUE(std::holds_alternative<FactorRangeInput>(checked));
