@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case ExactStatus::Overflow:
             FUZZ_CHECK(rounded >= 0x1p96);
             FUZZ_CHECK(factor_input == nullptr &&
-                       std::get<FactorOneRejection>(factor).message == OverLimitMessage());
+                       std::get<Rejection>(factor).message == OverLimitMessage());
             FUZZ_CHECK(divisors_input == nullptr &&
                        std::get<Rejection>(divisors).message == OverLimitMessage());
             break;

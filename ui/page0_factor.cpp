@@ -77,31 +77,15 @@ void Page0Factor::Activate() {
     shell_.keys.SetCancel(Command2);
 }
 
-void Page0Factor::Reject(const FactorOneRejection& rejection) {
-    if (rejection.message) Show(*rejection.message);
-    switch (rejection.reset) {
-        case FactorOneReset::Silent:
-            break;
-        case FactorOneReset::EmptyText1AndPane:
-            Text1->clear();
-            Text1->setFocus();
-            Pane(0)->SetText(QString());
-            break;
-        case FactorOneReset::Text1ToLargest:
-            Text1->setText(Label38->text());
-            break;
-    }
-}
-
 void Page0Factor::Factor(const FactorOneChecked& checked) {
-    if (const auto* rejection = std::get_if<FactorOneRejection>(&checked)) {
-        Reject(*rejection);
+    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
+        Reject(*rejection, {Text1}, 0);
         return;
     }
     const FactorOneInput input = std::get<FactorOneInput>(checked);
     shell_.run.Start();
     // The rewrite runs the change reaction again, as any change of Text1 does.
-    if (input.text1_rewritten) Text1->setText(QString::fromStdString(input.text1));
+    if (input.rewritten) Text1->setText(QString::fromStdString(input.text));
     auto result = std::make_shared<StringSink>();
     const ProgressFn progress = shell_.run.ProgressFor(0);
     shell_.run.RunOnWorker(

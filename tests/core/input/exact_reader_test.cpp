@@ -52,7 +52,7 @@ struct Seen {
 Seen Page0(const std::string& t) {
     const FactorOneChecked checked = FactorOneCheck(t);
     if (const auto* input = std::get_if<FactorOneInput>(&checked)) return {input->value};
-    return {std::nullopt, std::get<FactorOneRejection>(checked).message == OverLimitMessage()};
+    return {std::nullopt, std::get<Rejection>(checked).message == OverLimitMessage()};
 }
 
 Seen Page2(const std::string& t) {
