@@ -19,8 +19,8 @@ int RunDivisors(CliContext& context) {
         return kExitRejected;
     }
     const DivisorsChecked checked = DivisorsCheck(*button, fields[0], fields[1], context.Flag());
-    if (const auto* rejection = std::get_if<DivisorsRejection>(&checked)) {
-        context.ShowMessage(rejection->message);
+    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
+        context.ShowMessage(*rejection->message);
         return kExitRejected;
     }
     StreamSink sink(context.Out());

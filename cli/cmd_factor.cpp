@@ -29,7 +29,7 @@ FactorAnswer FactorText(const std::string& text) {
     if (!button) return {std::nullopt, OverLimitMessage()};
     const FactorOneChecked checked =
         *button == PathButton::Binary64 ? FactorOneCheck(text) : FactorLargeCheck(text);
-    if (const auto* rejection = std::get_if<FactorOneRejection>(&checked))
+    if (const auto* rejection = std::get_if<Rejection>(&checked))
         return {std::nullopt, rejection->message};
     StringSink pane;
     FactorOneRun(std::get<FactorOneInput>(checked), pane, {});

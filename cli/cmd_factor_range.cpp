@@ -13,8 +13,8 @@ namespace {
 int RunFactorRange(CliContext& context) {
     const std::vector<std::string>& fields = context.Args();  // Text2, Text3
     const FactorRangeChecked checked = FactorRangeCheck(fields[0], fields[1]);
-    if (const auto* rejection = std::get_if<FactorRangeRejection>(&checked)) {
-        context.ShowMessage(rejection->message);
+    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
+        context.ShowMessage(*rejection->message);
         return kExitRejected;
     }
     StreamSink sink(context.Out());

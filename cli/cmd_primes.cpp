@@ -17,11 +17,13 @@ int RunPrimes(CliContext& context) {
         context.ShowMessage(OverLimitMessage());
         return kExitRejected;
     }
-    const PrimesCheckResult check = PrimesCheck(*button, fields[0], fields[1]);
-    if (check.rejection) context.ShowMessage(check.rejection->message);
-    if (!check.bounds) return kExitRejected;
+    const PrimesChecked check = PrimesCheck(*button, fields[0], fields[1]);
+    if (const auto* rejection = std::get_if<Rejection>(&check)) {
+        if (rejection->message) context.ShowMessage(*rejection->message);
+        return kExitRejected;
+    }
     StreamSink sink(context.Out());
-    const SearchSummary summary = PrimesRun(*check.bounds, sink, {});
+    const SearchSummary summary = PrimesRun(std::get<PrimesBounds>(check), sink, {});
     FinishSearch(context, sink, summary);
     return kExitOk;
 }

@@ -11,11 +11,13 @@ namespace {
 
 int RunTwins(CliContext& context) {
     const std::vector<std::string>& fields = context.Args();  // Text13, Text14
-    const TwinsCheckResult check = TwinsCheck(fields[0], fields[1]);
-    if (check.rejection) context.ShowMessage(check.rejection->message);
-    if (!check.bounds) return kExitRejected;
+    const TwinsChecked check = TwinsCheck(fields[0], fields[1]);
+    if (const auto* rejection = std::get_if<Rejection>(&check)) {
+        if (rejection->message) context.ShowMessage(*rejection->message);
+        return kExitRejected;
+    }
     StreamSink sink(context.Out());
-    const SearchSummary summary = TwinsRun(*check.bounds, sink, {});
+    const SearchSummary summary = TwinsRun(std::get<TwinsBounds>(check), sink, {});
     FinishSearch(context, sink, summary);
     return kExitOk;
 }

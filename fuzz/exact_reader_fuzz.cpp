@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (factor_input) FUZZ_CHECK(factor_input->value == exact.value);
             // [2^96 - 1, 2] would be repaired to [2^96 - 1, 2^96]: over the limit.
             if (exact.value == Decimal96::kMaxMagnitude) {
-                FUZZ_CHECK(std::get<DivisorsRejection>(divisors).message == OverLimitMessage());
+                FUZZ_CHECK(std::get<Rejection>(divisors).message == OverLimitMessage());
                 break;
             }
             FUZZ_CHECK(divisors_input != nullptr);
@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case ExactStatus::Overflow:
             FUZZ_CHECK(rounded >= 0x1p96);
             FUZZ_CHECK(factor_input == nullptr &&
-                       std::get<FactorOneRejection>(factor).message == OverLimitMessage());
+                       std::get<Rejection>(factor).message == OverLimitMessage());
             FUZZ_CHECK(divisors_input == nullptr &&
-                       std::get<DivisorsRejection>(divisors).message == OverLimitMessage());
+                       std::get<Rejection>(divisors).message == OverLimitMessage());
             break;
         case ExactStatus::Fraction:
             FUZZ_CHECK(factor_input == nullptr && divisors_input == nullptr);

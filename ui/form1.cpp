@@ -104,42 +104,13 @@ Form1::~Form1() {
 }
 
 void Form1::BuildPages() {
+    Shell& shell = *shell_;
+    pages_ = {new Page0Factor(shell),     new Page1FactorRange(shell), new Page2Primes(shell),
+              new Page3Twins(shell),      new Page4Goldbach(shell),    new Page5Divisors(shell),
+              new Page6Calculator(shell), new Page7Fractions(shell),   new Page8Help(shell)};
     for (int i = 0; i < kPageCount; ++i) {
-        Page* page = nullptr;
-        switch (i) {
-            case 0:
-                page = new Page0Factor(*shell_);
-                break;
-            case 2:
-                page = new Page2Primes(*shell_);
-                break;
-            case 3:
-                page = new Page3Twins(*shell_);
-                break;
-            case 4:
-                page = new Page4Goldbach(*shell_);
-                break;
-            case 1:
-                page = new Page1FactorRange(*shell_);
-                break;
-            case 5:
-                page = new Page5Divisors(*shell_);
-                break;
-            case 6:
-                page = new Page6Calculator(*shell_);
-                break;
-            case 7:
-                page = new Page7Fractions(*shell_);
-                break;
-            case 8:
-                page = new Page8Help(*shell_);
-                break;
-            default:
-                page = new Page(*shell_);
-                break;
-        }
+        Page* page = pages_.at(static_cast<std::size_t>(i));
         page->setObjectName(QString("Page%1").arg(i));
-        pages_.at(static_cast<std::size_t>(i)) = page;
         sstab1_->addTab(page, kTabCaptions[i]);
     }
     // Panes no page has claimed yet stay out of sight.

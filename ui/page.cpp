@@ -7,7 +7,10 @@
 
 #include "ui/fonts.h"
 #include "ui/keyboard_model.h"
+#include "ui/output_pane.h"
+#include "ui/pick_path_binding.h"
 #include "ui/platform.h"
+#include "ui/progress_frame.h"
 #include "ui/run_protocol.h"
 
 namespace numerel::ui {
@@ -66,6 +69,44 @@ QPushButton* Page::ShownOf(QPushButton* binary, QPushButton* decimal) {
 
 bool Page::Show(const Message& message) {
     return shell_.platform.ShowMessage(message);
+}
+
+PickPathBinding* Page::BindPickPath(PickPathInstance instance) {
+    return new PickPathBinding(std::move(instance), shell_.keys, shell_.platform, this);
+}
+
+void Page::ClearFieldsAndPane(std::initializer_list<QLineEdit*> fields, int pane) {
+    Pane(pane)->SetText(QString());
+    for (QLineEdit* field : fields) field->clear();
+    (*fields.begin())->setFocus();
+    shell_.run.ResetStatus();
+    shell_.run.Frame()->SetBarWidth(0);
+}
+
+void Page::Reject(const Rejection& rejection, std::initializer_list<QLineEdit*> fields, int pane) {
+    if (rejection.message) Show(*rejection.message);
+    QLineEdit* first = *fields.begin();
+    QLineEdit* last = *std::rbegin(fields);
+    switch (rejection.effect) {
+        case FieldEffect::None:
+            break;
+        case FieldEffect::EmptyAll:
+            for (QLineEdit* field : fields) field->clear();
+            break;
+        case FieldEffect::EmptyAllBackward:
+            for (auto field = std::rbegin(fields); field != std::rend(fields); ++field)
+                (*field)->clear();
+            break;
+        case FieldEffect::RewriteFirst:
+            first->setText(QString::fromStdString(rejection.text));
+            break;
+        case FieldEffect::RewriteLast:
+            last->setText(QString::fromStdString(rejection.text));
+            break;
+    }
+    if (rejection.focus == FocusAfter::First) first->setFocus();
+    if (rejection.focus == FocusAfter::Last) last->setFocus();
+    if (rejection.empty_pane) Pane(pane)->SetText(QString());
 }
 
 }  // namespace numerel::ui

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QWidget>
+#include <initializer_list>
 
 #include "core/message.h"
+#include "core/tools/checked.h"
 #include "ui/shell.h"
 
 class QCheckBox;
@@ -13,6 +15,9 @@ class QLineEdit;
 class QPushButton;
 
 namespace numerel::ui {
+
+class PickPathBinding;
+struct PickPathInstance;
 
 class Page : public QWidget {
     Q_OBJECT
@@ -36,6 +41,14 @@ protected:
     // so that Enter runs the button the user sees.
     static QPushButton* ShownOf(QPushButton* binary, QPushButton* decimal);
     bool Show(const Message& message);
+    // The integer fields' change reaction for one group of fields, owned by this page.
+    PickPathBinding* BindPickPath(PickPathInstance instance);
+    // A clear button of a computing page: the pane emptied, then the fields in the order given,
+    // focus to the first, the status line and the bar back to idle.
+    void ClearFieldsAndPane(std::initializer_list<QLineEdit*> fields, int pane);
+    // Shows a check's rejection and applies its field effect to the tool's fields, given in the
+    // order its check reads them, and to the pane.
+    void Reject(const Rejection& rejection, std::initializer_list<QLineEdit*> fields, int pane);
 
     Shell& shell_;
 };

@@ -63,7 +63,7 @@ Page0Factor::Page0Factor(Shell& shell, QWidget* parent) : Page(shell, parent) {
         if (!Text1->text().isEmpty()) Label18->setText(QString::number(Text1->text().length()));
     };
     instance.reset = [this] { Text1->setText(Label38->text()); };
-    text1_change_ = new PickPathBinding(std::move(instance), shell_.keys, shell_.platform, this);
+    text1_change_ = BindPickPath(std::move(instance));
 
     connect(Command1, &QPushButton::clicked, this, &Page0Factor::Command1_Click);
     connect(Command19, &QPushButton::clicked, this, &Page0Factor::Command19_Click);
@@ -77,32 +77,15 @@ void Page0Factor::Activate() {
     shell_.keys.SetCancel(Command2);
 }
 
-bool Page0Factor::Reject(const FactorOneRejection& rejection) {
-    if (rejection.message) Show(*rejection.message);
-    switch (rejection.reset) {
-        case FactorOneReset::Silent:
-            break;
-        case FactorOneReset::EmptyText1AndPane:
-            Text1->clear();
-            Text1->setFocus();
-            Pane(0)->SetText(QString());
-            break;
-        case FactorOneReset::Text1ToLargest:
-            Text1->setText(Label38->text());
-            break;
-    }
-    return false;
-}
-
 void Page0Factor::Factor(const FactorOneChecked& checked) {
-    if (const auto* rejection = std::get_if<FactorOneRejection>(&checked)) {
-        Reject(*rejection);
+    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
+        Reject(*rejection, {Text1}, 0);
         return;
     }
     const FactorOneInput input = std::get<FactorOneInput>(checked);
     shell_.run.Start();
     // The rewrite runs the change reaction again, as any change of Text1 does.
-    if (input.text1_rewritten) Text1->setText(QString::fromStdString(input.text1));
+    if (input.rewritten) Text1->setText(QString::fromStdString(input.text));
     auto result = std::make_shared<StringSink>();
     const ProgressFn progress = shell_.run.ProgressFor(0);
     shell_.run.RunOnWorker(
@@ -126,11 +109,7 @@ void Page0Factor::Command19_Click() {
 }
 
 void Page0Factor::Command2_Click() {
-    Text1->clear();
-    Pane(0)->SetText(QString());
-    shell_.run.ResetStatus();
-    shell_.run.Frame()->SetBarWidth(0);
-    Text1->setFocus();
+    ClearFieldsAndPane({Text1}, 0);
 }
 
 }  // namespace numerel::ui

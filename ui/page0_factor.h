@@ -25,7 +25,6 @@ public:
     void Command2_Click();
 
 private:
-    bool Reject(const FactorOneRejection& rejection);
     void Factor(const FactorOneChecked& checked);
 
     QLineEdit* Text1;

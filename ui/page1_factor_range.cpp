@@ -10,7 +10,6 @@
 
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
-#include "ui/progress_frame.h"
 #include "ui/run_protocol.h"
 
 namespace numerel::ui {
@@ -60,27 +59,13 @@ void Page1FactorRange::Activate() {
     shell_.keys.SetCancel(Command4);
 }
 
-void Page1FactorRange::Reject(const FactorRangeRejection& rejection) {
-    Show(rejection.message);
-    switch (rejection.reset) {
-        case FactorRangeReset::KeepFields:
-            break;
-        case FactorRangeReset::EmptyFieldsAndPane:
-            Text2->clear();
-            Text3->clear();
-            Text2->setFocus();
-            Pane(kPane)->SetText(QString());
-            break;
-    }
-}
-
 void Page1FactorRange::Command3_Click() {
     const FactorRangeChecked checked =
         FactorRangeCheck(Text2->text().toStdString(), Text3->text().toStdString());
     // The status label goes back to idle even when the bounds are turned away.
     shell_.run.ResetStatus();
-    if (const auto* rejection = std::get_if<FactorRangeRejection>(&checked)) {
-        Reject(*rejection);
+    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
+        Reject(*rejection, {Text2, Text3}, kPane);
         return;
     }
     const FactorRangeInput input = std::get<FactorRangeInput>(checked);
@@ -93,12 +78,7 @@ void Page1FactorRange::Command3_Click() {
 }
 
 void Page1FactorRange::Command4_Click() {
-    Text2->clear();
-    Text3->clear();
-    Pane(kPane)->SetText(QString());
-    shell_.run.ResetStatus();
-    shell_.run.Frame()->SetBarWidth(0);
-    Text2->setFocus();
+    ClearFieldsAndPane({Text2, Text3}, kPane);
 }
 
 }  // namespace numerel::ui

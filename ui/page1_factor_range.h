@@ -22,8 +22,6 @@ public:
     void Command4_Click();
 
 private:
-    void Reject(const FactorRangeRejection& rejection);
-
     QLabel* LabelFrom;
     QLineEdit* Text2;
     QLabel* LabelTo;

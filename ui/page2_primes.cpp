@@ -65,7 +65,7 @@ Page2Primes::Page2Primes(Shell& shell, QWidget* parent) : Page(shell, parent) {
         Text5->clear();
         Text4->clear();
     };
-    bounds_change_ = new PickPathBinding(std::move(instance), shell_.keys, shell_.platform, this);
+    bounds_change_ = BindPickPath(std::move(instance));
 
     connect(Command5, &QPushButton::clicked, this, &Page2Primes::Command5_Click);
     connect(Command21, &QPushButton::clicked, this, &Page2Primes::Command21_Click);
@@ -78,38 +78,18 @@ void Page2Primes::Activate() {
     shell_.keys.SetCancel(Command6);
 }
 
-void Page2Primes::Reject(const PrimesRejection& rejection) {
-    Show(rejection.message);
-    switch (rejection.reset) {
-        case PrimesReset::ClearAll:
-            Text4->clear();
-            Text5->clear();
-            Text4->setFocus();
-            Pane(kPane)->SetText(QString());
-            break;
-        case PrimesReset::RaiseUpper:
-            // Runs the change reaction, which judges the new pair of bounds.
-            Text5->setText(QString::fromStdString(rejection.upper_text));
-            break;
-        case PrimesReset::OverLimit:
-            Text5->clear();
-            Text4->clear();
-            Text4->setFocus();
-            break;
-    }
-}
-
 void Page2Primes::Search(PathButton button) {
-    const PrimesCheckResult check =
+    const PrimesChecked check =
         PrimesCheck(button, Text4->text().toStdString(), Text5->text().toStdString());
-    // The Decimal96 button with an empty bound does nothing at all.
-    if (!check.bounds && !check.rejection) return;
-    shell_.run.ResetStatus();
-    if (check.rejection) {
-        Reject(*check.rejection);
+    if (const auto* rejection = std::get_if<Rejection>(&check)) {
+        // The Decimal96 button with an empty bound does nothing at all.
+        if (!rejection->message) return;
+        shell_.run.ResetStatus();
+        Reject(*rejection, {Text4, Text5}, kPane);
         return;
     }
-    const PrimesBounds bounds = *check.bounds;
+    shell_.run.ResetStatus();
+    const PrimesBounds bounds = std::get<PrimesBounds>(check);
     auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,
@@ -131,13 +111,8 @@ void Page2Primes::Command21_Click() {
 }
 
 void Page2Primes::Command6_Click() {
-    Text4->clear();
-    Text5->clear();
     Label6->setText("共");
-    Text4->setFocus();
-    shell_.run.ResetStatus();
-    Pane(kPane)->SetText(QString());
-    shell_.run.Frame()->SetBarWidth(0);
+    ClearFieldsAndPane({Text4, Text5}, kPane);
 }
 
 }  // namespace numerel::ui

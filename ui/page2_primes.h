@@ -27,7 +27,6 @@ public:
 
 private:
     void Search(PathButton button);
-    void Reject(const PrimesRejection& rejection);
 
     QLabel* LabelFrom;
     QLabel* LabelTo;

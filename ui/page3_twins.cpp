@@ -65,16 +65,14 @@ void Page3Twins::Activate() {
 
 void Page3Twins::Command13_Click() {
     shell_.run.ResetStatus();
-    const TwinsCheckResult check =
+    const TwinsChecked check =
         TwinsCheck(Text13->text().toStdString(), Text14->text().toStdString());
-    if (!check.bounds) {
-        if (check.rejection) Show(check.rejection->message);
+    if (const auto* rejection = std::get_if<Rejection>(&check)) {
         // The pane and Label11 keep what the last run left.
-        Text13->setText("2");
-        Text14->setFocus();
+        Reject(*rejection, {Text13, Text14}, kPane);
         return;
     }
-    const TwinsBounds bounds = *check.bounds;
+    const TwinsBounds bounds = std::get<TwinsBounds>(check);
     auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,
@@ -88,13 +86,8 @@ void Page3Twins::Command13_Click() {
 }
 
 void Page3Twins::Command14_Click() {
-    Text13->clear();
-    Text14->clear();
     Label11->setText("共");
-    Pane(kPane)->SetText(QString());
-    Text13->setFocus();
-    shell_.run.ResetStatus();
-    shell_.run.Frame()->SetBarWidth(0);
+    ClearFieldsAndPane({Text13, Text14}, kPane);
 }
 
 }  // namespace numerel::ui

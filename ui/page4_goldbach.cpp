@@ -89,7 +89,7 @@ Page4Goldbach::Page4Goldbach(Shell& shell, QWidget* parent) : Page(shell, parent
         shell_.keys.SetCancel(Command17);
     };
     even.reset = [this] { Text11_0->clear(); };
-    even_change_ = new PickPathBinding(std::move(even), shell_.keys, shell_.platform, this);
+    even_change_ = BindPickPath(std::move(even));
 
     PickPathInstance odd;
     odd.fields = {Text12_0};
@@ -100,7 +100,7 @@ Page4Goldbach::Page4Goldbach(Shell& shell, QWidget* parent) : Page(shell, parent
         shell_.keys.SetCancel(Command18);
     };
     odd.reset = [this] { Text12_0->clear(); };
-    odd_change_ = new PickPathBinding(std::move(odd), shell_.keys, shell_.platform, this);
+    odd_change_ = BindPickPath(std::move(odd));
 
     connect(Command11, &QPushButton::clicked, this, &Page4Goldbach::Command11_Click);
     connect(Command22, &QPushButton::clicked, this, &Page4Goldbach::Command22_Click);
@@ -193,20 +193,12 @@ void Page4Goldbach::Command23_Click() {
     Odd(PathButton::Decimal96);
 }
 
-void Page4Goldbach::Clear(QLineEdit* field) {
-    Pane(kPane)->SetText(QString());
-    field->clear();
-    field->setFocus();
-    shell_.run.ResetStatus();
-    shell_.run.Frame()->SetBarWidth(0);
-}
-
 void Page4Goldbach::Command17_Click() {
-    Clear(Text11_0);
+    ClearFieldsAndPane({Text11_0}, kPane);
 }
 
 void Page4Goldbach::Command18_Click() {
-    Clear(Text12_0);
+    ClearFieldsAndPane({Text12_0}, kPane);
 }
 
 }  // namespace numerel::ui

@@ -36,7 +36,6 @@ private:
     void ClearForRun();
     // The message; the field is emptied and gets the focus, the count label stays.
     void Reject(const GoldbachRejection& rejection, QLineEdit* field);
-    void Clear(QLineEdit* field);
 
     QLabel* LabelEven;
     QLineEdit* Text11_0;

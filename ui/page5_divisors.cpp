@@ -12,7 +12,6 @@
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
 #include "ui/pick_path_binding.h"
-#include "ui/progress_frame.h"
 #include "ui/run_protocol.h"
 
 namespace numerel::ui {
@@ -86,7 +85,7 @@ Page5Divisors::Page5Divisors(Shell& shell, QWidget* parent) : Page(shell, parent
         Label35->setText(CharacterCount(Text16));
     };
     instance.reset = [this] { EmptyBounds(); };
-    bounds_change_ = new PickPathBinding(std::move(instance), shell_.keys, shell_.platform, this);
+    bounds_change_ = BindPickPath(std::move(instance));
 
     connect(Command15, &QPushButton::clicked, this, &Page5Divisors::Command15_Click);
     connect(Command20, &QPushButton::clicked, this, &Page5Divisors::Command20_Click);
@@ -104,36 +103,25 @@ void Page5Divisors::EmptyBounds() {
     Text16->clear();
 }
 
-void Page5Divisors::Reject(const DivisorsRejection& rejection) {
-    Show(rejection.message);
-    switch (rejection.reset) {
-        case DivisorsReset::KeepFields:
-            Text16->setFocus();
-            break;
-        case DivisorsReset::EmptyBothFields:
-            EmptyBounds();
-            break;
-    }
-}
-
 void Page5Divisors::Search(PathButton path) {
     shell_.run.ResetStatus();
     const DivisorsChecked checked = DivisorsCheck(
         path, Text16->text().toStdString(), Text17->text().toStdString(), Check4->isChecked());
-    if (const auto* rejection = std::get_if<DivisorsRejection>(&checked)) {
-        Reject(*rejection);
+    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
+        Reject(*rejection, {Text16, Text17}, kPane);
         return;
     }
     const DivisorsInput input = std::get<DivisorsInput>(checked);
     // Repairing the largest lower bound would put 2^96 into Text17, past what the fields admit:
     // turned away as the fields turn away any value beyond 29 digits.
     if (input.to > Decimal96::kMaxMagnitude) {
-        Reject(DivisorsRejection{OverLimitMessage(), DivisorsReset::EmptyBothFields});
+        Reject(Rejection{.message = OverLimitMessage(), .effect = FieldEffect::EmptyAllBackward},
+               {Text16, Text17}, kPane);
         return;
     }
     // The repairs are shown in the fields; each runs the fields' change reaction.
-    if (input.text16) Text16->setText(QString::fromStdString(*input.text16));
-    if (input.text17) Text17->setText(QString::fromStdString(*input.text17));
+    if (input.from_text) Text16->setText(QString::fromStdString(*input.from_text));
+    if (input.to_text) Text17->setText(QString::fromStdString(*input.to_text));
     auto outcome = std::make_shared<std::optional<DivisorsOutcome>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,
@@ -159,14 +147,7 @@ void Page5Divisors::Command20_Click() {
 }
 
 void Page5Divisors::Command16_Click() {
-    Pane(kPane)->SetText(QString());
-    shell_.run.ResetStatus();
-    Text16->clear();
-    Text9->clear();
-    Text16->setFocus();
-    Text17->clear();
-    shell_.run.ResetStatus();
-    shell_.run.Frame()->SetBarWidth(0);
+    ClearFieldsAndPane({Text16, Text9, Text17}, kPane);
 }
 
 }  // namespace numerel::ui

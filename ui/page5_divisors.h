@@ -26,7 +26,6 @@ public:
 
 private:
     void Search(PathButton path);
-    void Reject(const DivisorsRejection& rejection);
     // The over-limit reset of the fields' change reaction.
     void EmptyBounds();
 

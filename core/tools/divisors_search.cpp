@@ -17,13 +17,13 @@ namespace {
 
 // A bound as read: a non-negative integer (negative bounds count as 0, which the repair turns
 // into 2) or a rejection.
-using Bound = std::variant<DivisorsRejection, uint128>;
+using Bound = Checked<uint128>;
 
-DivisorsRejection NotInteger() {
-    return {DivisorsNotIntegerMessage(), DivisorsReset::KeepFields};
+Rejection NotInteger() {
+    return {.message = DivisorsNotIntegerMessage(), .focus = FocusAfter::First};
 }
-DivisorsRejection OverLimit() {
-    return {OverLimitMessage(), DivisorsReset::EmptyBothFields};
+Rejection OverLimit() {
+    return {.message = OverLimitMessage(), .effect = FieldEffect::EmptyAllBackward};
 }
 
 Bound ReadBinary64Bound(std::string_view text) {
@@ -114,13 +114,13 @@ Message DivisorsNotIntegerMessage() {
     return Message{"请输入两个整数!", "输入错误", MessageIcon::Exclamation, MessageButtons::Ok};
 }
 
-DivisorsChecked DivisorsCheck(PathButton path, std::string_view text16, std::string_view text17,
+DivisorsChecked DivisorsCheck(PathButton path, std::string_view from_text, std::string_view to_text,
                               bool perfect_only) {
     const auto read = path == PathButton::Binary64 ? ReadBinary64Bound : ReadDecimal96Bound;
-    const Bound lower = read(text16);
-    if (const auto* rejection = std::get_if<DivisorsRejection>(&lower)) return *rejection;
-    const Bound upper = read(text17);
-    if (const auto* rejection = std::get_if<DivisorsRejection>(&upper)) return *rejection;
+    const Bound lower = read(from_text);
+    if (const auto* rejection = std::get_if<Rejection>(&lower)) return *rejection;
+    const Bound upper = read(to_text);
+    if (const auto* rejection = std::get_if<Rejection>(&upper)) return *rejection;
     DivisorsInput input;
     input.path = path;
     input.perfect_only = perfect_only;
@@ -128,14 +128,14 @@ DivisorsChecked DivisorsCheck(PathButton path, std::string_view text16, std::str
     input.to = std::get<uint128>(upper);
     if (input.from < 2) {
         input.from = 2;
-        input.text16 = "2";
+        input.from_text = "2";
     }
     if (input.from >= input.to) {
-        // Repairing the largest lower bound would write 2^96 into Text17, which the field turns
-        // away as it turns away any value beyond 29 digits.
+        // Repairing the largest lower bound would write 2^96 into the upper field, which the field
+        // turns away as it turns away any value beyond 29 digits.
         if (input.from == Decimal96::kMaxMagnitude) return OverLimit();
         input.to = input.from + 1;
-        input.text17 = ToDecimalString(input.to);
+        input.to_text = ToDecimalString(input.to);
     }
     return input;
 }

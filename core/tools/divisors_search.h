@@ -12,6 +12,7 @@
 #include "core/input/pick_path.h"
 #include "core/message.h"
 #include "core/result_sink.h"
+#include "core/tools/checked.h"
 
 namespace numerel {
 
@@ -19,36 +20,27 @@ namespace numerel {
 // Decimal96 path.
 Message DivisorsNotIntegerMessage();
 
-enum class DivisorsReset {
-    KeepFields,       // on OK: the fields keep their text, focus to Text16
-    EmptyBothFields,  // the over-limit box: on OK Text17 and then Text16 emptied
-};
-
-struct DivisorsRejection {
-    Message message;
-    DivisorsReset reset = DivisorsReset::KeepFields;
-};
-
 struct DivisorsInput {
     uint128 from = 2;  // 2 <= from < to <= 2^96 - 1
     uint128 to = 3;
     PathButton path = PathButton::Binary64;
     bool perfect_only = false;  // Check4 "只找完全数"
-    // The repaired bounds the page shows in Text16 / Text17; nullopt where a field is unchanged.
-    std::optional<std::string> text16;
-    std::optional<std::string> text17;
+    // The repaired bounds the page shows in its lower / upper field (Text16 / Text17); nullopt
+    // where a field is unchanged.
+    std::optional<std::string> from_text;
+    std::optional<std::string> to_text;
 };
 
-using DivisorsChecked = std::variant<DivisorsRejection, DivisorsInput>;
+using DivisorsChecked = Checked<DivisorsInput>;
 
 // Reads the bounds as the button of `path` does and repairs them silently: a lower bound below 2
 // (0, 1 or negative) becomes 2, and an upper bound not above the lower one becomes the lower one
 // plus 1. Rejected: a bound with a fraction, a Decimal96 field that is no number
-// (DivisorsNotIntegerMessage, fields kept), a bound above 2^96 - 1, or a repair that would make
-// one (the over-limit box). A
+// (DivisorsNotIntegerMessage, fields kept, focus to the lower one), a bound above 2^96 - 1, or a
+// repair that would make one (the over-limit box, both fields emptied, the upper one first). A
 // binary64 bound above SmallLimit (a numeral with trailing characters) is read again exactly.
 // Cost: linear in the texts.
-DivisorsChecked DivisorsCheck(PathButton path, std::string_view text16, std::string_view text17,
+DivisorsChecked DivisorsCheck(PathButton path, std::string_view from_text, std::string_view to_text,
                               bool perfect_only);
 
 struct DivisorsOutcome {

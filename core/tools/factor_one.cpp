@@ -17,8 +17,11 @@ namespace {
 // factored at once.
 constexpr std::uint64_t kTrialEnd = 1024;
 
-FactorOneRejection CannotFactor() {
-    return {CannotFactorMessage(), FactorOneReset::EmptyText1AndPane};
+Rejection CannotFactor() {
+    return {.message = CannotFactorMessage(),
+            .effect = FieldEffect::EmptyAll,
+            .focus = FocusAfter::First,
+            .empty_pane = true};
 }
 
 }  // namespace
@@ -28,33 +31,37 @@ Message CannotFactorMessage() {
                    MessageButtons::Ok};
 }
 
-FactorOneChecked FactorOneCheck(std::string_view text1) {
+FactorOneChecked FactorOneCheck(std::string_view text) {
     // ReadNumber's numeral, read exactly: its binary64 value may look whole only after rounding.
-    const ExactInteger exact = ReadExactInteger(text1);
+    const ExactInteger exact = ReadExactInteger(text);
     if (exact.status == ExactStatus::Overflow)
-        return FactorOneRejection{OverLimitMessage(), FactorOneReset::Text1ToLargest};
+        return Rejection{.message = OverLimitMessage(),
+                         .effect = FieldEffect::RewriteFirst,
+                         .text = kLargestInput};
     if (exact.status != ExactStatus::Exact || exact.value < 1) return CannotFactor();
     FactorOneInput input;
-    input.text1 = std::string(text1);
+    input.text = std::string(text);
     input.value = exact.value;
     return input;
 }
 
-FactorOneChecked FactorLargeCheck(std::string_view text1) {
-    if (text1.empty()) return FactorOneRejection{std::nullopt, FactorOneReset::Silent};
-    const DecimalRead read = ReadDecimal(text1);
+FactorOneChecked FactorLargeCheck(std::string_view text) {
+    if (text.empty()) return Rejection{};
+    const DecimalRead read = ReadDecimal(text);
     if (read.status == DecimalStatus::Overflow)
-        return FactorOneRejection{OverLimitMessage(), FactorOneReset::Text1ToLargest};
+        return Rejection{.message = OverLimitMessage(),
+                         .effect = FieldEffect::RewriteFirst,
+                         .text = kLargestInput};
     if (read.status != DecimalStatus::Ok) return CannotFactor();
     // The integer part of the text typed: the Decimal96 value may have rounded it (30 digits).
-    const std::optional<ExactInteger> integer = ReadDecimalIntegerPart(text1);
+    const std::optional<ExactInteger> integer = ReadDecimalIntegerPart(text);
     if (!integer || integer->status != ExactStatus::Exact || integer->value < 1) {
         return CannotFactor();
     }
     FactorOneInput input;
     input.value = integer->value;
-    input.text1 = ToDecimalString(integer->value);
-    input.text1_rewritten = true;
+    input.text = ToDecimalString(integer->value);
+    input.rewritten = true;
     return input;
 }
 
@@ -72,7 +79,7 @@ void FactorOneRun(const FactorOneInput& input, ResultSink& pane, const ProgressF
             return;
         }
     }
-    pane.Append(input.text1);
+    pane.Append(input.text);
     pane.Append("=");
     uint128 m = v;
     for (const std::uint8_t d : kWheel210Fixed) {

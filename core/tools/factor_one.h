@@ -11,51 +11,44 @@
 #include "core/input/decimal96.h"
 #include "core/message.h"
 #include "core/result_sink.h"
+#include "core/tools/checked.h"
 
 namespace numerel {
 
 // "您输入的数不能分解,请重新输入." with the exclamation icon, title "输入错误".
 Message CannotFactorMessage();
 
-// What the page does after showing a rejection.
-enum class FactorOneReset {
-    Silent,             // no message; the pane stays empty and nothing else changes
-    EmptyText1AndPane,  // on OK: Text1 and the pane emptied, focus to Text1
-    Text1ToLargest,  // on OK: Text1 := "79228162514264337593543950335" (its change reaction runs)
-};
-
-struct FactorOneRejection {
-    std::optional<Message> message;  // nullopt only with FactorOneReset::Silent
-    FactorOneReset reset = FactorOneReset::EmptyText1AndPane;
-};
-
 struct FactorOneInput {
     uint128 value = 0;  // 1 <= value <= 2^96 - 1
-    // The text the result starts with: Text1 as typed (Command1) or rewritten (Command19).
-    std::string text1;
-    // Command19 writes text1 into Text1 before it factors (dropping a fraction, normalising
+    // The text the result starts with: the field (Text1) as typed (Command1) or rewritten
+    // (Command19).
+    std::string text;
+    // Command19 writes `text` into the field before it factors (dropping a fraction, normalising
     // "1e16" to "10000000000000000"); the change reaction runs on it.
-    bool text1_rewritten = false;
+    bool rewritten = false;
 };
 
-using FactorOneChecked = std::variant<FactorOneRejection, FactorOneInput>;
+// Rejections: the empty field on Command19 ends silently; after CannotFactorMessage the field and
+// the pane are emptied, focus to the field; after the over-limit message the field becomes
+// kLargestInput (its change reaction runs).
+using FactorOneChecked = Checked<FactorOneInput>;
 
 // Command1: ReadNumber's numeral in Text1, read exactly (ReadExactInteger); not a whole number >= 1
 // gives CannotFactorMessage, also where the binary64 value only looks whole after rounding. A
 // value above SmallLimit (a numeral followed by other characters, which keeps this button in
 // place) is factored exactly, never as its rounded binary64 value; beyond 2^96 - 1 it gets the
 // over-limit message of the 29-digit fields. Cost: linear in the text.
-FactorOneChecked FactorOneCheck(std::string_view text1);
+FactorOneChecked FactorOneCheck(std::string_view text);
 
 // Command19: empty Text1 ends silently; a text ReadDecimal cannot read (or a value below 1, which
 // the change reaction never lets through) gives CannotFactorMessage; otherwise Text1 becomes the
 // integer part of the number typed, exactly (not of its 29-digit Decimal96 rounding). Cost: linear
 // in the text.
-FactorOneChecked FactorLargeCheck(std::string_view text1);
+FactorOneChecked FactorLargeCheck(std::string_view text);
 
 // Writes the pane text, one line without a line end: "1=既不是素数,也不是合数", "7=素数" (written
-// from the value for 2, 3, 5, 7, 11 and 13), otherwise text1 + "=" + the prime factors in
-// increasing order ("2^2×3") or text1 + "=素数". The factors are exact for every input.
+// from the value for 2, 3, 5, 7, 11 and 13), otherwise text + "=" + the prime factors in
+// increasing order ("2^2×3") or text + "=素数". The factors are exact for every input.
 // progress: once per round of 48 trial divisors, the fraction d² / span (may exceed 1; the window
 // clips it); 1 when the rest has been factored at once. Cost: microseconds below 2^64, a few
 // milliseconds for the hardest 29-digit inputs. Stop: polled once per round of trial division and

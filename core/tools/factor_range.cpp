@@ -25,17 +25,20 @@ Message FactorRangeOverLimitMessage() {
                    "输入超限", MessageIcon::Information, MessageButtons::Ok};
 }
 
-FactorRangeChecked FactorRangeCheck(std::string_view text2, std::string_view text3) {
-    const double a = ReadNumber(text2);
-    const double b = ReadNumber(text3);
+FactorRangeChecked FactorRangeCheck(std::string_view from_text, std::string_view to_text) {
+    const double a = ReadNumber(from_text);
+    const double b = ReadNumber(to_text);
     if (a > kSmallLimit || b > kSmallLimit)
-        return FactorRangeRejection{FactorRangeOverLimitMessage(), FactorRangeReset::KeepFields};
+        return Rejection{.message = FactorRangeOverLimitMessage()};
     // Whole numbers are decided on the exact numerals: a double may look whole only after rounding.
-    const ExactInteger from = ReadExactInteger(text2);
-    const ExactInteger to = ReadExactInteger(text3);
+    const ExactInteger from = ReadExactInteger(from_text);
+    const ExactInteger to = ReadExactInteger(to_text);
     if (from.status != ExactStatus::Exact || to.status != ExactStatus::Exact || from.value < 1 ||
         to.value < from.value)
-        return FactorRangeRejection{CannotFactorMessage(), FactorRangeReset::EmptyFieldsAndPane};
+        return Rejection{.message = CannotFactorMessage(),
+                         .effect = FieldEffect::EmptyAll,
+                         .focus = FocusAfter::First,
+                         .empty_pane = true};
     return FactorRangeInput{static_cast<std::uint64_t>(from.value),
                             static_cast<std::uint64_t>(to.value)};
 }

@@ -8,6 +8,7 @@
 
 #include "core/message.h"
 #include "core/result_sink.h"
+#include "core/tools/checked.h"
 #include "core/tools/prime_search_output.h"
 
 namespace numerel {
@@ -16,26 +17,18 @@ namespace numerel {
 // "输入超限".
 Message FactorRangeOverLimitMessage();
 
-enum class FactorRangeReset {
-    KeepFields,          // the over-limit box: the fields keep their text
-    EmptyFieldsAndPane,  // on OK: Text2, Text3 and the pane emptied, focus to Text2
-};
-
-struct FactorRangeRejection {
-    Message message;
-    FactorRangeReset reset = FactorRangeReset::EmptyFieldsAndPane;
-};
-
 struct FactorRangeInput {
     std::uint64_t from = 1;  // 1 <= from <= to <= SmallLimit
     std::uint64_t to = 1;
 };
 
-using FactorRangeChecked = std::variant<FactorRangeRejection, FactorRangeInput>;
+// After the over-limit box the fields keep their text; after CannotFactorMessage both fields and
+// the pane are emptied, focus to the first field.
+using FactorRangeChecked = Checked<FactorRangeInput>;
 
 // ReadNumber on Text2 and Text3; a bound above SmallLimit gets the over-limit box, then bounds
 // that are not integers, below 1, or reversed get CannotFactorMessage. Cost: linear in the texts.
-FactorRangeChecked FactorRangeCheck(std::string_view text2, std::string_view text3);
+FactorRangeChecked FactorRangeCheck(std::string_view from_text, std::string_view to_text);
 
 // Streams the list of [from, to] (inclusive) into the sink: the fixed lines of 1 to 7 where the
 // interval starts there, then one line per number, the factors exact. progress: once per prime

@@ -20,59 +20,64 @@ Message WidthMessage() {
                    MessageButtons::Ok};
 }
 
-PrimesCheckResult Reject(PrimesReset reset) {
-    PrimesRejection rejection;
-    rejection.message = reset == PrimesReset::OverLimit ? OverLimitMessage() : BoundsMessage();
-    rejection.reset = reset;
-    return {std::nullopt, rejection};
+Rejection BoundsRejection() {
+    return {.message = BoundsMessage(),
+            .effect = FieldEffect::EmptyAll,
+            .focus = FocusAfter::First,
+            .empty_pane = true};
 }
 
-PrimesCheckResult CheckBinary64(std::string_view from_text, std::string_view to_text) {
+Rejection OverLimitRejection() {
+    return {.message = OverLimitMessage(),
+            .effect = FieldEffect::EmptyAllBackward,
+            .focus = FocusAfter::First};
+}
+
+PrimesChecked CheckBinary64(std::string_view from_text, std::string_view to_text) {
     const double a = ReadNumber(from_text);
     const double b = ReadNumber(to_text);
     // The difference is checked on the exact values below: above 2^53 doubles may coincide.
-    if (!(IsWhole(a) && a >= 1 && IsWhole(b))) return Reject(PrimesReset::ClearAll);
+    if (!(IsWhole(a) && a >= 1 && IsWhole(b))) return BoundsRejection();
     const ExactInteger from = ReadExactInteger(from_text);
     const ExactInteger to = ReadExactInteger(to_text);
     if (from.status == ExactStatus::Overflow || to.status == ExactStatus::Overflow) {
-        return Reject(PrimesReset::OverLimit);
+        return OverLimitRejection();
     }
     if (from.status != ExactStatus::Exact || to.status != ExactStatus::Exact ||
         to.value < from.value + 6) {
-        return Reject(PrimesReset::ClearAll);
+        return BoundsRejection();
     }
-    return {PrimesBounds{from.value, to.value, PathButton::Binary64}, std::nullopt};
+    return PrimesBounds{from.value, to.value, PathButton::Binary64};
 }
 
-PrimesCheckResult CheckDecimal96(std::string_view from_text, std::string_view to_text) {
-    if (from_text.empty() || to_text.empty()) return {};
+PrimesChecked CheckDecimal96(std::string_view from_text, std::string_view to_text) {
+    if (from_text.empty() || to_text.empty()) return Rejection{};
     const DecimalRead a = ReadDecimal(from_text);
-    if (a.status == DecimalStatus::Overflow) return Reject(PrimesReset::OverLimit);
-    if (a.status != DecimalStatus::Ok) return Reject(PrimesReset::ClearAll);
+    if (a.status == DecimalStatus::Overflow) return OverLimitRejection();
+    if (a.status != DecimalStatus::Ok) return BoundsRejection();
     const DecimalRead b = ReadDecimal(to_text);
-    if (b.status == DecimalStatus::Overflow) return Reject(PrimesReset::OverLimit);
-    if (b.status != DecimalStatus::Ok) return Reject(PrimesReset::ClearAll);
+    if (b.status == DecimalStatus::Overflow) return OverLimitRejection();
+    if (b.status != DecimalStatus::Ok) return BoundsRejection();
     if (!a.value.IsInteger() || a.value < Decimal96::FromInteger(1) || !b.value.IsInteger()) {
-        return Reject(PrimesReset::ClearAll);
+        return BoundsRejection();
     }
     const uint128 from = *a.value.IntegerPart().ToUInt128();
     const std::optional<uint128> to =
         b.value.IsNegative() ? std::nullopt : b.value.IntegerPart().ToUInt128();
     if (!to || *to < from + 6) {
-        PrimesRejection rejection{WidthMessage(), PrimesReset::RaiseUpper, {}};
+        Rejection rejection{.message = WidthMessage(), .effect = FieldEffect::RewriteLast};
         // The sum in the type itself keeps the typed scale; past 2^96 - 1 it is written exactly
         // and the field's own over-limit check takes over.
         const std::optional<Decimal96> raised = Add(a.value, Decimal96::FromInteger(6));
-        rejection.upper_text = raised ? raised->ToString() : DecimalText(from + 6);
-        return {std::nullopt, rejection};
+        rejection.text = raised ? raised->ToString() : DecimalText(from + 6);
+        return rejection;
     }
-    return {PrimesBounds{from, *to, PathButton::Decimal96}, std::nullopt};
+    return PrimesBounds{from, *to, PathButton::Decimal96};
 }
 
 }  // namespace
 
-PrimesCheckResult PrimesCheck(PathButton button, std::string_view from_text,
-                              std::string_view to_text) {
+PrimesChecked PrimesCheck(PathButton button, std::string_view from_text, std::string_view to_text) {
     return button == PathButton::Binary64 ? CheckBinary64(from_text, to_text)
                                           : CheckDecimal96(from_text, to_text);
 }

@@ -1,6 +1,7 @@
 // The primes page: every prime of a closed interval [from, to], with its count.
 // Two phases, so the window can run its protocol in between: PrimesCheck validates the texts of
-// Text4/Text5 for the visible button, PrimesRun streams the list into a sink.
+// the two bound fields (Text4/Text5) for the visible button, PrimesRun streams the list into a
+// sink.
 #pragma once
 
 #include <optional>
@@ -11,22 +12,10 @@
 #include "core/input/pick_path.h"
 #include "core/message.h"
 #include "core/result_sink.h"
+#include "core/tools/checked.h"
 #include "core/tools/prime_search_output.h"
 
 namespace numerel {
-
-// What the page does with its fields after the rejection message.
-enum class PrimesReset {
-    ClearAll,    // Text4 and Text5 emptied, focus to Text4, RichTextBox1(2) emptied
-    RaiseUpper,  // Text5 := PrimesRejection::upper_text (which re-runs the button choice)
-    OverLimit,   // the over-limit reset of the fields: Text5, then Text4 emptied
-};
-
-struct PrimesRejection {
-    Message message;
-    PrimesReset reset = PrimesReset::ClearAll;
-    std::string upper_text;  // for RaiseUpper: the decimal text of from + 6
-};
 
 // Validated bounds: 1 <= from, from + 6 <= to <= 2^96 - 1.
 struct PrimesBounds {
@@ -35,11 +24,11 @@ struct PrimesBounds {
     PathButton path = PathButton::Binary64;  // decides the item form of the main loop's primes
 };
 
-struct PrimesCheckResult {
-    std::optional<PrimesBounds> bounds;        // accepted
-    std::optional<PrimesRejection> rejection;  // show the message, then apply the reset
-    // Neither set: the Decimal96 button with an empty field does nothing at all.
-};
+// A rejection without a message: the Decimal96 button with an empty field does nothing at all.
+// After the bounds message every field and the pane are emptied, focus to the lower field; after
+// the over-limit message the fields are emptied upper first, focus to the lower one; after the
+// width message the upper field becomes lower + 6 (which re-runs the button choice).
+using PrimesChecked = Checked<PrimesBounds>;
 
 // Validates Text4 (from_text) and Text5 (to_text) for the button clicked.
 // Binary64 (Command5): ReadNumber; whole, from >= 1, to - from >= 6, else "请输入两个正整数!"
@@ -48,8 +37,7 @@ struct PrimesCheckResult {
 // Decimal96 (Command21): empty field -> nothing; ReadDecimal; a non-number, a fraction or
 // from < 1 -> the binary64 message; to - from < 6 -> "下边的数要比上边的至少大6" / "重新输入"
 // with Text5 := from + 6. Cost: a few number readings.
-PrimesCheckResult PrimesCheck(PathButton button, std::string_view from_text,
-                              std::string_view to_text);
+PrimesChecked PrimesCheck(PathButton button, std::string_view from_text, std::string_view to_text);
 
 // The primes of [from, to] (both inclusive) in increasing order on one line, as the page writes
 // them: text items "7 " from the small-bound, alignment and upper-end steps, and from the main

@@ -10,15 +10,18 @@ namespace numerel {
 
 namespace {
 
-TwinsCheckResult Reject(bool over_limit) {
+Rejection Reject(bool over_limit) {
     const Message bounds{"请输入两个≥2的整数!\r两数至少相差2.", "重新输入!",
                          MessageIcon::Exclamation, MessageButtons::Ok};
-    return {std::nullopt, TwinsRejection{over_limit ? OverLimitMessage() : bounds}};
+    return {.message = over_limit ? OverLimitMessage() : bounds,
+            .effect = FieldEffect::RewriteFirst,
+            .text = "2",
+            .focus = FocusAfter::Last};
 }
 
 }  // namespace
 
-TwinsCheckResult TwinsCheck(std::string_view from_text, std::string_view to_text) {
+TwinsChecked TwinsCheck(std::string_view from_text, std::string_view to_text) {
     const double a = ReadNumber(from_text);
     const double b = ReadNumber(to_text);
     // The difference is checked on the exact values below: above 2^53 doubles may coincide.
@@ -32,7 +35,7 @@ TwinsCheckResult TwinsCheck(std::string_view from_text, std::string_view to_text
         to.value < from.value + 2) {
         return Reject(false);
     }
-    return {TwinsBounds{from.value, to.value}, std::nullopt};
+    return TwinsBounds{from.value, to.value};
 }
 
 SearchSummary TwinsRun(const TwinsBounds& bounds, ResultSink& sink, const ProgressFn& progress) {

@@ -8,15 +8,10 @@
 #include "core/input/decimal96.h"
 #include "core/message.h"
 #include "core/result_sink.h"
+#include "core/tools/checked.h"
 #include "core/tools/prime_search_output.h"
 
 namespace numerel {
-
-// After any rejection the page sets Text13 to "2" and moves the focus to Text14; the pane and
-// Label11 keep their contents.
-struct TwinsRejection {
-    Message message;
-};
 
 // Validated bounds: 2 <= from, from + 2 <= to <= 2^96 - 1.
 struct TwinsBounds {
@@ -24,17 +19,16 @@ struct TwinsBounds {
     uint128 to = 0;
 };
 
-struct TwinsCheckResult {
-    std::optional<TwinsBounds> bounds;
-    std::optional<TwinsRejection> rejection;
-};
+// After any rejection the lower field becomes "2" and the focus goes to the upper one; the pane
+// and the count label keep their contents.
+using TwinsChecked = Checked<TwinsBounds>;
 
 // Reads both fields with ReadNumber; whole, from >= 2, to - from >= 2, else "请输入两个≥2的
 // 整数!" CR "两数至少相差2." / "重新输入!". The page has no Decimal96 button, so a bound above
 // SmallLimit is read exactly (ReadExactInteger) and searched exactly up to 2^96 - 1; a
 // text that cannot be read exactly gets the same message, a value beyond 2^96 - 1 the
 // over-limit message. Cost: a few number readings.
-TwinsCheckResult TwinsCheck(std::string_view from_text, std::string_view to_text);
+TwinsChecked TwinsCheck(std::string_view from_text, std::string_view to_text);
 
 // The pairs of [from, to] (both inclusive, both members inside) in increasing order as tokens
 // "(3,5)(5,7)" with no separator and no line end. Returns the count, "共N对", and

@@ -52,19 +52,19 @@ struct Seen {
 Seen Page0(const std::string& t) {
     const FactorOneChecked checked = FactorOneCheck(t);
     if (const auto* input = std::get_if<FactorOneInput>(&checked)) return {input->value};
-    return {std::nullopt, std::get<FactorOneRejection>(checked).message == OverLimitMessage()};
+    return {std::nullopt, std::get<Rejection>(checked).message == OverLimitMessage()};
 }
 
 Seen Page2(const std::string& t) {
-    const PrimesCheckResult checked = PrimesCheck(PathButton::Binary64, "1", t);
-    if (checked.bounds) return {checked.bounds->to};
-    return {std::nullopt, checked.rejection && checked.rejection->reset == PrimesReset::OverLimit};
+    const PrimesChecked checked = PrimesCheck(PathButton::Binary64, "1", t);
+    if (const auto* bounds = std::get_if<PrimesBounds>(&checked)) return {bounds->to};
+    return {std::nullopt, std::get<Rejection>(checked).message == OverLimitMessage()};
 }
 
 Seen Page3(const std::string& t) {
-    const TwinsCheckResult checked = TwinsCheck("2", t);
-    if (checked.bounds) return {checked.bounds->to};
-    return {std::nullopt, checked.rejection && checked.rejection->message == OverLimitMessage()};
+    const TwinsChecked checked = TwinsCheck("2", t);
+    if (const auto* bounds = std::get_if<TwinsBounds>(&checked)) return {bounds->to};
+    return {std::nullopt, std::get<Rejection>(checked).message == OverLimitMessage()};
 }
 
 // The even tool: the odd one's binary64 parity test sees 1e29 as even before any exact reading.
@@ -78,7 +78,7 @@ Seen Page4(const std::string& t, bool odd) {
 Seen Page5(const std::string& t) {
     const DivisorsChecked checked = DivisorsCheck(PathButton::Binary64, "2", t, false);
     if (const auto* input = std::get_if<DivisorsInput>(&checked)) return {input->to};
-    return {std::nullopt, std::get<DivisorsRejection>(checked).message == OverLimitMessage()};
+    return {std::nullopt, std::get<Rejection>(checked).message == OverLimitMessage()};
 }
 
 TEST(ExactReader, EveryPageReadsATextAlike) {
@@ -110,7 +110,7 @@ TEST(ExactReader, EveryPageReadsATextAlike) {
 
 // Page 1 serves values up to SmallLimit only; within them it reads as the others do.
 TEST(ExactReader, BatchPageRefusesAFractionThatRoundsToAWholeNumber) {
-    EXPECT_TRUE(std::holds_alternative<FactorRangeRejection>(
+    EXPECT_TRUE(std::holds_alternative<Rejection>(
         FactorRangeCheck("9999999999.9999999999999999977", "10000000001")));
     const FactorRangeChecked checked = FactorRangeCheck("12abc", "2.5e1");
     ASSERT_TRUE(std::holds_alternative<FactorRangeInput>(checked));

@@ -17,7 +17,7 @@ struct Result {
     std::string summary;
 };
 
-DivisorsInput Checked(PathButton path, const char* from, const char* to, bool perfect_only) {
+DivisorsInput Accepted(PathButton path, const char* from, const char* to, bool perfect_only) {
     const DivisorsChecked checked = DivisorsCheck(path, from, to, perfect_only);
     EXPECT_TRUE(std::holds_alternative<DivisorsInput>(checked));
     return std::get<DivisorsInput>(checked);
@@ -32,7 +32,7 @@ Result Search(const DivisorsInput& input, std::vector<double>* progress = nullpt
 }
 
 Result Search(PathButton path, const char* from, const char* to, bool perfect_only) {
-    return Search(Checked(path, from, to, perfect_only));
+    return Search(Accepted(path, from, to, perfect_only));
 }
 
 struct PageCase {
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
 // numbers are listed exactly.
 TEST(DivisorsLargest, TopOfTheRangeIsListedExactly) {
     const DivisorsInput input =
-        Checked(kD96, "79228162514264337593543950334", "79228162514264337593543950335", false);
+        Accepted(kD96, "79228162514264337593543950334", "79228162514264337593543950335", false);
     const Result result = Search(input);
     const std::size_t line_end = result.text.find("\r\n");
     ASSERT_NE(line_end, std::string::npos);
@@ -117,9 +117,9 @@ TEST(DivisorsLargest, RepairPastTheTopIsTurnedAway) {
           std::tuple{PathButton::Binary64, "79228162514264337593543950335x", "1"}}) {
         SCOPED_TRACE(from);
         const DivisorsChecked checked = DivisorsCheck(path, from, to, false);
-        ASSERT_TRUE(std::holds_alternative<DivisorsRejection>(checked));
-        EXPECT_EQ(std::get<DivisorsRejection>(checked).message, OverLimitMessage());
-        EXPECT_EQ(std::get<DivisorsRejection>(checked).reset, DivisorsReset::EmptyBothFields);
+        ASSERT_TRUE(std::holds_alternative<Rejection>(checked));
+        EXPECT_EQ(std::get<Rejection>(checked).message, OverLimitMessage());
+        EXPECT_EQ(std::get<Rejection>(checked).effect, FieldEffect::EmptyAllBackward);
     }
 }
 
@@ -128,8 +128,8 @@ struct RepairCase {
     PathButton path;
     const char* from;
     const char* to;
-    const char* text16;  // "" when unchanged
-    const char* text17;
+    const char* from_text;  // "" when unchanged
+    const char* to_text;
 };
 
 void PrintTo(const RepairCase& c, std::ostream* os) {
@@ -140,9 +140,9 @@ class DivisorsRepairs : public testing::TestWithParam<RepairCase> {};
 
 TEST_P(DivisorsRepairs, AreShownInTheFields) {
     const RepairCase& c = GetParam();
-    const DivisorsInput input = Checked(c.path, c.from, c.to, false);
-    EXPECT_EQ(input.text16.value_or(""), c.text16);
-    EXPECT_EQ(input.text17.value_or(""), c.text17);
+    const DivisorsInput input = Accepted(c.path, c.from, c.to, false);
+    EXPECT_EQ(input.from_text.value_or(""), c.from_text);
+    EXPECT_EQ(input.to_text.value_or(""), c.to_text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Bounds, DivisorsRepairs,
@@ -172,25 +172,26 @@ void PrintTo(const RejectCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class DivisorsRejections : public testing::TestWithParam<RejectCase> {};
+class Rejections : public testing::TestWithParam<RejectCase> {};
 
-TEST_P(DivisorsRejections, ShowAMessageInsteadOfRunning) {
+TEST_P(Rejections, ShowAMessageInsteadOfRunning) {
     const RejectCase& c = GetParam();
     const DivisorsChecked checked = DivisorsCheck(c.path, c.from, c.to, false);
-    const auto* rejection = std::get_if<DivisorsRejection>(&checked);
+    const auto* rejection = std::get_if<Rejection>(&checked);
     ASSERT_NE(rejection, nullptr);
     if (c.over_limit) {
         EXPECT_EQ(rejection->message, OverLimitMessage());
-        EXPECT_EQ(rejection->reset, DivisorsReset::EmptyBothFields);
+        EXPECT_EQ(rejection->effect, FieldEffect::EmptyAllBackward);
     } else {
         EXPECT_EQ(rejection->message, (Message{"请输入两个整数!", "输入错误",
                                                MessageIcon::Exclamation, MessageButtons::Ok}));
-        EXPECT_EQ(rejection->reset, DivisorsReset::KeepFields);
+        EXPECT_EQ(rejection->effect, FieldEffect::None);
+        EXPECT_EQ(rejection->focus, FocusAfter::First);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Bounds, DivisorsRejections,
+    Bounds, Rejections,
     testing::Values(RejectCase{"LowerFraction", kB64, "2.5", "10", false},
                     RejectCase{"UpperFraction", kB64, "2", "10.5", false},
                     RejectCase{"NegativeFraction", kB64, "-0.5", "10", false},
@@ -205,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A binary64 bound above SmallLimit arrives only with trailing characters; it is read exactly.
 TEST(DivisorsCheck, BinaryBoundAboveSmallLimitIsReadExactly) {
-    const DivisorsInput input = Checked(kB64, "9007199254740993x", "9007199254740994x", false);
+    const DivisorsInput input = Accepted(kB64, "9007199254740993x", "9007199254740994x", false);
     EXPECT_TRUE(input.from == 9007199254740993u);
     EXPECT_TRUE(input.to == 9007199254740994u);
     EXPECT_EQ(Search(input).text,
@@ -270,7 +271,7 @@ TEST(DivisorsDifferentialRandom, SeededWindowsBelow10To10) {
 
 TEST(DivisorsProgress, OncePerNumber) {
     std::vector<double> progress;
-    Search(Checked(kB64, "2", "12", true), &progress);
+    Search(Accepted(kB64, "2", "12", true), &progress);
     ASSERT_EQ(progress.size(), 11u);
     for (std::size_t i = 0; i < progress.size(); ++i)
         EXPECT_DOUBLE_EQ(progress[i], static_cast<double>(i) / 10.0);

@@ -78,15 +78,18 @@ class Command1RejectionTest : public testing::TestWithParam<RejectionCase> {};
 
 TEST_P(Command1RejectionTest, ShowsTheBoxAndResetsText1) {
     const FactorOneChecked checked = FactorOneCheck(GetParam().text1);
-    const auto* rejection = std::get_if<FactorOneRejection>(&checked);
+    const auto* rejection = std::get_if<Rejection>(&checked);
     ASSERT_NE(rejection, nullptr);
     if (GetParam().over_limit) {
         EXPECT_EQ(rejection->message, OverLimitMessage());
-        EXPECT_EQ(rejection->reset, FactorOneReset::Text1ToLargest);
+        EXPECT_EQ(rejection->effect, FieldEffect::RewriteFirst);
+        EXPECT_EQ(rejection->text, "79228162514264337593543950335");
     } else {
         EXPECT_EQ(rejection->message, (Message{"您输入的数不能分解,请重新输入.", "输入错误",
                                                MessageIcon::Exclamation, MessageButtons::Ok}));
-        EXPECT_EQ(rejection->reset, FactorOneReset::EmptyText1AndPane);
+        EXPECT_EQ(rejection->effect, FieldEffect::EmptyAll);
+        EXPECT_EQ(rejection->focus, FocusAfter::First);
+        EXPECT_TRUE(rejection->empty_pane);
     }
 }
 
@@ -122,8 +125,8 @@ TEST_P(Command19Test, RewritesText1AndFactorsExactly) {
     const FactorOneChecked checked = FactorLargeCheck(GetParam().text1);
     const auto* input = std::get_if<FactorOneInput>(&checked);
     ASSERT_NE(input, nullptr);
-    EXPECT_TRUE(input->text1_rewritten);
-    EXPECT_EQ(input->text1, GetParam().rewritten);
+    EXPECT_TRUE(input->rewritten);
+    EXPECT_EQ(input->text, GetParam().rewritten);
     EXPECT_EQ(Pane(checked), GetParam().pane);
 }
 
@@ -162,20 +165,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Command19Rejection, EmptyText1EndsSilently) {
     const FactorOneChecked checked = FactorLargeCheck("");
-    const auto* rejection = std::get_if<FactorOneRejection>(&checked);
+    const auto* rejection = std::get_if<Rejection>(&checked);
     ASSERT_NE(rejection, nullptr);
     EXPECT_FALSE(rejection->message.has_value());
-    EXPECT_EQ(rejection->reset, FactorOneReset::Silent);
+    EXPECT_EQ(rejection->effect, FieldEffect::None);
 }
 
 TEST(Command19Rejection, NotANumberGetsTheInputErrorBox) {
     for (const char* text : {"12abc", "abc", "1.2.3", "-"}) {
         SCOPED_TRACE(text);
         const FactorOneChecked checked = FactorLargeCheck(text);
-        const auto* rejection = std::get_if<FactorOneRejection>(&checked);
+        const auto* rejection = std::get_if<Rejection>(&checked);
         ASSERT_NE(rejection, nullptr);
         EXPECT_EQ(rejection->message, CannotFactorMessage());
-        EXPECT_EQ(rejection->reset, FactorOneReset::EmptyText1AndPane);
+        EXPECT_EQ(rejection->effect, FieldEffect::EmptyAll);
+        EXPECT_EQ(rejection->focus, FocusAfter::First);
+        EXPECT_TRUE(rejection->empty_pane);
     }
 }
 

@@ -78,17 +78,21 @@ class FactorRangeRejections : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(FactorRangeRejections, ShowTheBoxOfTheirKind) {
     const FactorRangeChecked checked = FactorRangeCheck(GetParam().text2, GetParam().text3);
-    const auto* rejection = std::get_if<FactorRangeRejection>(&checked);
+    const auto* rejection = std::get_if<Rejection>(&checked);
     ASSERT_NE(rejection, nullptr);
     if (GetParam().over_limit) {
         EXPECT_EQ(rejection->message,
                   (Message{"很抱歉,最大只能到 999999999999999,\n\r请用“分解一个数”单独分解.",
                            "输入超限", MessageIcon::Information, MessageButtons::Ok}));
-        EXPECT_EQ(rejection->reset, FactorRangeReset::KeepFields);
+        EXPECT_EQ(rejection->effect, FieldEffect::None);
+        EXPECT_EQ(rejection->focus, FocusAfter::Stays);
+        EXPECT_FALSE(rejection->empty_pane);
     } else {
         EXPECT_EQ(rejection->message, (Message{"您输入的数不能分解,请重新输入.", "输入错误",
                                                MessageIcon::Exclamation, MessageButtons::Ok}));
-        EXPECT_EQ(rejection->reset, FactorRangeReset::EmptyFieldsAndPane);
+        EXPECT_EQ(rejection->effect, FieldEffect::EmptyAll);
+        EXPECT_EQ(rejection->focus, FocusAfter::First);
+        EXPECT_TRUE(rejection->empty_pane);
     }
 }
 

@@ -153,6 +153,12 @@ TEST(PrimesRunDifferential, AroundTypeBoundaries) {
 }
 
 // Check phase: messages and what the page does with its fields.
+enum class Reset {
+    ClearAll,    // fields and pane emptied, focus to the lower field
+    RaiseUpper,  // the upper field := lower + 6
+    OverLimit,   // fields emptied upper first, focus to the lower field
+};
+
 struct CheckCase {
     const char* name;
     PathButton button;
@@ -163,7 +169,7 @@ struct CheckCase {
     uint128 want_from;
     uint128 want_to;
     const char* title;
-    PrimesReset reset;
+    Reset reset;
     const char* upper_text;
 };
 
@@ -175,37 +181,47 @@ class PrimesCheckTable : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(PrimesCheckTable, AcceptsOrRejectsAsThePage) {
     const CheckCase& c = GetParam();
-    const PrimesCheckResult result = PrimesCheck(c.button, c.from, c.to);
+    const PrimesChecked result = PrimesCheck(c.button, c.from, c.to);
     if (c.accepted) {
-        ASSERT_TRUE(result.bounds.has_value());
-        EXPECT_FALSE(result.rejection.has_value());
-        EXPECT_TRUE(result.bounds->from == c.want_from && result.bounds->to == c.want_to)
-            << DecimalText(result.bounds->from) << ".." << DecimalText(result.bounds->to);
-        EXPECT_EQ(result.bounds->path, c.button);
+        const auto* bounds = std::get_if<PrimesBounds>(&result);
+        ASSERT_NE(bounds, nullptr);
+        EXPECT_TRUE(bounds->from == c.want_from && bounds->to == c.want_to)
+            << DecimalText(bounds->from) << ".." << DecimalText(bounds->to);
+        EXPECT_EQ(bounds->path, c.button);
         return;
     }
-    EXPECT_FALSE(result.bounds.has_value());
+    const auto* rejection = std::get_if<Rejection>(&result);
+    ASSERT_NE(rejection, nullptr);
     if (c.title == nullptr) {  // nothing happens at all
-        EXPECT_FALSE(result.rejection.has_value());
+        EXPECT_FALSE(rejection->message.has_value());
+        EXPECT_EQ(rejection->effect, FieldEffect::None);
         return;
     }
-    ASSERT_TRUE(result.rejection.has_value());
-    EXPECT_EQ(result.rejection->message.title, c.title);
-    EXPECT_EQ(result.rejection->message.icon, MessageIcon::Exclamation);
-    EXPECT_EQ(result.rejection->reset, c.reset);
-    if (c.reset == PrimesReset::ClearAll) {
-        EXPECT_EQ(result.rejection->message.text, "请输入两个正整数!\r并且两数至少相差6.");
+    ASSERT_TRUE(rejection->message.has_value());
+    EXPECT_EQ(rejection->message->title, c.title);
+    EXPECT_EQ(rejection->message->icon, MessageIcon::Exclamation);
+    if (c.reset == Reset::ClearAll) {
+        EXPECT_EQ(rejection->message->text, "请输入两个正整数!\r并且两数至少相差6.");
+        EXPECT_EQ(rejection->effect, FieldEffect::EmptyAll);
+        EXPECT_EQ(rejection->focus, FocusAfter::First);
+        EXPECT_TRUE(rejection->empty_pane);
     }
-    if (c.reset == PrimesReset::RaiseUpper) {
-        EXPECT_EQ(result.rejection->message.text, "下边的数要比上边的至少大6");
-        EXPECT_EQ(result.rejection->upper_text, c.upper_text);
+    if (c.reset == Reset::RaiseUpper) {
+        EXPECT_EQ(rejection->message->text, "下边的数要比上边的至少大6");
+        EXPECT_EQ(rejection->effect, FieldEffect::RewriteLast);
+        EXPECT_EQ(rejection->text, c.upper_text);
+        EXPECT_EQ(rejection->focus, FocusAfter::Stays);
+        EXPECT_FALSE(rejection->empty_pane);
     }
-    if (c.reset == PrimesReset::OverLimit) {
-        EXPECT_EQ(result.rejection->message, OverLimitMessage());
+    if (c.reset == Reset::OverLimit) {
+        EXPECT_EQ(rejection->message, OverLimitMessage());
+        EXPECT_EQ(rejection->effect, FieldEffect::EmptyAllBackward);
+        EXPECT_EQ(rejection->focus, FocusAfter::First);
+        EXPECT_FALSE(rejection->empty_pane);
     }
 }
 
-constexpr PrimesReset kClear = PrimesReset::ClearAll;
+constexpr Reset kClear = Reset::ClearAll;
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, PrimesCheckTable,
@@ -225,13 +241,13 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"Binary64FractionRoundingToWholeRefused", kB64, "1",
                   "9999999999.9999999999999999977", false, 0, 0, "重新输入!", kClear, nullptr},
         CheckCase{"Binary64BeyondLimit", kB64, "5x", "1e30", false, 0, 0, "输入超限",
-                  PrimesReset::OverLimit, nullptr},
+                  Reset::OverLimit, nullptr},
         CheckCase{"Decimal96Accepted", kD96, "1000000000000000", "1000000000000100", true, kTen15,
                   kTen15 + 100, nullptr, kClear, nullptr},
         CheckCase{"Decimal96DifferenceFive", kD96, "1000000000000000", "1000000000000005", false, 0,
-                  0, "重新输入", PrimesReset::RaiseUpper, "1000000000000006"},
+                  0, "重新输入", Reset::RaiseUpper, "1000000000000006"},
         CheckCase{"Decimal96UpperBelowLower", kD96, "1000000000000000", "-3", false, 0, 0,
-                  "重新输入", PrimesReset::RaiseUpper, "1000000000000006"},
+                  "重新输入", Reset::RaiseUpper, "1000000000000006"},
         CheckCase{"Decimal96NotANumber", kD96, "1000000000000000x", "1000000000000100", false, 0, 0,
                   "重新输入!", kClear, nullptr},
         CheckCase{"Decimal96Fraction", kD96, "1000000000000000.5", "1000000000000100", false, 0, 0,
@@ -239,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"Decimal96EmptyDoesNothing", kD96, "", "1000000000000100", false, 0, 0, nullptr,
                   kClear, nullptr},
         CheckCase{"Decimal96RaiseBeyondLimit", kD96, "79228162514264337593543950330",
-                  "79228162514264337593543950335", false, 0, 0, "重新输入", PrimesReset::RaiseUpper,
+                  "79228162514264337593543950335", false, 0, 0, "重新输入", Reset::RaiseUpper,
                   "79228162514264337593543950336"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -158,21 +158,21 @@ class TwinsCheckTable : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(TwinsCheckTable, AcceptsOrRejectsAsThePage) {
     const CheckCase& c = GetParam();
-    const TwinsCheckResult result = TwinsCheck(c.from, c.to);
+    const TwinsChecked result = TwinsCheck(c.from, c.to);
     if (c.accepted) {
-        ASSERT_TRUE(result.bounds.has_value());
-        EXPECT_FALSE(result.rejection.has_value());
-        EXPECT_TRUE(result.bounds->from == c.want_from && result.bounds->to == c.want_to)
-            << DecimalText(result.bounds->from) << ".." << DecimalText(result.bounds->to);
+        const auto* bounds = std::get_if<TwinsBounds>(&result);
+        ASSERT_NE(bounds, nullptr);
+        EXPECT_TRUE(bounds->from == c.want_from && bounds->to == c.want_to)
+            << DecimalText(bounds->from) << ".." << DecimalText(bounds->to);
         return;
     }
-    EXPECT_FALSE(result.bounds.has_value());
-    ASSERT_TRUE(result.rejection.has_value());
+    const auto* rejection = std::get_if<Rejection>(&result);
+    ASSERT_NE(rejection, nullptr);
     const Message expected = c.over_limit
                                  ? OverLimitMessage()
                                  : Message{"请输入两个≥2的整数!\r两数至少相差2.", "重新输入!",
                                            MessageIcon::Exclamation, MessageButtons::Ok};
-    EXPECT_EQ(result.rejection->message, expected);
+    EXPECT_EQ(rejection->message, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
