@@ -11,7 +11,7 @@
 namespace numerel::cli {
 namespace {
 
-using CheckFn = GoldbachCheckResult (*)(PathButton, std::string_view, GoldbachOptions);
+using CheckFn = GoldbachChecked (*)(PathButton, std::string_view, GoldbachOptions);
 using RunFn = SearchSummary (*)(const GoldbachRequest&, ResultSink&, const ProgressFn&);
 
 int RunGoldbach(CliContext& context, CheckFn check_fn, RunFn run_fn) {
@@ -23,11 +23,13 @@ int RunGoldbach(CliContext& context, CheckFn check_fn, RunFn run_fn) {
     }
     GoldbachOptions options;
     options.one_result = context.Flag();
-    const GoldbachCheckResult check = check_fn(*button, fields[0], options);
-    if (check.rejection) context.ShowMessage(check.rejection->message);
-    if (!check.request) return kExitRejected;
+    const GoldbachChecked check = check_fn(*button, fields[0], options);
+    if (const auto* rejection = std::get_if<Rejection>(&check)) {
+        if (rejection->message) context.ShowMessage(*rejection->message);
+        return kExitRejected;
+    }
     StreamSink sink(context.Out());
-    const SearchSummary summary = run_fn(*check.request, sink, {});
+    const SearchSummary summary = run_fn(std::get<GoldbachRequest>(check), sink, {});
     FinishSearch(context, sink, summary);
     return kExitOk;
 }

@@ -75,12 +75,14 @@ PickPathBinding* Page::BindPickPath(PickPathInstance instance) {
     return new PickPathBinding(std::move(instance), shell_.keys, shell_.platform, this);
 }
 
-void Page::ClearFieldsAndPane(std::initializer_list<QLineEdit*> fields, int pane) {
-    Pane(pane)->SetText(QString());
+void Page::ClearTool(std::initializer_list<QLineEdit*> fields, int pane, ClearResets resets,
+                     FocusAfter focus) {
+    if (pane != kNoPane) Pane(pane)->SetText(QString());
     for (QLineEdit* field : fields) field->clear();
-    (*fields.begin())->setFocus();
-    shell_.run.ResetStatus();
-    shell_.run.Frame()->SetBarWidth(0);
+    if (focus == FocusAfter::First) (*fields.begin())->setFocus();
+    if (focus == FocusAfter::Last) (*std::rbegin(fields))->setFocus();
+    if (resets != ClearResets::Nothing) shell_.run.ResetStatus();
+    if (resets == ClearResets::StatusAndBar) shell_.run.Frame()->SetBarWidth(0);
 }
 
 void Page::Reject(const Rejection& rejection, std::initializer_list<QLineEdit*> fields, int pane) {

@@ -43,9 +43,14 @@ protected:
     bool Show(const Message& message);
     // The integer fields' change reaction for one group of fields, owned by this page.
     PickPathBinding* BindPickPath(PickPathInstance instance);
-    // A clear button of a computing page: the pane emptied, then the fields in the order given,
-    // focus to the first, the status line and the bar back to idle.
-    void ClearFieldsAndPane(std::initializer_list<QLineEdit*> fields, int pane);
+    // What a clear button puts back to idle besides its fields and pane.
+    enum class ClearResets { StatusAndBar, Status, Nothing };
+    static constexpr int kNoPane = -1;
+    // A clear button: the pane (unless kNoPane) emptied, then the fields in the order given, the
+    // focus, then the resets.
+    void ClearTool(std::initializer_list<QLineEdit*> fields, int pane,
+                   ClearResets resets = ClearResets::StatusAndBar,
+                   FocusAfter focus = FocusAfter::First);
     // Shows a check's rejection and applies its field effect to the tool's fields, given in the
     // order its check reads them, and to the pane.
     void Reject(const Rejection& rejection, std::initializer_list<QLineEdit*> fields, int pane);

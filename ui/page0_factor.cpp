@@ -109,7 +109,7 @@ void Page0Factor::Command19_Click() {
 }
 
 void Page0Factor::Command2_Click() {
-    ClearFieldsAndPane({Text1}, 0);
+    ClearTool({Text1}, 0);
 }
 
 }  // namespace numerel::ui

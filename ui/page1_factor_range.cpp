@@ -78,7 +78,7 @@ void Page1FactorRange::Command3_Click() {
 }
 
 void Page1FactorRange::Command4_Click() {
-    ClearFieldsAndPane({Text2, Text3}, kPane);
+    ClearTool({Text2, Text3}, kPane);
 }
 
 }  // namespace numerel::ui

@@ -112,7 +112,7 @@ void Page2Primes::Command21_Click() {
 
 void Page2Primes::Command6_Click() {
     Label6->setText("共");
-    ClearFieldsAndPane({Text4, Text5}, kPane);
+    ClearTool({Text4, Text5}, kPane);
 }
 
 }  // namespace numerel::ui

@@ -87,7 +87,7 @@ void Page3Twins::Command13_Click() {
 
 void Page3Twins::Command14_Click() {
     Label11->setText("共");
-    ClearFieldsAndPane({Text13, Text14}, kPane);
+    ClearTool({Text13, Text14}, kPane);
 }
 
 }  // namespace numerel::ui

@@ -122,23 +122,23 @@ void Page4Goldbach::ClearForRun() {
     shell_.run.Frame()->SetBarWidth(0);
 }
 
-void Page4Goldbach::Reject(const GoldbachRejection& rejection, QLineEdit* field) {
-    Show(rejection.message);
-    field->clear();
-    field->setFocus();
+// The pane is emptied, with the status label and the bar, before any message; a rejection that
+// keeps the pane does nothing at all.
+bool Page4Goldbach::Pressed(const GoldbachChecked& check, QLineEdit* field) {
+    const auto* rejection = std::get_if<Rejection>(&check);
+    if (rejection != nullptr && !rejection->empty_pane) return false;
+    ClearForRun();
+    if (rejection == nullptr) return true;
+    Reject(*rejection, {field}, kPane);
+    return false;
 }
 
 void Page4Goldbach::Even(PathButton button) {
     const GoldbachOptions options{Check1->isChecked(), Check3_3->isChecked()};
-    const GoldbachCheckResult check =
+    const GoldbachChecked check =
         GoldbachEvenCheck(button, Text11_0->text().toStdString(), options);
-    if (check.clears_pane) ClearForRun();
-    if (check.rejection) {
-        Reject(*check.rejection, Text11_0);
-        return;
-    }
-    if (!check.request) return;
-    const GoldbachRequest request = *check.request;
+    if (!Pressed(check, Text11_0)) return;
+    const GoldbachRequest request = std::get<GoldbachRequest>(check);
     auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kEvenProgressBox,
@@ -154,15 +154,9 @@ void Page4Goldbach::Even(PathButton button) {
 
 void Page4Goldbach::Odd(PathButton button) {
     const GoldbachOptions options{Check2->isChecked(), Check3_4->isChecked()};
-    const GoldbachCheckResult check =
-        GoldbachOddCheck(button, Text12_0->text().toStdString(), options);
-    if (check.clears_pane) ClearForRun();
-    if (check.rejection) {
-        Reject(*check.rejection, Text12_0);
-        return;
-    }
-    if (!check.request) return;
-    const GoldbachRequest request = *check.request;
+    const GoldbachChecked check = GoldbachOddCheck(button, Text12_0->text().toStdString(), options);
+    if (!Pressed(check, Text12_0)) return;
+    const GoldbachRequest request = std::get<GoldbachRequest>(check);
     auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kOddProgressBox,
@@ -194,11 +188,11 @@ void Page4Goldbach::Command23_Click() {
 }
 
 void Page4Goldbach::Command17_Click() {
-    ClearFieldsAndPane({Text11_0}, kPane);
+    ClearTool({Text11_0}, kPane);
 }
 
 void Page4Goldbach::Command18_Click() {
-    ClearFieldsAndPane({Text12_0}, kPane);
+    ClearTool({Text12_0}, kPane);
 }
 
 }  // namespace numerel::ui

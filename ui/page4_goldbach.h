@@ -34,8 +34,8 @@ private:
     void Odd(PathButton button);
     // The start of a press: status label, bar and the shared pane.
     void ClearForRun();
-    // The message; the field is emptied and gets the focus, the count label stays.
-    void Reject(const GoldbachRejection& rejection, QLineEdit* field);
+    // What a press does before its run; false when it ends there.
+    bool Pressed(const GoldbachChecked& check, QLineEdit* field);
 
     QLabel* LabelEven;
     QLineEdit* Text11_0;

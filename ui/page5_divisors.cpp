@@ -147,7 +147,7 @@ void Page5Divisors::Command20_Click() {
 }
 
 void Page5Divisors::Command16_Click() {
-    ClearFieldsAndPane({Text16, Text9, Text17}, kPane);
+    ClearTool({Text16, Text9, Text17}, kPane);
 }
 
 }  // namespace numerel::ui

@@ -131,9 +131,7 @@ void Page6Calculator::Command27_Click(int index) {
 }
 
 void Page6Calculator::Command28_Click() {
-    Text22->clear();
-    Text23->clear();
-    Pane(6)->SetText(QString());
+    ClearTool({Text22, Text23}, 6, ClearResets::Nothing, FocusAfter::Stays);
 }
 
 }  // namespace numerel::ui

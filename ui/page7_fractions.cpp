@@ -234,11 +234,9 @@ void Page7Fractions::Command26_Click() {
 }
 
 void Page7Fractions::Command25_Click() {
-    Text18->clear();
-    Text19->clear();
-    Text18->setFocus();
-    Text20->clear();
-    Text21->clear();
+    // The focus moves between the two groups: the fraction boxes' change reactions see it there.
+    ClearTool({Text18, Text19}, kNoPane, ClearResets::Nothing);
+    ClearTool({Text20, Text21}, kNoPane, ClearResets::Nothing, FocusAfter::Stays);
 }
 
 void Page7Fractions::Command10_Click() {
@@ -269,11 +267,7 @@ void Page7Fractions::Command10_Click() {
 }
 
 void Page7Fractions::Command9_Click() {
-    Pane(7)->SetText(QString());
-    shell_.run.ResetStatus();
-    Text10[0]->clear();
-    Text10[1]->clear();
-    Text10[0]->setFocus();
+    ClearTool({Text10[0], Text10[1]}, 7, ClearResets::Status);
 }
 
 }  // namespace numerel::ui

@@ -3,7 +3,6 @@
 // search pages; both tools write into the shared pane RichTextBox1(4).
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +10,7 @@
 #include "core/input/pick_path.h"
 #include "core/message.h"
 #include "core/result_sink.h"
+#include "core/tools/checked.h"
 #include "core/tools/prime_search_output.h"
 
 namespace numerel {
@@ -21,37 +21,28 @@ struct GoldbachOptions {
     bool show_progress = false;  // 显示进度(较慢)
 };
 
-// After the message the tool's field (Text11(0) or Text12(0)) is emptied and gets the focus;
-// the count label keeps its text.
-struct GoldbachRejection {
-    Message message;
-};
-
 struct GoldbachRequest {
     uint128 n = 0;
     std::string typed_text;  // the field as typed (the even tool's left side may use it)
     GoldbachOptions options;
 };
 
-struct GoldbachCheckResult {
-    std::optional<GoldbachRequest> request;      // accepted
-    std::optional<GoldbachRejection> rejection;  // show the message, then empty the field
-    // The page empties the pane (and resets the status label and the bar) at this press. False
-    // only for the odd tool's Decimal96 button with an empty field, which does nothing at all.
-    bool clears_pane = true;
-};
+// A rejection with a message empties the tool's field and focuses it; the count label keeps its
+// text. Every press but one empties the shared pane first (with the status label and the bar),
+// which empty_pane says; the odd tool's Decimal96 button with an empty field does nothing at all.
+using GoldbachChecked = Checked<GoldbachRequest>;
 
 // Even tool, Text11(0). Binary64 (Command11): ReadNumber; n/2 whole and n >= 6. Decimal96
 // (Command22): empty -> nothing beyond emptying the pane; ReadDecimal, whole, n >= 6, even. Else
 // "请输入≥6的偶数" / "重新输入" (also for a non-number on the Decimal96 button). Values above
 // SmallLimit on the binary64 button are re-read exactly; beyond 2^96 - 1 the over-limit message.
-GoldbachCheckResult GoldbachEvenCheck(PathButton button, std::string_view text,
-                                      GoldbachOptions options);
+GoldbachChecked GoldbachEvenCheck(PathButton button, std::string_view text,
+                                  GoldbachOptions options);
 
 // Odd tool, Text12(0), the same way: whole, odd, n >= 9, else "请输入≥9的奇数" / "重新输入";
-// the Decimal96 button with an empty field does nothing at all (clears_pane false).
-GoldbachCheckResult GoldbachOddCheck(PathButton button, std::string_view text,
-                                     GoldbachOptions options);
+// the Decimal96 button with an empty field does nothing at all (a silent rejection that keeps the
+// pane).
+GoldbachChecked GoldbachOddCheck(PathButton button, std::string_view text, GoldbachOptions options);
 
 // Lines "18=5+13" (CR LF through the sink's EndLine after each) in increasing p, p <= q. The
 // left side is the typed text when both one_result and show_progress are set, else n's digits.

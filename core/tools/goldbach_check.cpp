@@ -17,23 +17,22 @@ uint128 Minimum(Parity parity) {
     return parity == Parity::Even ? 6 : 9;
 }
 
-GoldbachCheckResult Reject(Message message) {
-    GoldbachCheckResult result;
-    result.rejection = GoldbachRejection{std::move(message)};
-    return result;
+GoldbachChecked Reject(Message message) {
+    return Rejection{.message = std::move(message),
+                     .effect = FieldEffect::EmptyAll,
+                     .focus = FocusAfter::First,
+                     .empty_pane = true};
 }
 
-GoldbachCheckResult Accept(uint128 n, std::string_view text, GoldbachOptions options) {
-    GoldbachCheckResult result;
-    result.request = GoldbachRequest{n, std::string(text), options};
-    return result;
+GoldbachChecked Accept(uint128 n, std::string_view text, GoldbachOptions options) {
+    return GoldbachRequest{n, std::string(text), options};
 }
 
 bool ExactlyFits(uint128 n, Parity parity) {
     return n >= Minimum(parity) && (n % 2 == 0) == (parity == Parity::Even);
 }
 
-GoldbachCheckResult CheckBinary64(Parity parity, std::string_view text, GoldbachOptions options) {
+GoldbachChecked CheckBinary64(Parity parity, std::string_view text, GoldbachOptions options) {
     // Parity is decided on the exact numeral: every binary64 value above 2^53 is even.
     const ExactInteger exact = ReadExactInteger(text);
     if (exact.status == ExactStatus::Overflow) return Reject(OverLimitMessage());
@@ -43,12 +42,8 @@ GoldbachCheckResult CheckBinary64(Parity parity, std::string_view text, Goldbach
     return Accept(exact.value, text, options);
 }
 
-GoldbachCheckResult CheckDecimal96(Parity parity, std::string_view text, GoldbachOptions options) {
-    if (text.empty()) {
-        GoldbachCheckResult nothing;
-        nothing.clears_pane = parity == Parity::Even;
-        return nothing;
-    }
+GoldbachChecked CheckDecimal96(Parity parity, std::string_view text, GoldbachOptions options) {
+    if (text.empty()) return Rejection{.empty_pane = parity == Parity::Even};
     const DecimalRead read = ReadDecimal(text);
     if (read.status == DecimalStatus::Overflow) return Reject(OverLimitMessage());
     if (read.status != DecimalStatus::Ok || !read.value.IsInteger() || read.value.IsNegative()) {
@@ -61,14 +56,14 @@ GoldbachCheckResult CheckDecimal96(Parity parity, std::string_view text, Goldbac
 
 }  // namespace
 
-GoldbachCheckResult GoldbachEvenCheck(PathButton button, std::string_view text,
-                                      GoldbachOptions options) {
+GoldbachChecked GoldbachEvenCheck(PathButton button, std::string_view text,
+                                  GoldbachOptions options) {
     return button == PathButton::Binary64 ? CheckBinary64(Parity::Even, text, options)
                                           : CheckDecimal96(Parity::Even, text, options);
 }
 
-GoldbachCheckResult GoldbachOddCheck(PathButton button, std::string_view text,
-                                     GoldbachOptions options) {
+GoldbachChecked GoldbachOddCheck(PathButton button, std::string_view text,
+                                 GoldbachOptions options) {
     return button == PathButton::Binary64 ? CheckBinary64(Parity::Odd, text, options)
                                           : CheckDecimal96(Parity::Odd, text, options);
 }

@@ -69,10 +69,10 @@ Seen Page3(const std::string& t) {
 
 // The even tool: the odd one's binary64 parity test sees 1e29 as even before any exact reading.
 Seen Page4(const std::string& t, bool odd) {
-    const GoldbachCheckResult checked = odd ? GoldbachOddCheck(PathButton::Binary64, t, {})
-                                            : GoldbachEvenCheck(PathButton::Binary64, t, {});
-    if (checked.request) return {checked.request->n};
-    return {std::nullopt, checked.rejection && checked.rejection->message == OverLimitMessage()};
+    const GoldbachChecked checked = odd ? GoldbachOddCheck(PathButton::Binary64, t, {})
+                                        : GoldbachEvenCheck(PathButton::Binary64, t, {});
+    if (const auto* request = std::get_if<GoldbachRequest>(&checked)) return {request->n};
+    return {std::nullopt, std::get<Rejection>(checked).message == OverLimitMessage()};
 }
 
 Seen Page5(const std::string& t) {

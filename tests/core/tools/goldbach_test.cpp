@@ -157,30 +157,33 @@ class GoldbachCheckTable : public testing::TestWithParam<CheckCase> {};
 TEST_P(GoldbachCheckTable, AcceptsOrRejectsAsTheTool) {
     const CheckCase& c = GetParam();
     const GoldbachOptions options{true, true};
-    const GoldbachCheckResult result = c.tool == Tool::Even
-                                           ? GoldbachEvenCheck(c.button, c.text, options)
-                                           : GoldbachOddCheck(c.button, c.text, options);
-    EXPECT_EQ(result.clears_pane, c.clears_pane);
+    const GoldbachChecked result = c.tool == Tool::Even
+                                       ? GoldbachEvenCheck(c.button, c.text, options)
+                                       : GoldbachOddCheck(c.button, c.text, options);
     if (c.accepted) {
-        ASSERT_TRUE(result.request.has_value());
-        EXPECT_FALSE(result.rejection.has_value());
-        EXPECT_TRUE(result.request->n == c.want_n) << DecimalText(result.request->n);
-        EXPECT_EQ(result.request->typed_text, c.text);
-        EXPECT_TRUE(result.request->options.one_result && result.request->options.show_progress);
+        const auto* request = std::get_if<GoldbachRequest>(&result);
+        ASSERT_NE(request, nullptr);
+        EXPECT_TRUE(request->n == c.want_n) << DecimalText(request->n);
+        EXPECT_EQ(request->typed_text, c.text);
+        EXPECT_TRUE(request->options.one_result && request->options.show_progress);
         return;
     }
-    EXPECT_FALSE(result.request.has_value());
+    const auto* rejection = std::get_if<Rejection>(&result);
+    ASSERT_NE(rejection, nullptr);
+    EXPECT_EQ(rejection->empty_pane, c.clears_pane);
     if (c.message == nullptr) {
-        EXPECT_FALSE(result.rejection.has_value());
+        EXPECT_FALSE(rejection->message.has_value());
+        EXPECT_EQ(rejection->effect, FieldEffect::None);
         return;
     }
-    ASSERT_TRUE(result.rejection.has_value());
     const std::string message = c.message;
     const Message expected =
         message == "over"
             ? OverLimitMessage()
             : Message{message, "重新输入", MessageIcon::Exclamation, MessageButtons::Ok};
-    EXPECT_EQ(result.rejection->message, expected);
+    EXPECT_EQ(rejection->message, expected);
+    EXPECT_EQ(rejection->effect, FieldEffect::EmptyAll);
+    EXPECT_EQ(rejection->focus, FocusAfter::First);
 }
 
 constexpr PathButton kB64 = PathButton::Binary64;
