@@ -5,14 +5,7 @@
 #include "core/tools/factor_one.h"
 #include "ui/page.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace numerel::ui {
-
-class PickPathBinding;
 
 class Page0Factor : public Page {
     Q_OBJECT

@@ -5,11 +5,6 @@
 #include "core/tools/factor_range.h"
 #include "ui/page.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace numerel::ui {
 
 class Page1FactorRange : public Page {

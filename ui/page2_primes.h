@@ -6,14 +6,7 @@
 #include "core/tools/prime_search.h"
 #include "ui/page.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace numerel::ui {
-
-class PickPathBinding;
 
 class Page2Primes : public Page {
     Q_OBJECT

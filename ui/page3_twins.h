@@ -4,11 +4,6 @@
 
 #include "ui/page.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace numerel::ui {
 
 class Page3Twins : public Page {

@@ -7,14 +7,7 @@
 #include "core/tools/goldbach.h"
 #include "ui/page.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace numerel::ui {
-
-class PickPathBinding;
 
 class Page4Goldbach : public Page {
     Q_OBJECT

@@ -5,14 +5,7 @@
 #include "core/tools/divisors_search.h"
 #include "ui/page.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace numerel::ui {
-
-class PickPathBinding;
 
 class Page5Divisors : public Page {
     Q_OBJECT
