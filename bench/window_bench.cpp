@@ -1,5 +1,6 @@
 // The window with big results, offscreen (not a test): for each case the time from the click to
-// the result painted in its pane, the process's peak RSS and the bytes of the stored result.
+// the result painted in its pane, the process's peak RSS and the bytes of the stored result; for
+// a long result, then also what saving it costs the window.
 // Each case runs in a process of its own so that peak RSS is that case's.
 //   window_bench              all cases, one line each
 //   window_bench PAGE FROM TO [S]  one case; with S, Stop is clicked S seconds after the click
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -25,6 +27,7 @@
 #include "ui/keyboard_model.h"
 #include "ui/long_text_view.h"
 #include "ui/output_pane.h"
+#include "ui/pane_menu.h"
 #include "ui/platform.h"
 #include "ui/run_protocol.h"
 
@@ -41,12 +44,44 @@ public:
         return {};
     }
     std::optional<QString> ChooseSaveFile(const QString&, const QStringList&) override {
-        return {};
+        return save_path;
     }
     void PlayTone(int, int) override {}
     bool LaunchCalculator() override { return false; }
     std::int64_t NowSeconds() override { return QDateTime::currentSecsSinceEpoch(); }
+
+    std::optional<QString> save_path;
 };
+
+// "保存" on a long pane: how long the click holds the window, when the file is complete, and the
+// longest the event loop went unserved meanwhile (timer ticks every 10 ms).
+void SaveLongPane(numerel::ui::Form1& form, numerel::ui::OutputPane* pane,
+                  SilentPlatform& platform) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("saved.txt");
+    platform.save_path = path;
+    pane->setFocus();
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last_tick = 0;
+    qint64 longest_gap = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        longest_gap = std::max(longest_gap, now - last_tick);
+        last_tick = now;
+    });
+    ticks.start(10);
+    form.Menu()->EditSave_Click();
+    const double click_ms = clock.nsecsElapsed() / 1e6;
+    last_tick = clock.elapsed();
+    while (!QFileInfo::exists(path)) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    std::printf(
+        "  save: click returned in %.1f ms, %lld bytes saved after %.2f s, longest "
+        "event-loop gap %lld ms\n",
+        click_ms, static_cast<long long>(QFileInfo(path).size()), clock.nsecsElapsed() / 1e9,
+        static_cast<long long>(longest_gap));
+}
 
 const char* const kFirstField[] = {"Text1", "Text2", "Text4"};
 const char* const kSecondField[] = {"", "Text3", "Text5"};
@@ -107,6 +142,7 @@ int RunCase(int page, const QString& from, const QString& to, double stop_after)
         static_cast<long long>(bytes), static_cast<long long>(pane->Text().size()), slowest_key_ms,
         qPrintable(form.Label9()->text()),
         page == 2 ? qPrintable(form.findChild<QLabel*>("Label6")->text()) : "");
+    if (pane->IsLong() && stop_after == 0) SaveLongPane(form, pane, platform);
     return 0;
 }
 

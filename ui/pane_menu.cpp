@@ -21,7 +21,7 @@
 #include "ui/output_pane.h"
 #include "ui/pane_file_saver.h"
 #include "ui/platform.h"
-#include "ui/stored_result.h"
+#include "ui/stored_result_saver.h"
 
 namespace numerel::ui {
 
@@ -73,6 +73,11 @@ void SetClipboardText(const QString& text) {
 
 PaneMenu::PaneMenu(Form1& window, Platform& platform)
     : QObject(&window), window_(window), platform_(platform) {
+    saver_ = new StoredResultSaver(this);
+    connect(saver_, &StoredResultSaver::Finished, this, [this](bool saved, const QString& path) {
+        QApplication::restoreOverrideCursor();
+        if (!saved) ShowSaveFailure(path);
+    });
     you_jian_menu_ = new QMenu(&window);
     you_jian_menu_->setObjectName("YouJianMenu");
     you_jian_menu_->setFont(SongFont(kControlPointSize));
@@ -292,14 +297,23 @@ void PaneMenu::EditSave_Click() {
     const std::optional<QString> path =
         platform_.ChooseSaveFile(kSaveTitle, QtFilters(kSaveFilter));
     if (!path || path->isEmpty()) return;
-    // A pane that shows only part of a long result saves all of it. A failed save must not
-    // pass for a saved result, so unlike a cancel it is reported.
-    const bool saved = pane->StoredFile().isEmpty()
-                           ? SavePaneText(*path, pane->Text())
-                           : SaveStoredResult(pane->StoredFile(), *path, LocaleCodeset());
-    if (!saved)
-        platform_.ShowMessage(Message{"无法保存到文件:\r\n" + path->toStdString(), kSaveTitle,
-                                      MessageIcon::Exclamation, MessageButtons::Ok});
+    // A failed save must not pass for a saved result, so unlike a cancel it is reported.
+    if (pane->StoredFile().isEmpty()) {
+        if (!SavePaneText(*path, pane->Text())) ShowSaveFailure(*path);
+        return;
+    }
+    // A pane that shows only part of a long result saves all of it, in the background; the busy
+    // cursor says it goes on while the window stays usable.
+    if (!saver_->Start(pane->StoredFile(), *path, LocaleCodeset())) {
+        ShowSaveFailure(*path);
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+}
+
+void PaneMenu::ShowSaveFailure(const QString& path) {
+    platform_.ShowMessage(Message{"无法保存到文件:\r\n" + path.toStdString(), kSaveTitle,
+                                  MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 void PaneMenu::EditWordFont_Click() {

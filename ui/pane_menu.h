@@ -18,6 +18,7 @@ class Dialog;
 class Form1;
 class OutputPane;
 class Platform;
+class StoredResultSaver;
 
 class PaneMenu : public QObject {
     Q_OBJECT
@@ -52,6 +53,7 @@ private:
     QAction* AddItem(const char* name, const QString& caption, const QKeySequence& shortcut,
                      void (PaneMenu::*handler)());
     void UpdateItemStates(const OutputPane* pane);
+    void ShowSaveFailure(const QString& path);
     // The shortcut of an item pressed in a pane while the menu is closed; true when handled.
     bool HandleShortcut(OutputPane* pane, const QKeyEvent& key);
     // The main window's focused control when it is an output pane, else nullptr.
@@ -72,6 +74,7 @@ private:
     QAction* edit_word_font_;
     QAction* edit_sel_all_;
     QPointer<Dialog> dialog_;
+    StoredResultSaver* saver_;
 };
 
 }  // namespace numerel::ui

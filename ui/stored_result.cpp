@@ -99,20 +99,19 @@ std::optional<PaneContent> ReadForPane(const QString& path, qsizetype limit) {
     return content;
 }
 
-bool SaveStoredResult(const QString& stored, const QString& path, const QByteArray& codeset) {
+bool SaveStoredResult(QFile& stored, const QString& path, const QByteArray& codeset) {
     const bool utf8 = codeset.isEmpty() || codeset.compare("UTF-8", Qt::CaseInsensitive) == 0 ||
                       codeset.compare("utf8", Qt::CaseInsensitive) == 0;
     // First in the locale's codeset; a character it cannot hold restarts the save in UTF-8.
     for (const bool recode : {!utf8, false}) {
-        QFile in(stored);
         QSaveFile out(path);
-        if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) return false;
+        if (!stored.seek(0) || !out.open(QIODevice::WriteOnly)) return false;
         QStringDecoder decoder(QStringDecoder::Utf8);
         QStringEncoder encoder(codeset.constData());
         if (recode && !encoder.isValid()) continue;
         bool ok = true;
-        while (ok && !in.atEnd()) {
-            QByteArray bytes = in.read(kChunk);
+        while (ok && !stored.atEnd()) {
+            QByteArray bytes = stored.read(kChunk);
             if (bytes.isEmpty()) break;
             if (recode) {
                 bytes = encoder.encode(decoder.decode(bytes));
@@ -121,7 +120,8 @@ bool SaveStoredResult(const QString& stored, const QString& path, const QByteArr
             ok = out.write(bytes) == bytes.size();
         }
         if (recode && encoder.hasError()) continue;
-        if (!ok || in.error() != QFileDevice::NoError || out.write("\r\n", 2) != 2) return false;
+        if (!ok || stored.error() != QFileDevice::NoError || out.write("\r\n", 2) != 2)
+            return false;
         return out.commit();
     }
     return false;

@@ -143,16 +143,27 @@ TEST_F(RunTest, ABudgetCutsTheStoredListAndSaveWritesAllOfIt) {
     const QString stored = form->Pane(2)->StoredFile();
     ASSERT_TRUE(QFile::exists(stored));
     const QString saved = dir.filePath("saved.txt");
-    platform.save_answer = saved;
     form->Pane(2)->setFocus();
+    // A save that fails in the background still says so.
+    platform.save_answer = dir.filePath("no such folder/saved.txt");
     form->Menu()->EditSave_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !platform.messages.empty(); }));
+    EXPECT_EQ(platform.messages.back().text,
+              "无法保存到文件:\r\n" + platform.save_answer->toStdString());
+    platform.messages.clear();
+
+    platform.save_answer = saved;
+    form->Menu()->EditSave_Click();
+    // The save goes on in the background; clearing the pane at once must not cut it short, and
+    // lets the stored result go.
+    Button("Command6")->click();
+    EXPECT_FALSE(QFile::exists(stored));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(saved); }));
     QFile file(saved);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 \r\n"
                                          "……列表过长,只保存了前17个,共1000个\r\n"));
-    // Clearing the pane lets the stored result go.
-    Button("Command6")->click();
-    EXPECT_FALSE(QFile::exists(stored));
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 // Whether the core's searches cut their list at the sink's budget (they report it in `cut`).
