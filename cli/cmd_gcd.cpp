@@ -1,4 +1,6 @@
 // numerel-cli gcd A B: greatest common divisor and least common multiple (page 7).
+#include <variant>
+
 #include "cli/cli.h"
 #include "core/tools/fraction_tools.h"
 
@@ -6,13 +8,13 @@ namespace numerel::cli {
 namespace {
 
 int RunGcd(CliContext& context) {
-    CliPrompter prompter(context);
-    const GcdLcmOutcome outcome = RunGcdLcm(context.Args()[0], context.Args()[1], prompter);
-    if (outcome.rejection) {
-        context.ShowMessage(*outcome.rejection);
+    const GcdLcmChecked checked = GcdLcmCheck(context.Args()[0], context.Args()[1]);
+    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
+        context.ShowMessage(*rejection->message);
         return kExitRejected;
     }
-    context.WritePane(outcome.pane);
+    CliPrompter prompter(context);
+    context.WritePane(GcdLcmRun(std::get<GcdLcmOperands>(checked), prompter));
     return kExitOk;
 }
 

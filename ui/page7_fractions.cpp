@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
+#include <variant>
 
 #include "core/tools/fraction_tools.h"
 #include "ui/fonts.h"
@@ -242,26 +243,24 @@ void Page7Fractions::Command25_Click() {
 void Page7Fractions::Command10_Click() {
     Pane(7)->SetText(QString());
     shell_.run.ResetStatus();
+    const GcdLcmChecked checked = GcdLcmCheck(Std(Text10[0]), Std(Text10[1]));
+    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
+        Reject(*rejection, {Text10[0], Text10[1]}, 7);
+        return;
+    }
     const std::int64_t t0 = shell_.platform.NowSeconds();
-    const std::string a = Std(Text10[0]);
-    const std::string b = Std(Text10[1]);
-    auto outcome = std::make_shared<GcdLcmOutcome>();
+    auto pane = std::make_shared<std::string>();
     Platform* platform = &shell_.platform;
     QObject* ui = this;
     shell_.run.RunOnWorker(
         this,
-        [a, b, outcome, platform, ui] {
+        [operands = std::get<GcdLcmOperands>(checked), pane, platform, ui] {
             PlatformPrompter prompter(*platform, ui);
-            *outcome = RunGcdLcm(a, b, prompter);
+            *pane = GcdLcmRun(operands, prompter);
         },
-        [this, outcome, t0](const RunProtocol::RunEnd& end) {
+        [this, pane, t0](const RunProtocol::RunEnd& end) {
             if (!shell_.run.Completed(end, t0)) return;
-            if (outcome->rejection) {
-                Show(*outcome->rejection);
-                Text10.at(static_cast<std::size_t>(outcome->field))->setFocus();
-                return;
-            }
-            Pane(7)->SetText(QString::fromStdString(outcome->pane));
+            Pane(7)->SetText(QString::fromStdString(*pane));
             shell_.run.ReportElapsed(t0, shell_.platform.NowSeconds());
         });
 }

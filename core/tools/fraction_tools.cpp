@@ -1,5 +1,7 @@
 #include "core/tools/fraction_tools.h"
 
+#include <cassert>
+
 #include "core/long/long_add_sub.h"
 #include "core/long/long_div.h"
 #include "core/long/long_messages.h"
@@ -21,25 +23,26 @@ std::string WithoutLeadingZeros(const std::string& digits) {
 
 }  // namespace
 
-GcdLcmOutcome RunGcdLcm(const std::string& a, const std::string& b, Prompter& prompter) {
-    GcdLcmOutcome outcome;
-    if (a.empty() || b.empty()) return outcome;
-    if (!IsDigitsOnly(a) || !IsDigitsOnly(b)) {
-        outcome.rejection = NotAnIntegerMessage();
-        outcome.field = IsDigitsOnly(a) ? 1 : 0;
-        return outcome;
-    }
+GcdLcmChecked GcdLcmCheck(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty() || (IsDigitsOnly(a) && IsDigitsOnly(b))) return GcdLcmOperands{a, b};
+    return Rejection{.message = NotAnIntegerMessage(),
+                     .focus = IsDigitsOnly(a) ? FocusAfter::Last : FocusAfter::First};
+}
+
+std::string GcdLcmRun(const GcdLcmOperands& operands, Prompter& prompter) {
+    const std::string& a = operands.a;
+    const std::string& b = operands.b;
+    if (a.empty() || b.empty()) return "";
+    assert(IsDigitsOnly(a) && IsDigitsOnly(b));
     if (IsZeroValue(a) || IsZeroValue(b)) {
         // Every number divides 0: the divisor is the other number, the multiple 0.
         const std::string g = WithoutLeadingZeros(IsZeroValue(a) ? b : a);
-        outcome.pane = "最大公约数是" + g + "\r\n" + "最小公倍数是0";
-        return outcome;
+        return "最大公约数是" + g + "\r\n" + "最小公倍数是0";
     }
     const DigitString g = LongGcd(a, b, prompter);
     const DigitString product = LongMul(a, b);
     const DigitString l = LongDiv(product, g, prompter);
-    outcome.pane = "最大公约数是" + g + "\r\n" + "最小公倍数是" + l;
-    return outcome;
+    return "最大公约数是" + g + "\r\n" + "最小公倍数是" + l;
 }
 
 std::optional<FractionGuard> RepeatingDecimalGuard(const std::string& x, const std::string& r) {

@@ -1,5 +1,6 @@
 // The fraction tools page (page 7) without its window: greatest common divisor and least common
-// multiple, repeating decimal to fraction, and reduction.
+// multiple, repeating decimal to fraction, and reduction. The gcd tool is a check phase and a run
+// phase, so the window can run its protocol in between; the other two answer at once.
 #pragma once
 
 #include <optional>
@@ -8,28 +9,34 @@
 #include "core/long/digit_string.h"
 #include "core/message.h"
 #include "core/prompter.h"
+#include "core/tools/checked.h"
 
 namespace numerel {
 
-struct GcdLcmOutcome {
-    // RichTextBox1(7) after the click (emptied first, so "" when nothing was computed).
-    std::string pane;
-    // Shown as a message box instead of a time report; the focus then goes to Text10(field).
-    std::optional<Message> rejection;
-    int field = 0;
+// The two boxes as typed: a divisor equal to one of them keeps its leading zeros. Either may be
+// empty; then nothing is computed.
+struct GcdLcmOperands {
+    std::string a;  // Text10(0)
+    std::string b;  // Text10(1)
 };
 
-// Command10_Click. The page empties RichTextBox1(7) and resets Label9 first, calls this with
-// Text10(0) and Text10(1), then shows the rejection (focus to Text10(field), no time report) or
-// sets the pane and reports the elapsed time.
-// Both boxes non-empty: a box with anything but digits -> NotAnIntegerMessage() (a point, sign
-// or letter would otherwise give a silently wrong number); else g = LongGcd(a, b),
-// l = LongDiv(LongMul(a, b), g) (exact, never prompts), and the pane is "最大公约数是" g CR LF
-// "最小公倍数是" l. A box of value zero ("0", "00") is no divisor: gcd(a, 0) = a (without leading
-// zeros), gcd(0, 0) = 0, and the multiple is 0; no box. Either box empty: nothing computed,
-// pane "".
+// The one rejection is NotAnIntegerMessage() with the focus to the first box that is more than
+// digits; the boxes keep their text.
+using GcdLcmChecked = Checked<GcdLcmOperands>;
+
+// Command10_Click, after it has emptied RichTextBox1(7) and reset Label9: both boxes non-empty and
+// one with anything but digits -> rejected (a point, sign or letter would otherwise give a
+// silently wrong number). An empty box is accepted: the page still reports the elapsed time, with
+// an empty pane. Cost: linear in the texts.
+GcdLcmChecked GcdLcmCheck(const std::string& a, const std::string& b);
+
+// The pane text of operands GcdLcmCheck accepted (asserted), computed on the worker:
+// g = LongGcd(a, b), l = LongDiv(LongMul(a, b), g) (exact, never prompts),
+// "最大公约数是" g CR LF "最小公倍数是" l. An operand of value zero ("0", "00")
+// is no divisor: gcd(a, 0) = a (without leading zeros), gcd(0, 0) = 0, and the multiple is 0;
+// no message. Either operand empty: "".
 // Cost: GMP gcd, product and exact division of the operands.
-GcdLcmOutcome RunGcdLcm(const std::string& a, const std::string& b, Prompter& prompter);
+std::string GcdLcmRun(const GcdLcmOperands& operands, Prompter& prompter);
 
 struct Fraction {
     DigitString numerator;    // Text20

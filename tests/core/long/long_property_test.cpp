@@ -145,7 +145,7 @@ TEST(LongProperty, GcdPageShowsTheDivisorAndTheMultiple) {
         SCOPED_TRACE(a + " , " + b);
         const mpz_class va = IntegerValue(a), vb = IntegerValue(b);
         ScriptedPrompter prompter;
-        const GcdLcmOutcome outcome = RunGcdLcm(a, b, prompter);
+        const std::string pane = GcdLcmRun(GcdLcmOperands{a, b}, prompter);
         EXPECT_TRUE(prompter.Calls().empty());
         const mpz_class g = gcd(va, vb);
         mpz_class l;
@@ -153,12 +153,10 @@ TEST(LongProperty, GcdPageShowsTheDivisorAndTheMultiple) {
         // The divisor may keep the leading zeros of an operand it equals ("006"): compared by
         // value.
         const std::string gcd_caption = "最大公约数是", lcm_caption = "\r\n最小公倍数是";
-        const std::size_t line_end = outcome.pane.find(lcm_caption);
-        ASSERT_TRUE(outcome.pane.starts_with(gcd_caption) && line_end != std::string::npos)
-            << outcome.pane;
-        const std::string shown_g =
-            outcome.pane.substr(gcd_caption.size(), line_end - gcd_caption.size());
-        const std::string shown_l = outcome.pane.substr(line_end + lcm_caption.size());
+        const std::size_t line_end = pane.find(lcm_caption);
+        ASSERT_TRUE(pane.starts_with(gcd_caption) && line_end != std::string::npos) << pane;
+        const std::string shown_g = pane.substr(gcd_caption.size(), line_end - gcd_caption.size());
+        const std::string shown_l = pane.substr(line_end + lcm_caption.size());
         ASSERT_FALSE(shown_g.empty());
         ASSERT_FALSE(shown_l.empty());
         EXPECT_EQ(IntegerValue(shown_g), g);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <variant>
 
 #include "core/long/long_div.h"
 #include "core/long/long_messages.h"
@@ -18,6 +19,14 @@ using testing::ScriptedPrompter;
 
 std::string Pane(const std::string& g, const std::string& l) {
     return "最大公约数是" + g + "\r\n最小公倍数是" + l;
+}
+
+// The pane of two boxes the check accepts, as the page computes it.
+std::string GcdLcmPane(const std::string& a, const std::string& b, ScriptedPrompter& prompter) {
+    const GcdLcmChecked checked = GcdLcmCheck(a, b);
+    const auto* operands = std::get_if<GcdLcmOperands>(&checked);
+    EXPECT_NE(operands, nullptr) << a << ", " << b;
+    return operands != nullptr ? GcdLcmRun(*operands, prompter) : "(rejected)";
 }
 
 TEST(GcdLcmTool, Panes) {
@@ -50,9 +59,7 @@ TEST(GcdLcmTool, Panes) {
          }) {
         SCOPED_TRACE(c.name);
         ScriptedPrompter prompter;
-        const GcdLcmOutcome outcome = RunGcdLcm(c.a, c.b, prompter);
-        EXPECT_FALSE(outcome.rejection.has_value());
-        EXPECT_EQ(outcome.pane, c.pane);
+        EXPECT_EQ(GcdLcmPane(c.a, c.b, prompter), c.pane);
         EXPECT_EQ(prompter.MessageTexts(), c.boxes);
         EXPECT_EQ(prompter.InputCount(), 0);
     }
@@ -63,23 +70,23 @@ TEST(GcdLcmTool, RejectsWhatIsNotAnInteger) {
         const char* name;
         const char* a;
         const char* b;
-        int field;
+        FocusAfter focus;
     };
     for (const Case& c : std::initializer_list<Case>{
-             {"PointInFirst", "1.5", "3", 0},
-             {"SignInSecond", "12", "-18", 1},
-             {"Letters", "12a", "18", 0},
-             {"Blank", "12", "1 8", 1},
-             {"BothBadFocusesFirst", "x", "y", 0},
+             {"PointInFirst", "1.5", "3", FocusAfter::First},
+             {"SignInSecond", "12", "-18", FocusAfter::Last},
+             {"Letters", "12a", "18", FocusAfter::First},
+             {"Blank", "12", "1 8", FocusAfter::Last},
+             {"BothBadFocusesFirst", "x", "y", FocusAfter::First},
          }) {
         SCOPED_TRACE(c.name);
-        ScriptedPrompter prompter;
-        const GcdLcmOutcome outcome = RunGcdLcm(c.a, c.b, prompter);
-        ASSERT_TRUE(outcome.rejection.has_value());
-        EXPECT_EQ(*outcome.rejection, NotAnIntegerMessage());
-        EXPECT_EQ(outcome.field, c.field);
-        EXPECT_EQ(outcome.pane, "");
-        EXPECT_TRUE(prompter.Calls().empty());
+        const GcdLcmChecked checked = GcdLcmCheck(c.a, c.b);
+        const auto* rejection = std::get_if<Rejection>(&checked);
+        ASSERT_NE(rejection, nullptr);
+        EXPECT_EQ(rejection->message, NotAnIntegerMessage());
+        EXPECT_EQ(rejection->effect, FieldEffect::None);
+        EXPECT_EQ(rejection->focus, c.focus);
+        EXPECT_FALSE(rejection->empty_pane);
     }
 }
 
@@ -173,11 +180,11 @@ TEST(FractionToolsProperty, GcdTimesLcmIsTheProduct) {
         if (i % 5 == 0) b = LongMul(b, a.substr(0, 1 + rng() % a.size()));  // a common factor
         SCOPED_TRACE(a + " " + b);
         ScriptedPrompter prompter;
-        const GcdLcmOutcome outcome = RunGcdLcm(a, b, prompter);
-        const std::size_t line = outcome.pane.find("\r\n");
+        const std::string pane = GcdLcmPane(a, b, prompter);
+        const std::size_t line = pane.find("\r\n");
         ASSERT_NE(line, std::string::npos);
-        const std::string g = outcome.pane.substr(18, line - 18);  // after "最大公约数是"
-        const std::string l = outcome.pane.substr(line + 2 + 18);
+        const std::string g = pane.substr(18, line - 18);  // after "最大公约数是"
+        const std::string l = pane.substr(line + 2 + 18);
         EXPECT_EQ(LongMul(g, l), LongMul(a, b));
         EXPECT_TRUE(prompter.Calls().empty());
     }
