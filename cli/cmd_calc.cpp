@@ -2,6 +2,7 @@
 #include <array>
 #include <ostream>
 #include <string_view>
+#include <variant>
 
 #include "cli/cli.h"
 #include "core/tools/calculator_tool.h"
@@ -22,8 +23,16 @@ int RunCalc(CliContext& context) {
                       << "' (add sub mul div pow quot mod sqrt fact)\n";
         return kExitUsage;
     }
+    const CalcOp op = CalcOpAt(index);
+    CalcChecked check = CalcCheck(op, {WithoutSign(args[1]), WithoutSign(args[2])});
+    if (const auto* rejection = std::get_if<Rejection>(&check)) {
+        if (!rejection->message) return kExitOk;  // both operands empty: nothing to compute
+        context.ShowMessage(*rejection->message);
+        return kExitRejected;
+    }
     CliPrompter prompter(context);
-    const CalcOutcome outcome = RunCalculator(CalcOpAt(index), args[1], args[2], prompter);
+    const CalcOutcome outcome =
+        RunCalculator(op, std::get<CalcOperands>(std::move(check)), prompter);
     if (outcome.rejection) {
         context.ShowMessage(*outcome.rejection);
         return kExitRejected;

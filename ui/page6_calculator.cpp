@@ -21,6 +21,15 @@ namespace numerel::ui {
 
 namespace {
 constexpr int kButtonsPerRow = 5;
+constexpr int kPane = 6;
+
+// The operand in `box` without its sign, written back where one was removed.
+std::string UnsignedOperand(QLineEdit* box) {
+    const std::string typed = box->text().toStdString();
+    std::string operand = WithoutSign(typed);
+    if (operand.size() != typed.size()) box->setText(QString::fromStdString(operand));
+    return operand;
+}
 }  // namespace
 
 Page6Calculator::Page6Calculator(Shell& shell, QWidget* parent) : Page(shell, parent) {
@@ -67,9 +76,9 @@ Page6Calculator::Page6Calculator(Shell& shell, QWidget* parent) : Page(shell, pa
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(operands);
     layout->addLayout(button_row);
-    layout->addWidget(Pane(6), 1);
+    layout->addWidget(Pane(kPane), 1);
     // A result is one long run of digits: break it at the pane's edge rather than scroll.
-    Pane(6)->setWordWrapMode(QTextOption::WrapAnywhere);
+    Pane(kPane)->setWordWrapMode(QTextOption::WrapAnywhere);
 
     connect(Text22, &QLineEdit::textChanged, this, &Page6Calculator::Text22_Change);
     connect(Text23, &QLineEdit::textChanged, this, &Page6Calculator::Text23_Change);
@@ -94,25 +103,31 @@ void Page6Calculator::Command27_Click(int index) {
     // as they were.
     const std::int64_t t0 = shell_.platform.NowSeconds();
     const CalcOp op = CalcOpAt(static_cast<std::size_t>(index));
-    const std::string a = Text22->text().toStdString();
-    const std::string b = Text23->text().toStdString();
+    std::string a = UnsignedOperand(Text22);  // A's box changes before B's
+    std::string b = UnsignedOperand(Text23);
+    CalcChecked check = CalcCheck(op, {std::move(a), std::move(b)});
+    if (const auto* rejection = std::get_if<Rejection>(&check)) {
+        Reject(*rejection, {Text22, Text23}, kPane);
+        return;
+    }
     auto outcome = std::make_shared<CalcOutcome>();
     Platform* platform = &shell_.platform;
     QObject* ui = this;
     const QPointer<QLineEdit> text22 = Text22;
     const QPointer<QLineEdit> text23 = Text23;
+    // The prompts and the operand write-backs happen on the UI thread, in their order.
+    CalcWriteBack write_back = [ui, text22, text23](CalcField field, const std::string& text) {
+        CallOnUiThread(ui, [field, text, text22, text23] {
+            QLineEdit* box = field == CalcField::A ? text22 : text23;
+            if (box != nullptr) box->setText(QString::fromStdString(text));
+        });
+    };
     shell_.run.RunOnWorker(
         this,
-        [op, a, b, outcome, platform, ui, text22, text23] {
-            // The prompts and the operand write-backs happen on the UI thread, in their order.
+        [op, operands = std::get<CalcOperands>(std::move(check)), outcome, platform, ui,
+         write_back = std::move(write_back)] {
             PlatformPrompter prompter(*platform, ui);
-            *outcome = RunCalculator(
-                op, a, b, prompter, [ui, text22, text23](CalcField field, const std::string& text) {
-                    CallOnUiThread(ui, [field, text, text22, text23] {
-                        QLineEdit* box = field == CalcField::A ? text22 : text23;
-                        if (box != nullptr) box->setText(QString::fromStdString(text));
-                    });
-                });
+            *outcome = RunCalculator(op, operands, prompter, write_back);
         },
         [this, outcome, t0](const RunProtocol::RunEnd& end) {
             if (!shell_.run.Completed(end, t0)) return;
@@ -125,7 +140,7 @@ void Page6Calculator::Command27_Click(int index) {
                 shell_.run.RestoreStatus();
                 return;
             }
-            Pane(6)->SetText(QString::fromStdString(*outcome->result));
+            Pane(kPane)->SetText(QString::fromStdString(*outcome->result));
             shell_.run.ReportElapsed(t0, shell_.platform.NowSeconds());
         });
 }

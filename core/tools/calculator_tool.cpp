@@ -1,5 +1,6 @@
 #include "core/tools/calculator_tool.h"
 
+#include <cassert>
 #include <utility>
 
 #include "core/long/long_add_sub.h"
@@ -19,9 +20,9 @@ constexpr const char* kInt32Max = "2147483647";
 
 class Click {
 public:
-    Click(std::string a, std::string b, const CalcWriteBack& write_back) : write_back_(write_back) {
-        outcome_.a = std::move(a);
-        outcome_.b = std::move(b);
+    Click(CalcOperands operands, const CalcWriteBack& write_back) : write_back_(write_back) {
+        outcome_.a = std::move(operands.a);
+        outcome_.b = std::move(operands.b);
     }
 
     DigitString& A() { return outcome_.a; }
@@ -132,17 +133,27 @@ const std::array<CalcButton, kCalcOpCount>& CalcButtons() {
     return buttons;
 }
 
-CalcOutcome RunCalculator(CalcOp op, std::string a, std::string b, Prompter& outer_prompter,
-                          const CalcWriteBack& write_back) {
-    WatchingPrompter prompter(outer_prompter);
-    Click click(std::move(a), std::move(b), write_back);
-    if (click.A().starts_with('-')) click.Write(CalcField::A, click.A().substr(1));
-    if (click.B().starts_with('-')) click.Write(CalcField::B, click.B().substr(1));
-    if (click.A().empty() && click.B().empty()) return click.Nothing();
-    // Anything but digits and one point would make the arithmetic's results meaningless.
-    if (!IsDigitString(click.A())) return click.Reject(NotANumeralMessage("A"));
-    if (ReadsB(op) && !IsDigitString(click.B())) return click.Reject(NotANumeralMessage("B"));
+std::string WithoutSign(std::string operand) {
+    if (operand.starts_with('-')) operand.erase(0, 1);
+    return operand;
+}
 
+CalcChecked CalcCheck(CalcOp op, CalcOperands operands) {
+    if (operands.a.empty() && operands.b.empty()) return Rejection{};
+    // Anything but digits and one point would make the arithmetic's results meaningless.
+    if (!IsDigitString(operands.a)) return Rejection{.message = NotANumeralMessage("A")};
+    if (ReadsB(op) && !IsDigitString(operands.b)) {
+        return Rejection{.message = NotANumeralMessage("B")};
+    }
+    return operands;
+}
+
+CalcOutcome RunCalculator(CalcOp op, CalcOperands operands, Prompter& outer_prompter,
+                          const CalcWriteBack& write_back) {
+    // CalcCheck passed them: the operations read digits and one point only.
+    assert(IsDigitString(operands.a) && (!ReadsB(op) || IsDigitString(operands.b)));
+    WatchingPrompter prompter(outer_prompter);
+    Click click(std::move(operands), write_back);
     switch (op) {
         case CalcOp::Add:
             return click.Result(LongAdd(click.A(), click.B()));

@@ -1,4 +1,4 @@
-// The calculator page's click, without its window: write-backs, guards, limits and results.
+// The calculator page's click, without its window: write-backs, checks, limits and results.
 #include "core/tools/calculator_tool.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,23 @@ namespace numerel {
 namespace {
 
 using testing::ScriptedPrompter;
+
+// A click as the page makes it: each sign removed (and written back where there was one), the
+// check, then the run. A rejection ends the click with its message, if it has one.
+CalcOutcome ClickThrough(CalcOp op, const std::string& a, const std::string& b, Prompter& prompter,
+                         const CalcWriteBack& write_back = {}) {
+    CalcOutcome unchecked;
+    unchecked.a = WithoutSign(a);
+    unchecked.b = WithoutSign(b);
+    if (write_back && unchecked.a != a) write_back(CalcField::A, unchecked.a);
+    if (write_back && unchecked.b != b) write_back(CalcField::B, unchecked.b);
+    CalcChecked check = CalcCheck(op, {unchecked.a, unchecked.b});
+    if (const auto* rejection = std::get_if<Rejection>(&check)) {
+        unchecked.rejection = rejection->message;
+        return unchecked;
+    }
+    return RunCalculator(op, std::get<CalcOperands>(std::move(check)), prompter, write_back);
+}
 
 struct Click {
     const char* name;
@@ -100,7 +117,7 @@ TEST(CalculatorTool, Clicks) {
         SCOPED_TRACE(c.name);
         ScriptedPrompter prompter(c.answers);
         std::vector<std::pair<CalcField, std::string>> writes;
-        const CalcOutcome outcome = RunCalculator(
+        const CalcOutcome outcome = ClickThrough(
             c.op, c.a, c.b, prompter,
             [&](CalcField field, const std::string& text) { writes.emplace_back(field, text); });
         EXPECT_EQ(outcome.result, c.result);
@@ -111,7 +128,7 @@ TEST(CalculatorTool, Clicks) {
     }
 }
 
-struct Rejection {
+struct Refusal {
     const char* name;
     CalcOp op;
     const char* a;
@@ -120,7 +137,7 @@ struct Rejection {
 };
 
 TEST(CalculatorTool, Rejections) {
-    for (const Rejection& c : std::initializer_list<Rejection>{
+    for (const Refusal& c : std::initializer_list<Refusal>{
              {"ExponentTooLarge", CalcOp::Pow, "2", "3000000000", PowerTooLargeMessage()},
              {"ExponentJustTooLarge", CalcOp::Pow, "2", "2147483648.5", PowerTooLargeMessage()},
              {"FactorialTooLarge", CalcOp::Factorial, "2147483648", "", FactorialTooLargeMessage()},
@@ -137,7 +154,7 @@ TEST(CalculatorTool, Rejections) {
          }) {
         SCOPED_TRACE(c.name);
         ScriptedPrompter prompter;
-        const CalcOutcome outcome = RunCalculator(c.op, c.a, c.b, prompter);
+        const CalcOutcome outcome = ClickThrough(c.op, c.a, c.b, prompter);
         ASSERT_TRUE(outcome.rejection.has_value());
         EXPECT_EQ(outcome.rejection->text, c.message.text);
         EXPECT_EQ(outcome.rejection->title, c.message.title);
@@ -165,7 +182,7 @@ TEST(CalculatorTool, LongResultsAreConfirmed) {
         SCOPED_TRACE(c.name);
         ScriptedPrompter prompter;
         prompter.SetConfirm(false);
-        const CalcOutcome outcome = RunCalculator(c.op, c.a, c.b, prompter);
+        const CalcOutcome outcome = RunCalculator(c.op, {c.a, c.b}, prompter);
         EXPECT_FALSE(outcome.result.has_value());
         EXPECT_FALSE(outcome.rejection.has_value());
         ASSERT_EQ(prompter.Calls().size(), 1u);
@@ -174,7 +191,7 @@ TEST(CalculatorTool, LongResultsAreConfirmed) {
     }
     // Just below the bound nothing is asked.
     ScriptedPrompter prompter;
-    const CalcOutcome outcome = RunCalculator(CalcOp::Pow, "10", "9999998", prompter);
+    const CalcOutcome outcome = RunCalculator(CalcOp::Pow, {"10", "9999998"}, prompter);
     ASSERT_TRUE(outcome.result.has_value());
     EXPECT_EQ(outcome.result->size(), 9999999u);
     EXPECT_TRUE(prompter.Calls().empty());
