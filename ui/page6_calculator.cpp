@@ -146,7 +146,7 @@ void Page6Calculator::Command27_Click(int index) {
 }
 
 void Page6Calculator::Command28_Click() {
-    ClearTool({Text22, Text23}, 6, ClearResets::Nothing, FocusAfter::Stays);
+    ClearTool({Text22, Text23}, kPane, ClearResets::Nothing, FocusAfter::Stays);
 }
 
 }  // namespace numerel::ui
