@@ -112,13 +112,6 @@ void Page5Divisors::Search(PathButton path) {
         return;
     }
     const DivisorsInput input = std::get<DivisorsInput>(checked);
-    // Repairing the largest lower bound would put 2^96 into Text17, past what the fields admit:
-    // turned away as the fields turn away any value beyond 29 digits.
-    if (input.to > Decimal96::kMaxMagnitude) {
-        Reject(Rejection{.message = OverLimitMessage(), .effect = FieldEffect::EmptyAllBackward},
-               {Text16, Text17}, kPane);
-        return;
-    }
     // The repairs are shown in the fields; each runs the fields' change reaction.
     if (input.from_text) Text16->setText(QString::fromStdString(*input.from_text));
     if (input.to_text) Text17->setText(QString::fromStdString(*input.to_text));
