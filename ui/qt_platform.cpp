@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "ui/chinese_file_list.h"
 #include "ui/pane_file_saver.h"
 
 namespace numerel::ui {
@@ -37,6 +38,7 @@ std::unique_ptr<QFileDialog> NewSaveDialog(QWidget* parent, const QString& title
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilters(filters);
+    ShowFileListInChinese(*dialog);
     return dialog;
 }
 

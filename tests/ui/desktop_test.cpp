@@ -1,14 +1,20 @@
 // What the user meets around the window: Qt's own buttons and dialogs in Chinese, a saved file
 // named with the chosen type's extension, and the font chooser opening on the pane's face.
+#include <QAbstractProxyModel>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTranslator>
 
 #include "text_tools_fixture.h"
@@ -76,6 +82,42 @@ TEST(SaveDialog, ANameWithoutExtensionTakesTheChosenTypes) {
         ASSERT_TRUE(SavePaneText(dialog->selectedFiles()[0], "12=2^2×3"));
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
                   QStringList{QString::fromUtf8(row.written)});
+    }
+}
+
+// Qt's file model would write "Folder", "txt File" and "7 Dec 2026 16:38:09" in the list.
+TEST(SaveDialog, ListsTypesAndDatesInChinese) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    for (const char* name : {"a.txt", "README"}) {
+        QFile file(QDir(dir.path()).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const std::unique_ptr<QFileDialog> dialog =
+        NewSaveDialog(nullptr, "保存文本到文件", {"所有文件(*)"});
+    dialog->setDirectory(dir.path());
+    ASSERT_NE(dialog->proxyModel(), nullptr);
+    auto* files = qobject_cast<QFileSystemModel*>(dialog->proxyModel()->sourceModel());
+    ASSERT_NE(files, nullptr);
+    const QModelIndex folder = dialog->proxyModel()->mapFromSource(files->index(dir.path()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->proxyModel()->rowCount(folder) == 3; }));
+    const struct {
+        const char* name;
+        const char* type;
+    } rows[] = {{"a.txt", "txt 文件"}, {"README", "文件"}, {"sub", "文件夹"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QModelIndex name =
+            dialog->proxyModel()->mapFromSource(files->index(QDir(dir.path()).filePath(row.name)));
+        ASSERT_TRUE(name.isValid());
+        EXPECT_EQ(name.siblingAtColumn(2).data().toString(), QString::fromUtf8(row.type));
+        const QString date = name.siblingAtColumn(3).data().toString();
+        const QDateTime modified = QFileInfo(QDir(dir.path()).filePath(row.name)).lastModified();
+        EXPECT_EQ(
+            date,
+            QLocale(QLocale::Chinese, QLocale::China).toString(modified, QLocale::ShortFormat));
+        EXPECT_FALSE(date.contains(QRegularExpression("[A-Za-z]"))) << date.toStdString();
     }
 }
 
