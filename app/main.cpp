@@ -6,6 +6,7 @@
 #include "ui/guarded_application.h"
 #include "ui/qt_platform.h"
 #include "ui/run_protocol.h"
+#include "ui/termination_signals.h"
 
 int main(int argc, char** argv) {
     numerel::ui::GuardedApplication app(argc, argv);
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     // The desktop entry's name: the window is then grouped with its launcher.
     QGuiApplication::setDesktopFileName(NUMEREL_APP_ID);
     numerel::ui::UseChineseDesktop(app);
+    numerel::ui::QuitOnTerminationSignals(app);
     numerel::ui::QtPlatform platform;
     app.SetReporter([&platform](const std::string& what) {
         platform.ShowMessage(numerel::Message{what, numerel::kAppTitle,
