@@ -4,6 +4,7 @@
 // Each case runs in a process of its own so that peak RSS is that case's.
 //   window_bench              all cases, one line each
 //   window_bench PAGE FROM TO [S]  one case; with S, Stop is clicked S seconds after the click
+//   window_bench div A B DIGITS    the calculator's A/B to DIGITS digits
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -39,7 +40,7 @@ using numerel::ui::Platform;
 class SilentPlatform final : public Platform {
 public:
     bool ShowMessage(const numerel::Message&) override { return true; }
-    std::optional<QString> AskText(const QString&, const QString&) override { return {}; }
+    std::optional<QString> AskText(const QString&, const QString&) override { return precision; }
     std::optional<numerel::ui::FontChoice> ChooseFont(const QFont&, const QColor&) override {
         return {};
     }
@@ -51,6 +52,7 @@ public:
     std::int64_t NowSeconds() override { return QDateTime::currentSecsSinceEpoch(); }
 
     std::optional<QString> save_path;
+    std::optional<QString> precision;  // the answer to a precision prompt
 };
 
 // "保存" on a long pane: how long the click holds the window, when the file is complete, and the
@@ -148,9 +150,43 @@ int RunCase(int page, const QString& from, const QString& to, double stop_after)
 
 }  // namespace
 
+// The calculator: A / B to `precision` digits (page 6 has no default button, so the division
+// button is clicked); click to screen, peak RSS and what the pane holds.
+int DivisionCase(const QString& a, const QString& b, const QString& precision) {
+    SilentPlatform platform;
+    platform.precision = precision;
+    numerel::ui::Form1 form(platform);
+    form.show();
+    form.Tabs()->setCurrentIndex(6);
+    form.findChild<QLineEdit*>("Text22")->setText(a);
+    form.findChild<QLineEdit*>("Text23")->setText(b);
+    QApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    form.findChild<QPushButton*>("Command27_3")->click();
+    numerel::ui::RunProtocol& run = form.Run();
+    if (run.Busy()) {
+        QEventLoop loop;
+        QObject::connect(&run, &numerel::ui::RunProtocol::RunFinished, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    numerel::ui::OutputPane* pane = form.Pane(6);
+    pane->repaint();
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf(
+        "page 6  %s / %s to %s digits  click-to-screen %.2f s  peak RSS %ld MB  pane %lld "
+        "chars  status %s\n",
+        qPrintable(a), qPrintable(b), qPrintable(precision), seconds, usage.ru_maxrss / 1024,
+        static_cast<long long>(pane->Text().size()), qPrintable(form.Label9()->text()));
+    return 0;
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 5 && QString(argv[1]) == "div") return DivisionCase(argv[2], argv[3], argv[4]);
     if (argc >= 4)
         return RunCase(std::atoi(argv[1]), argv[2], argv[3], argc > 4 ? std::atof(argv[4]) : 0);
     const char* const cases[][4] = {{"2", "1", "100000000", "0"},
