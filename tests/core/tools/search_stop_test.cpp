@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
         BudgetCase{"PrimesByPi", Primes(1, 10000000), 664579, " ", "个"},
         BudgetCase{"PrimesNarrowBySieve", Primes(1000000000000, 1000001000000), 0, " ", "个"},
         BudgetCase{"TwinsBySlices", Twins(2, 1000000000), 3424506, ")", "对"},
-        BudgetCase{"TwinsByEnumeration", Twins(uint128{1} << 41, (uint128{1} << 41) + 3000000), 0,
+        BudgetCase{"TwinsByEnumeration", Twins(uint128{1} << 51, (uint128{1} << 51) + 3000000), 0,
                    ")", "对"},
         BudgetCase{"GoldbachEven", Goldbach(10000000), 0, "\r\n", "种"}),
     [](const testing::TestParamInfo<BudgetCase>& info) { return info.param.name; });
