@@ -1,6 +1,6 @@
 // LongIntQuot, LongMod and LongGcd on integer texts with leading zeros: quotient times divisor
 // plus remainder is the dividend, the remainder is below the divisor, the divisor found divides
-// both and leaves coprime cofactors; a zero divisor gives the box.
+// both and leaves coprime cofactors; a zero divisor gives the box, and nothing else an empty text.
 #include <cstdint>
 #include <string>
 
@@ -26,6 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     FUZZ_CHECK(prompter.Calls().empty());
+    // A result the pane shows is a numeral, never the empty text (an empty dividend is 0).
+    FUZZ_CHECK(!quotient.empty() && !remainder.empty());
     const mpz_class q = exact::IntegerValue(quotient), r = exact::IntegerValue(remainder);
     FUZZ_CHECK(q * vb + r == va);
     FUZZ_CHECK(0 <= r && r < vb);

@@ -41,7 +41,8 @@ DigitString LongIntQuot(const DigitString& a, const DigitString& b, Prompter& pr
         prompter.Show(ZeroDivisorMessage());
         return "0";
     }
-    if (d.q == "1") return DigitString(d.p);
+    // An empty dividend is 0, as in every other operation of the calculator.
+    if (d.q == "1") return d.p.empty() ? DigitString("0") : DigitString(d.p);
     mpz_class quotient;
     mpz_fdiv_q(quotient.get_mpz_t(), d.p_value.get_mpz_t(), d.q_value.get_mpz_t());
     return MpzToDigits(quotient);
@@ -53,8 +54,7 @@ DigitString LongMod(const DigitString& a, const DigitString& b, Prompter& prompt
         prompter.Show(ZeroDivisorMessage());
         return "";
     }
-    if (d.q == "1") return "0";
-    if (d.p.empty()) return "";
+    if (d.q == "1" || d.p.empty()) return "0";
     mpz_class remainder;
     mpz_fdiv_r(remainder.get_mpz_t(), d.p_value.get_mpz_t(), d.q_value.get_mpz_t());
     return MpzToDigits(remainder);

@@ -8,14 +8,15 @@ namespace numerel {
 
 // floor(a / b) for integer texts. Both are copied through TrimLeadingZeros first. A divisor
 // "0" or empty (or any divisor of value zero) shows ZeroDivisorMessage() and gives "0"; a
-// divisor "1" gives the trimmed a (so "" stays ""); otherwise the quotient without leading
-// zeros. Cost: one GMP division plus the conversions; any length. A point or other character
-// in an operand is read as the digit 0.
+// divisor "1" gives the trimmed a; otherwise the quotient without leading zeros. An empty a is
+// 0 (quotient "0"), as the calculator reads an empty operand everywhere else. Cost: one GMP
+// division plus the conversions; any length. A point or other character in an operand is read as
+// the digit 0.
 DigitString LongIntQuot(const DigitString& a, const DigitString& b, Prompter& prompter);
 
 // a - b * floor(a / b) for integer texts, trimmed as in LongIntQuot. A zero divisor shows
-// ZeroDivisorMessage() and gives the empty text; a divisor "1" gives "0"; an empty dividend
-// gives the empty text; otherwise the remainder without leading zeros. Cost as LongIntQuot.
+// ZeroDivisorMessage() and gives the empty text; a divisor "1" or an empty dividend gives "0";
+// otherwise the remainder without leading zeros. Cost as LongIntQuot.
 DigitString LongMod(const DigitString& a, const DigitString& b, Prompter& prompter);
 
 // Euclid's greatest common divisor. The larger operand (LongCompare) comes first; the empty

@@ -77,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "333\n",
                  kNotice},
         Expected{"ModOfAFractionBelowOne", {"calc", "mod", ".4", "5"}, kExitOk, "0\n", ""},
+        // An empty A is 0, as for every other button (the remainder used to be empty).
+        Expected{"ModOfAnEmptyA", {"calc", "mod", "", "5"}, kExitOk, "0\n", ""},
         Expected{"BothEmptyDoesNothing", {"calc", "add", "", ""}, kExitOk, "", ""},
         Expected{"ExponentTooLarge",
                  {"calc", "pow", "2", "3000000000"},
