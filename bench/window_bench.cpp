@@ -85,6 +85,14 @@ void SaveLongPane(numerel::ui::Form1& form, numerel::ui::OutputPane* pane,
         static_cast<long long>(longest_gap));
 }
 
+// Spins the event loop until the run ends, as the window does.
+void WaitForRunEnd(numerel::ui::RunProtocol& run) {
+    if (!run.Busy()) return;
+    QEventLoop loop;
+    QObject::connect(&run, &numerel::ui::RunProtocol::RunFinished, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 const char* const kFirstField[] = {"Text1", "Text2", "Text4"};
 const char* const kSecondField[] = {"", "Text3", "Text5"};
 
@@ -107,11 +115,7 @@ int RunCase(int page, const QString& from, const QString& to, double stop_after)
             since_stop.start();
             form.StopButton()->click();
         });
-    if (run.Busy()) {
-        QEventLoop loop;
-        QObject::connect(&run, &numerel::ui::RunProtocol::RunFinished, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    WaitForRunEnd(run);
     numerel::ui::OutputPane* pane = form.Pane(page);
     pane->repaint();
     const double seconds = clock.nsecsElapsed() / 1e9;
@@ -172,11 +176,7 @@ int DivisionCase(const QString& a, const QString& b, const QString& precision) {
     clock.start();
     form.findChild<QPushButton*>("Command27_3")->click();
     numerel::ui::RunProtocol& run = form.Run();
-    if (run.Busy()) {
-        QEventLoop loop;
-        QObject::connect(&run, &numerel::ui::RunProtocol::RunFinished, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    WaitForRunEnd(run);
     numerel::ui::OutputPane* pane = form.Pane(6);
     pane->repaint();
     const double seconds = clock.nsecsElapsed() / 1e9;
