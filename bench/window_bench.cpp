@@ -85,6 +85,12 @@ void SaveLongPane(numerel::ui::Form1& form, numerel::ui::OutputPane* pane,
         static_cast<long long>(longest_gap));
 }
 
+long PeakRssMb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
 // Spins the event loop until the run ends, as the window does.
 void WaitForRunEnd(numerel::ui::RunProtocol& run) {
     if (!run.Busy()) return;
@@ -145,13 +151,11 @@ int RunCase(int page, const QString& from, const QString& to, double stop_after)
     QApplication::processEvents();
     pane->repaint();
     const double resize_ms = resize_clock.nsecsElapsed() / 1e6;
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
     std::printf(
         "page %d  %s..%s  click-to-screen %.2f s  stop-to-screen %.2f s  peak RSS %ld MB  stored "
         "%lld bytes  "
         "pane %lld chars  slowest key %.1f ms  resize %.1f ms  status %s  %s\n",
-        page, qPrintable(from), qPrintable(to), seconds, stop_to_screen, usage.ru_maxrss / 1024,
+        page, qPrintable(from), qPrintable(to), seconds, stop_to_screen, PeakRssMb(),
         static_cast<long long>(bytes), static_cast<long long>(pane->Text().size()), slowest_key_ms,
         resize_ms, qPrintable(form.Label9()->text()),
         page == 2 ? qPrintable(form.findChild<QLabel*>("Label6")->text()) : "");
@@ -180,12 +184,10 @@ int DivisionCase(const QString& a, const QString& b, const QString& precision) {
     numerel::ui::OutputPane* pane = form.Pane(6);
     pane->repaint();
     const double seconds = clock.nsecsElapsed() / 1e9;
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
     std::printf(
         "page 6  %s / %s to %s digits  click-to-screen %.2f s  peak RSS %ld MB  pane %lld "
         "chars  status %s\n",
-        qPrintable(a), qPrintable(b), qPrintable(precision), seconds, usage.ru_maxrss / 1024,
+        qPrintable(a), qPrintable(b), qPrintable(precision), seconds, PeakRssMb(),
         static_cast<long long>(pane->Text().size()), qPrintable(form.Label9()->text()));
     return 0;
 }
