@@ -189,6 +189,7 @@ int DivisionCase(const QString& a, const QString& b, const QString& precision) {
         "chars  status %s\n",
         qPrintable(a), qPrintable(b), qPrintable(precision), seconds, PeakRssMb(),
         static_cast<long long>(pane->Text().size()), qPrintable(form.Label9()->text()));
+    if (pane->IsLong()) SaveLongPane(form, pane, platform);
     return 0;
 }
 

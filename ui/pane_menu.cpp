@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "core/tools/count_occurrences.h"
+#include "ui/background_saver.h"
 #include "ui/find_dialog.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
@@ -21,7 +22,6 @@
 #include "ui/output_pane.h"
 #include "ui/pane_file_saver.h"
 #include "ui/platform.h"
-#include "ui/stored_result_saver.h"
 
 namespace numerel::ui {
 
@@ -73,8 +73,8 @@ void SetClipboardText(const QString& text) {
 
 PaneMenu::PaneMenu(Form1& window, Platform& platform)
     : QObject(&window), window_(window), platform_(platform) {
-    saver_ = new StoredResultSaver(this);
-    connect(saver_, &StoredResultSaver::Finished, this, [this](bool saved, const QString& path) {
+    saver_ = new BackgroundSaver(this);
+    connect(saver_, &BackgroundSaver::Finished, this, [this](bool saved, const QString& path) {
         QApplication::restoreOverrideCursor();
         if (!saved) ShowSaveFailure(path);
     });
@@ -298,13 +298,15 @@ void PaneMenu::EditSave_Click() {
         platform_.ChooseSaveFile(kSaveTitle, QtFilters(kSaveFilter));
     if (!path || path->isEmpty()) return;
     // A failed save must not pass for a saved result, so unlike a cancel it is reported.
-    if (pane->StoredFile().isEmpty()) {
+    if (!pane->IsLong() && pane->StoredFile().isEmpty()) {
         if (!SavePaneText(*path, pane->Text())) ShowSaveFailure(*path);
         return;
     }
-    // A pane that shows only part of a long result saves all of it, in the background; the busy
-    // cursor says it goes on while the window stays usable.
-    if (!saver_->Start(pane->StoredFile(), *path, LocaleCodeset())) {
+    // A long pane is saved in the background, all of its result where it shows only part of a
+    // stored one; the busy cursor says the save goes on while the window stays usable.
+    if (pane->StoredFile().isEmpty()) {
+        saver_->SaveText(pane->Text(), *path);
+    } else if (!saver_->SaveStored(pane->StoredFile(), *path, LocaleCodeset())) {
         ShowSaveFailure(*path);
         return;
     }

@@ -18,7 +18,7 @@ class Dialog;
 class Form1;
 class OutputPane;
 class Platform;
-class StoredResultSaver;
+class BackgroundSaver;
 
 class PaneMenu : public QObject {
     Q_OBJECT
@@ -74,7 +74,7 @@ private:
     QAction* edit_word_font_;
     QAction* edit_sel_all_;
     QPointer<Dialog> dialog_;
-    StoredResultSaver* saver_;
+    BackgroundSaver* saver_;
 };
 
 }  // namespace numerel::ui

@@ -317,6 +317,19 @@ TEST_F(PaneMenuTest, SaveWritesThePlainTextWithCrLfLineEnds) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
+// A long calculator result is written by a thread of its own; the file must still hold all of it.
+TEST_F(PaneMenuTest, ALongPaneIsSavedWholeInTheBackground) {
+    CtypeLocale utf8("C.UTF-8");
+    ASSERT_TRUE(utf8.ok());
+    const QString digits = QString("142857").repeated(10000);
+    ASSERT_TRUE(Prepare(6, digits)->IsLong());
+    platform.save_answer = SavePath("long.txt");
+    Menu().EditSave_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(SavePath("long.txt")); }));
+    EXPECT_EQ(Contents(SavePath("long.txt")), digits.toUtf8() + "\r\n");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
 TEST_F(PaneMenuTest, CancelledSaveWritesNothing) {
     Prepare(3, "3 5");
     platform.save_answer = std::nullopt;
