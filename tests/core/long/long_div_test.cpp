@@ -43,6 +43,10 @@ TEST(LongDivision, Examples) {
              {"ThirdUntilRepeat", "1", "3", "0", "0." + std::string(40, '3')},
              {"TwentyTwoSevenths", "22", "7", "0",
               "3.142857142857142857142857142857142857142857142857"},
+             // The first 50-digit step already holds the window twice: one more step is made.
+             {"WindowTwiceInTheFirstStep", "1",
+              "99999999999999999999999999999999999999999999999999", "0",
+              "0." + std::string(49, '0') + "1" + std::string(49, '0') + "1"},
              {"DivisorOne", "0042", "1", std::nullopt, "42"},
              {"TrailingZerosBack", "12000", "300", std::nullopt, "40"},
              {"TrailingZerosOfDivisor", "1", "4000", std::nullopt, "0.00025"},
