@@ -2,6 +2,8 @@
 
 #include <ecm.h>
 
+#include <cmath>
+
 #include "core/run_control.h"
 
 namespace numerel {
@@ -69,9 +71,12 @@ mpz_class EcmSplit(const mpz_class& n, double b1, int curves, std::uint64_t* see
     ecm_init(params);
     params->method = ECM_ECM;
     params->stop_asap = &EcmStopHook;
-    // Montgomery curves in batch stage 1 (the library's fastest); the product of the primes up
-    // to b1 is kept in params across the curves.
-    params->param = ECM_PARAM_BATCH_SQUARE;
+    // Batch stage 1 is the library's fastest but never calls the stop hook, so it is kept to
+    // curves of a fraction of a second (the product of the primes up to b1 is then kept in
+    // params across the curves); longer curves use Suyama's curves, whose stage 1 polls.
+    const double digits = static_cast<double>(mpz_sizeinbase(n.get_mpz_t(), 10));
+    params->param =
+        b1 * std::pow(digits / 40, 1.6) <= 6e4 ? ECM_PARAM_BATCH_SQUARE : ECM_PARAM_SUYAMA;
     mpz_class found = 0;
     for (int curve = 0; curve < curves && found == 0 && !StopRequested(); ++curve) {
         params->B1done = ECM_DEFAULT_B1_DONE;

@@ -15,6 +15,7 @@ using EcmTick = std::function<void()>;
 
 // A nontrivial divisor of the odd composite n found by p-1 with stage-1 bound b1 (default
 // stage 2), or 0 when none was found or the run was stopped (StopRequested() then says so).
+// Stage 1 does not poll the stop token: keep b1 * M(n) to a fraction of a second.
 mpz_class PMinus1Split(const mpz_class& n, double b1, const EcmTick& tick);
 
 // A nontrivial divisor of the odd composite n found by up to `curves` ECM curves with stage-1

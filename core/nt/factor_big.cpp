@@ -218,8 +218,9 @@ private:
         const std::size_t digits = DecimalDigits(c);
         if (mpz_class found = RhoSplit(c, digits); found != 0) return found;
         SetStage(FactorStage::PMinus1);
-        if (mpz_class found = PMinus1Split(c, digits <= 300 ? 1e5 : 3e4, tick_); found != 0)
-            return found;
+        // Its stage 1 cannot be stopped: the bound shrinks as the value grows.
+        const double b1 = digits <= 100 ? 1e5 : digits <= 300 ? 3e4 : 1e4;
+        if (mpz_class found = PMinus1Split(c, b1, tick_); found != 0) return found;
         PollStop();
         SetStage(FactorStage::Ecm);
         // Within the sieve's range ECM runs as long as it is the cheaper way to find a factor
