@@ -52,6 +52,16 @@ const mpz_class kExactLimit = mpz_class(1) << 96;
 
 constexpr auto kReportPeriod = std::chrono::milliseconds(250);
 
+// The p-1 bound: a small share of the sieve's cost up to 100 digits; beyond, shrinking so
+// that its stage 1, which cannot be stopped, stays short.
+double PMinus1Bound(std::size_t digits) {
+    if (digits <= 45) return 2e3;
+    if (digits <= 55) return 1e4;
+    if (digits <= 70) return 3e4;
+    if (digits <= 100) return 1e5;
+    return digits <= 300 ? 3e4 : 1e4;
+}
+
 std::size_t DecimalDigits(const mpz_class& n) {
     return n.get_str().size();
 }
@@ -218,9 +228,8 @@ private:
         const std::size_t digits = DecimalDigits(c);
         if (mpz_class found = RhoSplit(c, digits); found != 0) return found;
         SetStage(FactorStage::PMinus1);
-        // Its stage 1 cannot be stopped: the bound shrinks as the value grows.
-        const double b1 = digits <= 100 ? 1e5 : digits <= 300 ? 3e4 : 1e4;
-        if (mpz_class found = PMinus1Split(c, b1, tick_); found != 0) return found;
+        if (mpz_class found = PMinus1Split(c, PMinus1Bound(digits), tick_); found != 0)
+            return found;
         PollStop();
         SetStage(FactorStage::Ecm);
         // Within the sieve's range ECM runs as long as it is the cheaper way to find a factor
@@ -253,8 +262,12 @@ private:
         fmpz_set_mpz(value, c.get_mpz_t());
         flint_rand_t state;
         flint_randinit(state);
-        // Fewer iterations on long values, where each costs more.
-        const mp_limb_t iterations = digits <= 100 ? 1 << 14 : 1 << 12;
+        // A small share of what the sieve would cost at that size; fewer iterations on long
+        // values, where each costs more.
+        const mp_limb_t iterations = digits <= 45    ? 1 << 11
+                                     : digits <= 70  ? 1 << 13
+                                     : digits <= 100 ? 1 << 14
+                                                     : 1 << 12;
         mpz_class found = 0;
         if (fmpz_factor_pollard_brent(factor, state, value, 1, iterations) != 0)
             fmpz_get_mpz(found.get_mpz_t(), factor);
