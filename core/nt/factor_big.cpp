@@ -151,17 +151,19 @@ public:
     }
 
 private:
+    // A new stage is reported at once: a long proof or sieve shows as soon as it starts.
     void SetStage(FactorStage stage) {
         stage_ = stage;
-        Report(false);
+        Report(stage != reported_stage_);
     }
 
-    // Throttled unless forced (a new factor).
+    // Throttled unless forced (a new factor or stage).
     void Report(bool force) {
         if (!progress_) return;
         const auto now = std::chrono::steady_clock::now();
         if (!force && now - last_report_ < kReportPeriod) return;
         last_report_ = now;
+        reported_stage_ = stage_;
         BigFactorization so_far;
         so_far.primes = Primes();
         so_far.unfactored = Unfactored();
@@ -281,6 +283,7 @@ private:
     const BigFactorProgressFn& progress_;
     EcmTick tick_;
     FactorStage stage_ = FactorStage::TrialDivision;
+    std::optional<FactorStage> reported_stage_;
     std::chrono::steady_clock::time_point last_report_{};
     std::map<mpz_class, int> primes_;
     std::vector<Piece> pending_;

@@ -30,8 +30,8 @@ struct BigFactorization {
 };
 
 // The live report: what is known so far (primes proven and parts not yet split) and the stage
-// now running. Called from the calling thread, at most a few times a second and at every new
-// factor.
+// now running. Called from the calling thread at every new factor and change of stage, and
+// otherwise at most a few times a second (during a long ECM curve or sieve). Must not throw.
 using BigFactorProgressFn = std::function<void(const BigFactorization& so_far, FactorStage)>;
 
 // The factorization of n >= 1 (n < 1 is outside the contract and gives an empty result).

@@ -156,6 +156,23 @@ TEST(FactorBigStop, DuringEcmLeavesProvenPrimesAndTheCofactor) {
     EXPECT_EQ(Text(result.primes), "7^3*100000007");
 }
 
+// A stop during the proof of a large probable prime leaves it unfactored: it is not shown as
+// prime unproven, and the run does not wait for the proof to end.
+TEST(FactorBigStop, DuringAProofLeavesTheProbablePrimeUnfactored) {
+    mpz_class prime = Power(10, 300);
+    mpz_nextprime(prime.get_mpz_t(), prime.get_mpz_t());
+    const mpz_class n = 3 * prime;
+
+    StopToken token;
+    StopScope scope(token);
+    const BigFactorization result = FactorBig(n, [&](const BigFactorization&, FactorStage stage) {
+        if (stage == FactorStage::Proof) token.RequestStop();
+    });
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(Text(result.primes), "3");
+    EXPECT_EQ(Text(result.unfactored), prime.get_str());
+}
+
 struct ProofCase {
     const char* name;
     mpz_class n;
