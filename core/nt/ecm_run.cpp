@@ -39,6 +39,9 @@ private:
     const EcmTick* previous_;
 };
 
+// Stage 2's memory otherwise grows with B1 and the size of n, to gigabytes on long numbers.
+constexpr double kStage2Memory = 256e6;
+
 // One ecm_factor call; a found divisor is returned only when it is proper.
 mpz_class Run(const mpz_class& n, double b1, ecm_params params) {
     mpz_class found;
@@ -57,6 +60,7 @@ mpz_class PMinus1Split(const mpz_class& n, double b1, const EcmTick& tick) {
     ecm_init(params);
     params->method = ECM_PM1;
     params->stop_asap = &EcmStopHook;
+    params->maxmem = kStage2Memory;
     // A fixed base rather than a random one: the same input gives the same run.
     mpz_set_ui(params->x, 3);
     const mpz_class found = Run(n, b1, params);
@@ -71,6 +75,7 @@ mpz_class EcmSplit(const mpz_class& n, double b1, int curves, std::uint64_t* see
     ecm_init(params);
     params->method = ECM_ECM;
     params->stop_asap = &EcmStopHook;
+    params->maxmem = kStage2Memory;
     // Batch stage 1 is the library's fastest but never calls the stop hook, so it is kept to
     // curves of a fraction of a second (the product of the primes up to b1 is then kept in
     // params across the curves); longer curves use Suyama's curves, whose stage 1 polls.
