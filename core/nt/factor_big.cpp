@@ -6,11 +6,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "core/input/uint128_mpz.h"
 #include "core/nt/ecm_run.h"

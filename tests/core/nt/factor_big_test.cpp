@@ -127,7 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
         ShapeCase{"FourthPowerOfSemiprime", 3, {{15, 4}, {25, 4}}},
         ShapeCase{"SquareOfPrimeBesideAnother", 4, {{16, 2}, {12, 1}}},
         ShapeCase{"LargePrimeTimesSquare", 5, {{150, 1}, {13, 2}}},
-        ShapeCase{"SmallPrimeCubedTimesCubeOfLargePrime", 6, {{4, 3}, {60, 3}}}),
+        ShapeCase{"SmallPrimeCubedTimesCubeOfLargePrime", 6, {{4, 3}, {60, 3}}},
+        // 126 digits: beyond the sieve, only rho, p-1 and ECM can split it.
+        ShapeCase{"BeyondTheSieve", 7, {{12, 1}, {114, 1}}}),
     [](const testing::TestParamInfo<ShapeCase>& info) { return info.param.name; });
 
 // A run stopped while ECM works on a part it cannot split keeps what it has proven and leaves
