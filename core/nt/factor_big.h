@@ -30,8 +30,8 @@ struct BigFactorization {
 };
 
 // The live report: what is known so far (primes proven and parts not yet split) and the stage
-// now running. Called from the calling thread, at most a few times a second and at every new
-// factor.
+// now running. Called from the calling thread at every new factor and change of stage, and
+// otherwise at most a few times a second (during a long ECM curve or sieve). Must not throw.
 using BigFactorProgressFn = std::function<void(const BigFactorization& so_far, FactorStage)>;
 
 // The factorization of n >= 1 (n < 1 is outside the contract and gives an empty result).
@@ -42,8 +42,10 @@ using BigFactorProgressFn = std::function<void(const BigFactorization& so_far, F
 BigFactorization FactorBig(const mpz_class& n, const BigFactorProgressFn& progress = {});
 
 // Is n a prime? Proven (APR-CL or a certificate), never merely probable. n < 2 is not prime.
-// Cost: microseconds below 2^64; a composite is rejected by a probable-prime test in
-// microseconds; a prime's proof grows quickly with its size (about a second at 300 digits).
+// Cost: microseconds below 2^64; a composite is rejected by a probable-prime test (BPSW) in
+// microseconds; a prime's proof grows quickly with its size (about a second at 300 digits) and
+// runs on every core. Stop: above 2^128 polls the calling thread's StopToken between the
+// proof's parts and throws RunStopped.
 bool IsProvenPrime(const mpz_class& n);
 
 }  // namespace numerel

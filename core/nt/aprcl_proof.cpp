@@ -1,0 +1,200 @@
+#include "core/nt/aprcl_proof.h"
+
+#include <flint/aprcl.h>
+#include <flint/fmpz.h>
+#include <flint/ulong_extras.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "core/run_control.h"
+
+namespace numerel {
+
+namespace {
+
+// One pseudoprime test with Jacobi sums: a prime q of the parameters and a prime power
+// p^k exactly dividing q - 1.
+struct PairTest {
+    ulong q;
+    ulong p;
+    ulong k;
+    // Results.
+    slong h = -1;                  // n passes when h >= 0: the power is a root of unity zeta^h
+    bool q_power_minus_1 = false;  // q^((n-1)/2) == -1 mod n (p == 2, k >= 2 only)
+};
+
+class Fmpz {
+public:
+    Fmpz() { fmpz_init(value_); }
+    explicit Fmpz(const mpz_class& n) {
+        fmpz_init(value_);
+        fmpz_set_mpz(value_, n.get_mpz_t());
+    }
+    ~Fmpz() { fmpz_clear(value_); }
+    Fmpz(const Fmpz&) = delete;
+    Fmpz& operator=(const Fmpz&) = delete;
+    fmpz* get() { return value_; }
+    const fmpz* get() const { return value_; }
+
+private:
+    fmpz_t value_;
+};
+
+class UnityZp {
+public:
+    UnityZp(ulong p, ulong k, const fmpz_t n) { unity_zp_init(value_, p, k, n); }
+    ~UnityZp() { unity_zp_clear(value_); }
+    UnityZp(const UnityZp&) = delete;
+    UnityZp& operator=(const UnityZp&) = delete;
+    _unity_zp* get() { return value_; }
+
+private:
+    unity_zp value_;
+};
+
+void RunPair(PairTest& test, const fmpz_t n) {
+    const ulong r = n_pow(test.p, test.k);
+    Fmpz u;
+    fmpz_tdiv_q_ui(u.get(), n, r);
+    const ulong v = fmpz_tdiv_ui(n, r);
+    if (test.p == 2 && test.k >= 2) {
+        // q^((n-1)/2) mod n decides condition L_2 together with h.
+        Fmpz exponent, power;
+        fmpz_sub_ui(exponent.get(), n, 1);
+        fmpz_fdiv_q_2exp(exponent.get(), exponent.get(), 1);
+        fmpz_set_ui(power.get(), test.q);
+        fmpz_powm(power.get(), power.get(), exponent.get(), n);
+        fmpz_add_ui(power.get(), power.get(), 1);
+        test.q_power_minus_1 = fmpz_equal(power.get(), n) != 0;
+    }
+    if (test.p == 2 && test.k == 1) {
+        test.h = _aprcl_is_prime_jacobi_check_21(test.q, n);
+        return;
+    }
+    UnityZp sum(test.p, test.k, n);
+    unity_zp_jacobi_sum_pq(sum.get(), test.q, test.p);
+    if (test.p == 2 && test.k == 2) {
+        test.h = _aprcl_is_prime_jacobi_check_22(sum.get(), u.get(), v, test.q);
+    } else if (test.p == 2) {
+        UnityZp sum3(test.p, test.k, n), sum2(test.p, test.k, n);
+        unity_zp_jacobi_sum_2q_one(sum3.get(), test.q);
+        unity_zp_jacobi_sum_2q_two(sum2.get(), test.q);
+        test.h = _aprcl_is_prime_jacobi_check_2k(sum.get(), sum3.get(), sum2.get(), u.get(), v);
+    } else {
+        test.h = _aprcl_is_prime_jacobi_check_pk(sum.get(), u.get(), v);
+    }
+}
+
+// The pairs of the parameters, the dearest first so that the threads end together.
+std::vector<PairTest> Pairs(const aprcl_config config) {
+    std::vector<PairTest> pairs;
+    for (slong i = 0; i < config->qs->num; ++i) {
+        if (config->qs_used[i] == 0) continue;
+        const ulong q = fmpz_get_ui(config->qs->p + i);
+        n_factor_t factors;
+        n_factor_init(&factors);
+        n_factor(&factors, q - 1, 1);
+        for (slong j = 0; j < factors.num; ++j)
+            pairs.push_back({q, factors.p[j], static_cast<ulong>(factors.exp[j])});
+    }
+    const auto degree = [](const PairTest& t) { return n_pow(t.p, t.k - 1) * (t.p - 1); };
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [&](const PairTest& a, const PairTest& b) { return degree(a) > degree(b); });
+    return pairs;
+}
+
+// Runs every pair on `threads` threads; false when the run was stopped.
+bool RunPairs(std::vector<PairTest>& pairs, const fmpz_t n, unsigned threads) {
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> abandon{false};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < pairs.size() && !abandon; i = next++) {
+            RunPair(pairs[i], n);
+            if (pairs[i].h < 0) abandon = true;  // composite: the rest is not needed
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (unsigned t = 1; t < threads && t < pairs.size(); ++t) helpers.emplace_back(work);
+    // The calling thread works too, and alone sees its stop token.
+    bool stopped = false;
+    for (std::size_t i = next++; i < pairs.size() && !abandon; i = next++) {
+        RunPair(pairs[i], n);
+        if (pairs[i].h < 0) abandon = true;
+        if (StopRequested()) {
+            stopped = true;
+            abandon = true;
+        }
+    }
+    for (std::thread& helper : helpers) helper.join();
+    return !stopped;
+}
+
+ProofOutcome Prove(const fmpz_t n, const aprcl_config config, unsigned threads) {
+    if (aprcl_is_mul_coprime_ui_fmpz(config->R, config->s, n) == 0) return ProofOutcome::Composite;
+
+    // Condition L_p for each prime p of R: met at once for odd p when n^(p-1) != 1 mod p^2,
+    // otherwise by a pair test below or the extra test at the end.
+    std::vector<bool> condition(config->rs.num, false);
+    const auto index_of = [&](ulong p) {
+        for (int i = 0; i < config->rs.num; ++i)
+            if (config->rs.p[i] == p) return i;
+        return -1;
+    };
+    {
+        Fmpz square, power;
+        for (int i = 0; i < config->rs.num; ++i) {
+            const ulong p = config->rs.p[i];
+            if (p == 2) continue;
+            fmpz_set_ui(square.get(), p * p);
+            fmpz_powm_ui(power.get(), n, p - 1, square.get());
+            condition[i] = fmpz_is_one(power.get()) == 0;
+        }
+    }
+
+    std::vector<PairTest> pairs = Pairs(config);
+    if (!RunPairs(pairs, n, threads)) throw RunStopped{};
+    const ulong n_mod_4 = fmpz_fdiv_ui(n, 4);
+    for (const PairTest& test : pairs) {
+        if (test.h < 0) return ProofOutcome::Composite;
+        const int i = index_of(test.p);
+        if (test.p != 2) {
+            if (test.h % static_cast<slong>(test.p) != 0) condition[i] = true;
+        } else if (test.k == 1) {
+            if (test.h == 1 && n_mod_4 == 1) condition[i] = true;
+        } else if (test.h % 2 != 0 && test.q_power_minus_1) {
+            condition[i] = true;
+        }
+    }
+    for (int i = 0; i < config->rs.num; ++i) {
+        if (condition[i]) continue;
+        PollStop();
+        const int extra = _aprcl_is_prime_jacobi_additional_test(n, config->rs.p[i]);
+        if (extra == 2) return ProofOutcome::Composite;
+        if (extra == 0) return ProofOutcome::Unknown;
+    }
+    // Every divisor of n is n^i mod s for some i < R; s^2 > n leaves only these to try.
+    return aprcl_is_prime_final_division(n, config->s, config->R) == 1 ? ProofOutcome::Prime
+                                                                       : ProofOutcome::Composite;
+}
+
+}  // namespace
+
+ProofOutcome AprclProve(const mpz_class& n, unsigned threads) {
+    Fmpz value(n);
+    aprcl_config config;
+    aprcl_config_jacobi_init(config, value.get());
+    ProofOutcome outcome = ProofOutcome::Unknown;
+    try {
+        outcome = Prove(value.get(), config, std::max(threads, 1u));
+    } catch (...) {
+        aprcl_config_jacobi_clear(config);
+        throw;
+    }
+    aprcl_config_jacobi_clear(config);
+    return outcome;
+}
+
+}  // namespace numerel

@@ -1,0 +1,102 @@
+#include "core/nt/ecm_run.h"
+
+#include <ecm.h>
+
+#include <cmath>
+
+#include "core/run_control.h"
+
+namespace numerel {
+
+namespace {
+
+// GMP-ECM's stop hook is a plain function pointer; what it must see lives per thread.
+thread_local const EcmTick* current_tick = nullptr;
+
+int EcmStopHook() {
+    if (current_tick != nullptr && *current_tick) (*current_tick)();
+    return StopRequested() ? 1 : 0;
+}
+
+// Curve parameters spread over the library's range from a counter (splitmix64): with the
+// small sigmas 11, 12, ... 200 batch curves missed the 17-digit factor of 2^128+1 that spread
+// ones found in 19.
+unsigned long Sigma(std::uint64_t seed) {
+    std::uint64_t z = (seed + 1) * 0x9E3779B97F4A7C15ULL;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    z ^= z >> 31;
+    return static_cast<unsigned long>((1ULL << 16) + z % ((1ULL << 32) - (1ULL << 16)));
+}
+
+class TickScope {
+public:
+    explicit TickScope(const EcmTick& tick) : previous_(current_tick) { current_tick = &tick; }
+    ~TickScope() { current_tick = previous_; }
+    TickScope(const TickScope&) = delete;
+    TickScope& operator=(const TickScope&) = delete;
+
+private:
+    const EcmTick* previous_;
+};
+
+// Stage 2's memory otherwise grows with B1 and the size of n, to gigabytes on long numbers.
+constexpr double kStage2Memory = 256e6;
+
+// One ecm_factor call; a found divisor is returned only when it is proper.
+mpz_class Run(const mpz_class& n, double b1, ecm_params params) {
+    mpz_class found;
+    mpz_class input = n;
+    const int status = ecm_factor(found.get_mpz_t(), input.get_mpz_t(), b1, params);
+    if (status > 0 && found > 1 && found < n && n % found == 0) return found;
+    return 0;
+}
+
+}  // namespace
+
+mpz_class PMinus1Split(const mpz_class& n, double b1, const EcmTick& tick) {
+    if (StopRequested()) return 0;
+    TickScope scope(tick);
+    ecm_params params;
+    ecm_init(params);
+    params->method = ECM_PM1;
+    params->stop_asap = &EcmStopHook;
+    params->maxmem = kStage2Memory;
+    // A fixed base rather than a random one: the same input gives the same run.
+    mpz_set_ui(params->x, 3);
+    const mpz_class found = Run(n, b1, params);
+    ecm_clear(params);
+    return found;
+}
+
+mpz_class EcmSplit(const mpz_class& n, double b1, int curves, std::uint64_t* seed,
+                   const EcmTick& tick) {
+    TickScope scope(tick);
+    ecm_params params;
+    ecm_init(params);
+    params->method = ECM_ECM;
+    params->stop_asap = &EcmStopHook;
+    params->maxmem = kStage2Memory;
+    // Batch stage 1 is the library's fastest but never calls the stop hook, so it is kept to
+    // curves of a fraction of a second (the product of the primes up to b1 is then kept in
+    // params across the curves); longer curves use Suyama's curves, whose stage 1 polls.
+    const double digits = static_cast<double>(mpz_sizeinbase(n.get_mpz_t(), 10));
+    params->param =
+        b1 * std::pow(digits / 40, 1.6) <= 6e4 ? ECM_PARAM_BATCH_SQUARE : ECM_PARAM_SUYAMA;
+    mpz_class found = 0;
+    for (int curve = 0; curve < curves && found == 0 && !StopRequested(); ++curve) {
+        params->B1done = ECM_DEFAULT_B1_DONE;
+        params->sigma_is_A = 0;
+        mpz_set_ui(params->x, 0);
+        mpz_set_ui(params->y, 0);
+        mpz_set_si(params->B2, ECM_DEFAULT_B2);
+        mpz_set_si(params->B2min, -1);
+        mpz_set_ui(params->sigma, Sigma(*seed));
+        ++*seed;
+        found = Run(n, b1, params);
+    }
+    ecm_clear(params);
+    return found;
+}
+
+}  // namespace numerel
