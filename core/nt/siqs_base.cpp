@@ -19,11 +19,16 @@ struct SizeRow {
 
 // Tuned by measurement on balanced semiprimes; sizes between rows are interpolated.
 constexpr SizeRow kSizes[] = {
-    {20, 80, 1, 20},      {30, 200, 1, 30},      {40, 500, 1, 40},      {45, 800, 1, 40},
-    {50, 1200, 1, 50},    {55, 1800, 2, 60},     {60, 2800, 2, 70},     {65, 4000, 3, 80},
-    {70, 6000, 3, 90},    {75, 8500, 4, 100},    {80, 12000, 4, 100},   {90, 22000, 6, 120},
-    {100, 40000, 8, 120}, {110, 60000, 10, 120}, {120, 80000, 10, 120},
+    {20, 80, 1, 20},      {30, 200, 1, 30},      {40, 500, 1, 50},      {45, 900, 1, 60},
+    {50, 1600, 1, 100},   {55, 2600, 1, 110},    {60, 4000, 1, 120},    {65, 5500, 2, 120},
+    {70, 8000, 3, 120},   {75, 11000, 3, 120},   {80, 15000, 4, 120},   {90, 26000, 6, 120},
+    {100, 45000, 8, 120}, {110, 65000, 10, 120}, {120, 90000, 10, 120},
 };
+
+// Primes below this are not sieved (they cost the most steps and add the least)...
+constexpr std::uint32_t kSmallPrimeBound = 40;
+// ...and the threshold makes room for them, for rounding, and for values below the maximum.
+constexpr double kSlack = 12;
 
 SizeRow SizeFor(double digits) {
     const SizeRow* row = std::begin(kSizes);
@@ -105,10 +110,8 @@ std::uint64_t BuildFactorBase(const mpz_class& n, FactorBase& base) {
     base.large_bound =
         static_cast<std::uint64_t>(static_cast<double>(pmax) * size.large_multiplier);
 
-    // The smallest primes cost the most sieve steps and add the least; they are only
-    // trial-divided, and the threshold allows for what they would have added.
     base.first_sieved = 2;
-    while (base.first_sieved < base.size() && base.prime[base.first_sieved] < 40)
+    while (base.first_sieved < base.size() && base.prime[base.first_sieved] < kSmallPrimeBound)
         ++base.first_sieved;
     base.first_large = base.first_sieved;
     while (base.first_large < base.size() && base.prime[base.first_large] < kBlockSize)
@@ -118,8 +121,17 @@ std::uint64_t BuildFactorBase(const mpz_class& n, FactorBase& base) {
     // prime, the unsieved small primes and rounding.
     const double log2_kn = std::log2(mpz_get_d(base.kn.get_mpz_t()));
     const double log2_max = std::log2(static_cast<double>(base.half_width())) + (log2_kn - 1) / 2;
-    const double threshold = log2_max - std::log2(static_cast<double>(base.large_bound)) - 4.0;
+    const double threshold = log2_max - std::log2(static_cast<double>(base.large_bound)) - kSlack;
     const double scale = threshold > 120 ? 120 / threshold : 1.0;
+    base.inverse.assign(base.size(), 0);
+    base.limit.assign(base.size(), 0);
+    for (std::size_t i = 2; i < base.size(); ++i) {
+        const std::uint32_t p = base.prime[i];
+        std::uint32_t inv = p;  // Newton's iteration doubles the correct low bits each step
+        for (int step = 0; step < 4; ++step) inv *= 2 - p * inv;
+        base.inverse[i] = inv;
+        base.limit[i] = UINT32_MAX / p;
+    }
     base.logp.resize(base.size());
     for (std::size_t i = 0; i < base.size(); ++i)
         base.logp[i] = static_cast<std::uint8_t>(std::lround(

@@ -23,13 +23,15 @@ struct FactorBase {
     std::uint32_t multiplier = 1;
     std::vector<std::uint32_t> prime;
     std::vector<std::uint32_t> sqrt_kn;
-    std::vector<std::uint8_t> logp;  // scaled so that the threshold stays below 128
-    std::size_t first_sieved = 2;    // smaller primes are trial-divided only
-    std::size_t first_large = 2;     // primes from here up exceed a block (bucket-sieved)
-    std::uint32_t blocks = 1;        // per side: the interval is x in [-M, M), M = blocks * block
-    std::uint64_t large_bound = 0;   // a partial relation's cofactor stays below this
-    std::uint8_t sieve_init = 0;     // the sieve bytes start here; bit 7 marks a candidate
-    std::uint32_t a_primes = 0;      // number of primes in each A
+    std::vector<std::uint32_t> inverse;  // 1/p mod 2^32, and (2^32 - 1) / p: m is a multiple
+    std::vector<std::uint32_t> limit;    // of p exactly when m * inverse <= limit
+    std::vector<std::uint8_t> logp;      // scaled so that the threshold stays below 128
+    std::size_t first_sieved = 2;        // smaller primes are trial-divided only
+    std::size_t first_large = 2;         // primes from here up exceed a block (bucket-sieved)
+    std::uint32_t blocks = 1;       // per side: the interval is x in [-M, M), M = blocks * block
+    std::uint64_t large_bound = 0;  // a partial relation's cofactor stays below this
+    std::uint8_t sieve_init = 0;    // the sieve bytes start here; bit 7 marks a candidate
+    std::uint32_t a_primes = 0;     // number of primes in each A
     std::size_t a_low = 0, a_high = 0;  // A's primes are drawn from [a_low, a_high)
     double log2_a_target = 0;
 

@@ -12,8 +12,10 @@ namespace {
 
 // Columns beyond the active rows kept for the dense step: enough for dozens of dependencies.
 constexpr std::size_t kSurplus = 96;
-// Merging stops for a column that would grow past this many ones.
-constexpr std::size_t kMaxMergedWeight = 48;
+// Rows of up to this weight are eliminated by adding their lightest column to the others...
+constexpr std::uint32_t kMaxPivotRowWeight = 12;
+// ...unless a column would grow past this many ones.
+constexpr std::size_t kMaxMergedWeight = 100;
 
 using Indices = std::vector<std::uint32_t>;
 
@@ -30,28 +32,42 @@ struct Column {
     bool alive = true;
 };
 
-// One pass of structured elimination; true when it changed the matrix.
-bool ReducePass(std::size_t row_count, std::vector<Column>& cols) {
-    std::vector<std::uint32_t> weight(row_count, 0);
-    std::vector<std::uint32_t> first(row_count, 0), second(row_count, 0);
-    for (std::uint32_t c = 0; c < cols.size(); ++c) {
-        if (!cols[c].alive) continue;
-        for (const std::uint32_t r : cols[c].rows) {
-            if (weight[r] == 0)
-                first[r] = c;
-            else if (weight[r] == 1)
-                second[r] = c;
-            ++weight[r];
-        }
-    }
+// Drops every column alone in a row (it is in no dependency), to the end of the cascade.
+bool DropSingletons(std::vector<Column>& cols, std::vector<std::uint32_t>& weight) {
+    std::vector<std::vector<std::uint32_t>> in_row(weight.size());
+    for (std::uint32_t c = 0; c < cols.size(); ++c)
+        if (cols[c].alive)
+            for (const std::uint32_t r : cols[c].rows) in_row[r].push_back(c);
+    std::vector<std::uint32_t> queue;
+    for (std::uint32_t r = 0; r < weight.size(); ++r)
+        if (weight[r] == 1) queue.push_back(r);
     bool changed = false;
-    for (std::size_t r = 0; r < row_count; ++r) {
-        if (weight[r] == 1 && cols[first[r]].alive) {
-            cols[first[r]].alive = false;
-            changed = true;
+    while (!queue.empty()) {
+        const std::uint32_t r = queue.back();
+        queue.pop_back();
+        if (weight[r] != 1) continue;
+        std::uint32_t lone = UINT32_MAX;
+        for (const std::uint32_t c : in_row[r])
+            if (cols[c].alive) lone = c;
+        if (lone == UINT32_MAX) continue;
+        cols[lone].alive = false;
+        changed = true;
+        for (const std::uint32_t o : cols[lone].rows) {
+            --weight[o];
+            if (weight[o] == 1) queue.push_back(o);
         }
     }
-    if (changed) return true;
+    return changed;
+}
+
+// One pass of structured elimination with rows of weight up to max_weight; true when it changed
+// the matrix.
+bool ReducePass(std::size_t row_count, std::vector<Column>& cols, std::uint32_t max_weight) {
+    std::vector<std::uint32_t> weight(row_count, 0);
+    for (const Column& col : cols)
+        if (col.alive)
+            for (const std::uint32_t r : col.rows) ++weight[r];
+    if (DropSingletons(cols, weight)) return true;
     std::size_t active_rows = 0, alive = 0;
     for (std::size_t r = 0; r < row_count; ++r) active_rows += weight[r] > 0;
     for (const Column& col : cols) alive += col.alive;
@@ -67,17 +83,37 @@ bool ReducePass(std::size_t row_count, std::vector<Column>& cols) {
             cols[order[i]].alive = false;
         return true;
     }
+    std::vector<std::vector<std::uint32_t>> in_row(row_count);
+    for (std::uint32_t c = 0; c < cols.size(); ++c)
+        if (cols[c].alive)
+            for (const std::uint32_t r : cols[c].rows)
+                if (weight[r] <= max_weight) in_row[r].push_back(c);
     std::vector<std::uint8_t> touched(cols.size(), 0);
-    for (std::size_t r = 0; r < row_count; ++r) {
-        if (weight[r] != 2) continue;
-        const std::uint32_t a = first[r], b = second[r];
-        if (touched[a] || touched[b]) continue;
-        if (cols[a].rows.size() + cols[b].rows.size() > kMaxMergedWeight + 2) continue;
-        cols[b].rows = SymmetricDifference(cols[a].rows, cols[b].rows);
-        cols[b].members = SymmetricDifference(cols[a].members, cols[b].members);
-        cols[a].alive = false;
-        touched[a] = touched[b] = 1;
-        changed = true;
+    bool changed = false;
+    for (std::uint32_t w = 2; w <= max_weight; ++w) {
+        for (std::size_t r = 0; r < row_count; ++r) {
+            if (weight[r] != w) continue;
+            const Indices& members = in_row[r];
+            if (std::any_of(members.begin(), members.end(),
+                            [&](std::uint32_t c) { return touched[c] != 0; }))
+                continue;
+            const std::uint32_t pivot = *std::min_element(
+                members.begin(), members.end(), [&](std::uint32_t a, std::uint32_t b) {
+                    return cols[a].rows.size() < cols[b].rows.size();
+                });
+            bool fits = true;
+            for (const std::uint32_t c : members)
+                if (cols[c].rows.size() + cols[pivot].rows.size() > kMaxMergedWeight) fits = false;
+            if (!fits) continue;
+            for (const std::uint32_t c : members) {
+                touched[c] = 1;
+                if (c == pivot) continue;
+                cols[c].rows = SymmetricDifference(cols[c].rows, cols[pivot].rows);
+                cols[c].members = SymmetricDifference(cols[c].members, cols[pivot].members);
+            }
+            cols[pivot].alive = false;
+            changed = true;
+        }
     }
     return changed;
 }
@@ -92,7 +128,8 @@ std::vector<std::vector<std::uint32_t>> FindDependencies(
         std::sort(cols[c].rows.begin(), cols[c].rows.end());
         cols[c].members = {c};
     }
-    while (ReducePass(row_count, cols)) PollStop();
+    for (std::uint32_t max_weight = 2; max_weight <= kMaxPivotRowWeight; ++max_weight)
+        while (ReducePass(row_count, cols, max_weight)) PollStop();
 
     // Dense elimination on what is left: each column a bit vector over the active rows, followed
     // by a bit vector recording which columns were summed into it.
@@ -135,12 +172,17 @@ std::vector<std::vector<std::uint32_t>> FindDependencies(
         ++pivot;
     }
     std::vector<std::vector<std::uint32_t>> out;
+    std::vector<std::uint8_t> parity(columns.size(), 0);
     for (std::size_t i = pivot; i < n && out.size() < max_count; ++i) {
         const std::uint64_t* v = m.data() + i * width + row_words;
-        Indices members;
         for (std::size_t k = 0; k < n; ++k)
             if (v[k / 64] >> (k % 64) & 1)
-                members = SymmetricDifference(members, cols[alive[k]].members);
+                for (const std::uint32_t c : cols[alive[k]].members) parity[c] ^= 1;
+        Indices members;
+        for (std::uint32_t c = 0; c < parity.size(); ++c) {
+            if (parity[c]) members.push_back(c);
+            parity[c] = 0;
+        }
         if (!members.empty()) out.push_back(std::move(members));
     }
     return out;

@@ -117,13 +117,14 @@ void Siever::TrialDivide(std::uint32_t block, std::uint32_t offset, const PolyFa
             factors_.push_back(static_cast<std::uint32_t>(j));
         }
     };
+    const std::uint32_t* inverse = base_.inverse.data();
+    const std::uint32_t* limit = base_.limit.data();
     for (std::size_t j = 2; j < base_.first_large; ++j) {
-        if (!active[j]) {
-            divide_out(j);
-            continue;
-        }
-        const std::uint32_t r = pos % prime[j];
-        if (r == root1[j] || r == root2[j]) divide_out(j);
+        // Exact divisibility of pos - root by p, without a division; a wrapped difference may
+        // pass too, and divide_out checks.
+        const bool hit =
+            (pos - root1[j]) * inverse[j] <= limit[j] || (pos - root2[j]) * inverse[j] <= limit[j];
+        if (hit || !active[j]) divide_out(j);
     }
     for (const std::uint32_t j : poly.a_indices())
         if (j >= base_.first_large) divide_out(j);
