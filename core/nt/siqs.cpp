@@ -26,8 +26,9 @@ namespace {
 
 using namespace siqs;
 
-// Below this many bits the single-threaded sieve of factor_qs is as fast.
-constexpr std::size_t kSmallBits = 0;
+// Up to this many bits the single-threaded sieve of factor_qs is faster (no threads to start,
+// no matrix tried early): 3 to 6 times at 30 to 37 digits.
+constexpr std::size_t kSmallBits = 125;
 
 // Sieving threads that end (and are joined) however the caller leaves.
 class SieveCrew {
@@ -92,26 +93,23 @@ private:
     std::exception_ptr failure_;
 };
 
-// Sieves until the store holds `needed` usable relation sets.
-void Collect(const FactorBase& base, RelationStore& store, std::size_t needed, std::uint64_t seed,
-             const SiqsProgressFn& progress) {
-    SieveCrew crew(base, store, seed);
-    auto last_report = std::chrono::steady_clock::now();
-    while (store.usable() < needed && !crew.failed()) {
-        if (StopRequested()) {
-            crew.Finish();
-            throw RunStopped{};
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        const auto now = std::chrono::steady_clock::now();
-        if (progress && now - last_report > std::chrono::milliseconds(250)) {
-            last_report = now;
-            progress(std::min(store.usable(), needed), needed);
-        }
+// A divisor from the relations so far, or 0 when they give none yet; then shortfall estimates
+// how many more sets are needed.
+mpz_class Solve(const FactorBase& base, RelationStore& store, std::size_t& shortfall) {
+    std::vector<Relation> relations;
+    std::vector<RelationSet> sets;
+    store.Snapshot(relations, sets);
+    std::vector<std::vector<std::uint32_t>> columns;
+    columns.reserve(sets.size());
+    for (const RelationSet& set : sets) columns.push_back(OddFactors(relations, set));
+    const auto dependencies = FindDependencies(base.size(), std::move(columns), 64, shortfall);
+    const mpz_class& n = base.n;
+    for (const auto& dependency : dependencies) {
+        PollStop();
+        const mpz_class g = SquareGcd(base, relations, sets, dependency);
+        if (g > 1 && g < n && mpz_divisible_p(n.get_mpz_t(), g.get_mpz_t())) return g;
     }
-    crew.Finish();
-    crew.RethrowFailure();
-    PollStop();
+    return 0;
 }
 
 }  // namespace
@@ -125,20 +123,31 @@ mpz_class SiqsSplit(const mpz_class& n, const SiqsProgressFn& progress) {
     if (const std::uint64_t p = BuildFactorBase(n, base); p != 0)
         return mpz_class(static_cast<unsigned long>(p));
     RelationStore store;
-    std::size_t needed = base.size() + 64;
-    for (std::uint64_t round = 1;; ++round) {
-        Collect(base, store, needed, round, progress);
-        std::vector<std::vector<std::uint32_t>> columns;
-        columns.reserve(store.sets().size());
-        for (const RelationSet& set : store.sets())
-            columns.push_back(OddFactors(store.relations(), set));
-        const auto dependencies = FindDependencies(base.size(), std::move(columns), 64);
-        for (const auto& dependency : dependencies) {
-            PollStop();
-            const mpz_class g = SquareGcd(base, store.relations(), store.sets(), dependency);
-            if (g > 1 && g < n && mpz_divisible_p(n.get_mpz_t(), g.get_mpz_t())) return g;
+    // One set per base prime always suffices, but some primes occur in no relation, so the
+    // matrix is tried a little earlier, while the threads go on sieving.
+    const std::size_t needed = base.size() + 64;
+    std::size_t next_try = base.size() * 19 / 20;
+    SieveCrew crew(base, store, mpz_fdiv_ui(n.get_mpz_t(), 1000003));
+    auto last_report = std::chrono::steady_clock::now();
+    for (;;) {
+        if (StopRequested() || crew.failed()) {
+            crew.Finish();
+            crew.RethrowFailure();
+            throw RunStopped{};
         }
-        needed = store.usable() + std::max<std::size_t>(64, base.size() / 20);
+        const std::size_t usable = store.usable();
+        if (usable >= next_try) {
+            std::size_t shortfall = 0;
+            if (const mpz_class d = Solve(base, store, shortfall); d != 0) return d;
+            next_try = usable + std::max<std::size_t>(shortfall, 32);
+            continue;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        const auto now = std::chrono::steady_clock::now();
+        if (progress && now - last_report > std::chrono::milliseconds(250)) {
+            last_report = now;
+            progress(std::min(usable, needed), needed);
+        }
     }
 }
 

@@ -121,7 +121,8 @@ bool ReducePass(std::size_t row_count, std::vector<Column>& cols, std::uint32_t 
 }  // namespace
 
 std::vector<std::vector<std::uint32_t>> FindDependencies(
-    std::size_t row_count, std::vector<std::vector<std::uint32_t>> columns, std::size_t max_count) {
+    std::size_t row_count, std::vector<std::vector<std::uint32_t>> columns, std::size_t max_count,
+    std::size_t& shortfall) {
     std::vector<Column> cols(columns.size());
     for (std::uint32_t c = 0; c < columns.size(); ++c) {
         cols[c].rows = std::move(columns[c]);
@@ -143,6 +144,7 @@ std::vector<std::vector<std::uint32_t>> FindDependencies(
             if (row_id[r] == UINT32_MAX) row_id[r] = rows++;
     }
     const std::size_t n = alive.size();
+    shortfall = n < rows + max_count ? rows + max_count - n : 0;
     const std::size_t row_words = (rows + 63) / 64;
     const std::size_t width = row_words + (n + 63) / 64;
     std::vector<std::uint64_t> m(n * width, 0);

@@ -31,6 +31,24 @@ void RelationStore::Add(std::vector<Relation>& batch) {
     usable_.store(sets_.size(), std::memory_order_relaxed);
 }
 
+void RelationStore::Snapshot(std::vector<Relation>& relations, std::vector<RelationSet>& sets) {
+    const std::lock_guard lock(mutex_);
+    relations.clear();
+    sets.clear();
+    std::unordered_map<std::int32_t, std::int32_t> renumbered;
+    auto copy = [&](std::int32_t id) {
+        if (id < 0) return id;
+        const auto [it, inserted] =
+            renumbered.try_emplace(id, static_cast<std::int32_t>(relations.size()));
+        if (inserted) relations.push_back(relations_[id]);
+        return it->second;
+    };
+    for (const RelationSet& set : sets_) {
+        const std::int32_t first = copy(set.first);
+        sets.push_back({first, copy(set.second)});
+    }
+}
+
 bool RelationStore::ClaimA(const mpz_class& a) {
     const std::lock_guard lock(mutex_);
     return used_a_.insert(Fingerprint(a)).second;

@@ -36,9 +36,9 @@ public:
     // True the first time a given A is offered, so that no two threads sieve the same family.
     bool ClaimA(const mpz_class& a);
 
-    // Only once the sieving threads have ended.
-    const std::vector<Relation>& relations() const { return relations_; }
-    const std::vector<RelationSet>& sets() const { return sets_; }
+    // A copy of the usable sets and of the relations they use (renumbered), taken while the
+    // sieving threads go on adding.
+    void Snapshot(std::vector<Relation>& relations, std::vector<RelationSet>& sets);
 
 private:
     std::mutex mutex_;

@@ -1,6 +1,8 @@
 #include "core/nt/siqs_sieve.h"
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace numerel::siqs {
 
@@ -10,10 +12,10 @@ Siever::Siever(const FactorBase& base)
       sieve_(kBlockSize),
       next1_(base.size()),
       next2_(base.size()),
-      bucket_fill_(2 * base.blocks),
+      bucket_fill_(2 * base.blocks + 1),
       // A prime above the block size hits a block at most once per root.
       bucket_capacity_(static_cast<std::uint32_t>(2 * (base.size() - base.first_large) + 8)) {
-    bucket_.resize(static_cast<std::size_t>(bucket_capacity_) * block_count_);
+    bucket_.resize(static_cast<std::size_t>(bucket_capacity_) * (block_count_ + 1));
 }
 
 void Siever::FillBuckets(const PolyFamily& poly) {
@@ -26,7 +28,8 @@ void Siever::FillBuckets(const PolyFamily& poly) {
     std::uint32_t* bucket = bucket_.data();
     const std::uint32_t cap = bucket_capacity_;
     std::fill(bucket_fill_.begin(), bucket_fill_.end(), 0);
-    for (std::size_t j = base_.first_large; j < base_.size(); ++j) {
+    std::size_t j = base_.first_large;
+    for (; j < base_.size() && prime[j] < end; ++j) {
         if (!active[j]) continue;
         const std::uint32_t p = prime[j];
         const std::uint32_t tag = static_cast<std::uint32_t>(j) << kBlockBits;
@@ -39,28 +42,46 @@ void Siever::FillBuckets(const PolyFamily& poly) {
             bucket[b * cap + fill[b]++] = tag | (i & (kBlockSize - 1));
         }
     }
+    // Primes above the interval hit it at most once per root: without branches, a miss is
+    // written to the spare bucket past the last, whose fill never moves.
+    for (; j < base_.size(); ++j) {
+        const std::uint32_t tag = static_cast<std::uint32_t>(j) << kBlockBits;
+        const std::uint32_t live = active[j];
+        for (const std::uint32_t i : {root1[j], root2[j]}) {
+            const std::uint32_t b = std::min(i >> kBlockBits, block_count_);
+            const std::uint32_t hit = live & static_cast<std::uint32_t>(b < block_count_);
+            bucket[b * cap + fill[b]] = tag | (i & (kBlockSize - 1));
+            fill[b] += hit;
+        }
+    }
 }
 
 void Siever::SieveBlock(std::uint32_t block, const PolyFamily& poly) {
     std::uint8_t* s = sieve_.data();
     std::memset(s, base_.sieve_init, kBlockSize);
-    const std::uint32_t start = block * kBlockSize;
-    const std::uint32_t end = start + kBlockSize;
     const std::uint32_t* prime = base_.prime.data();
     const std::uint8_t* logp = base_.logp.data();
     const std::uint8_t* active = poly.active().data();
     std::uint32_t* next1 = next1_.data();
     std::uint32_t* next2 = next2_.data();
+    // Positions are kept relative to the current block; the two roots take turns, and which
+    // is which no longer matters once the polynomial is set.
     for (std::size_t j = base_.first_sieved; j < base_.first_large; ++j) {
         if (!active[j]) continue;
         const std::uint32_t p = prime[j];
         const std::uint8_t l = logp[j];
-        std::uint32_t i = next1[j];
-        for (; i < end; i += p) s[i - start] += l;
-        next1[j] = i;
-        i = next2[j];
-        for (; i < end; i += p) s[i - start] += l;
-        next2[j] = i;
+        std::uint32_t a = next1[j], b = next2[j];
+        if (a > b) std::swap(a, b);
+        for (; b < kBlockSize; a += p, b += p) {
+            s[a] += l;
+            s[b] += l;
+        }
+        if (a < kBlockSize) {
+            s[a] += l;
+            a += p;
+        }
+        next1[j] = a - kBlockSize;
+        next2[j] = b - kBlockSize;
     }
     const std::uint32_t* entry =
         bucket_.data() + static_cast<std::size_t>(block) * bucket_capacity_;
