@@ -1,5 +1,7 @@
 #include "core/nt/siqs.h"
 
+#include <flint/ulong_extras.h>
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -115,6 +117,16 @@ mpz_class Solve(const FactorBase& base, RelationStore& store, std::size_t& short
 }  // namespace
 
 mpz_class SiqsSplit(const mpz_class& n, const SiqsProgressFn& progress) {
+    // Cheap answers for inputs the sieve cannot split (every square it finds would be trivial).
+    if (mpz_even_p(n.get_mpz_t())) return 2;
+    if (mpz_perfect_power_p(n.get_mpz_t())) {
+        for (unsigned long k = 2; k <= mpz_sizeinbase(n.get_mpz_t(), 2); ++k) {
+            mpz_class root;
+            if (mpz_root(root.get_mpz_t(), n.get_mpz_t(), k) != 0) return root;
+        }
+    }
+    for (unsigned long p = 3; p < 65536; p = n_nextprime(p, 0))
+        if (mpz_divisible_ui_p(n.get_mpz_t(), p) && n != p) return p;
     if (mpz_sizeinbase(n.get_mpz_t(), 2) <= kSmallBits) {
         const mpz_class d = ToMpz(QuadraticSieveSplit(FromMpz(n)));
         if (d > 1 && d < n && mpz_divisible_p(n.get_mpz_t(), d.get_mpz_t())) return d;

@@ -57,7 +57,8 @@ TEST_P(SiqsSplitTest, ReturnsAProductOfSomeOfThePrimes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Products, SiqsSplitTest,
-                         testing::Values(SplitCase{"Balanced40Digits", {20, 20}, 1},
+                         testing::Values(SplitCase{"Balanced36DigitsBelow2To125", {18, 18}, 2},
+                                         SplitCase{"Balanced40Digits", {20, 20}, 1},
                                          SplitCase{"Balanced40DigitsOtherSeed", {20, 20}, 7},
                                          SplitCase{"Unbalanced42Digits", {17, 25}, 3},
                                          SplitCase{"ThreePrimes45Digits", {15, 15, 15}, 4},
@@ -73,6 +74,19 @@ TEST(SiqsSplit, PrimeJustAbove65536) {
     mpz_nextprime(big.get_mpz_t(), big.get_mpz_t());
     const mpz_class n = big * 65537;
     EXPECT_EQ(SiqsSplit(n), 65537);
+}
+
+// Inputs whose squares would all be trivial, or with a factor found before any sieving: the
+// divisor is the expected one at once.
+TEST(SiqsSplit, DirectAnswersOutsideTheSieve) {
+    gmp_randclass random(gmp_randinit_mt);
+    random.seed(9);
+    const mpz_class p = PrimeOfDigits(random, 22);
+    const mpz_class q = PrimeOfDigits(random, 40);
+    EXPECT_EQ(SiqsSplit(p * p), p);
+    EXPECT_EQ(SiqsSplit(p * p * p), p);
+    EXPECT_EQ(SiqsSplit(2 * q), 2);
+    EXPECT_EQ(SiqsSplit(65521 * q), 65521);
 }
 
 std::size_t ThreadCount() {
