@@ -1,5 +1,7 @@
 #include "core/nt/siqs_sieve.h"
 
+#include <flint/ulong_extras.h>
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -154,9 +156,23 @@ void Siever::TrialDivide(std::uint32_t block, std::uint32_t offset, const PolyFa
     const std::uint32_t* entry_end = entry + bucket_fill_[block];
     for (; entry != entry_end; ++entry)
         if ((*entry & (kBlockSize - 1)) == offset) divide_out(*entry >> kBlockBits);
-    if (mpz_cmp_ui(value, base_.large_bound) >= 0) return;
     Relation rel;
-    rel.large_prime = mpz_get_ui(value);
+    if (mpz_cmp_ui(value, base_.large_bound) < 0) {
+        rel.large_prime = mpz_get_ui(value);
+    } else {
+        // Two large primes: the cofactor has no prime below the base's largest, so below the
+        // square of the large-prime bound a composite one is a product of two such primes.
+        const std::uint64_t bound = base_.large_bound;
+        if (mpz_cmp_ui(value, bound * bound) >= 0) return;
+        const std::uint64_t rest = mpz_get_ui(value);
+        if (n_is_probabprime(rest)) return;
+        const std::uint64_t f = n_factor_SQUFOF(rest, 4000);
+        if (f <= 1 || f == rest) return;
+        const std::uint64_t g = rest / f;
+        if (f >= bound || g >= bound) return;
+        rel.large_prime = std::min(f, g);
+        rel.large_prime2 = std::max(f, g);
+    }
     for (const std::uint32_t j : poly.a_indices()) factors_.push_back(j);
     rel.factors = factors_;
     rel.axb = poly.a() * x + poly.b();

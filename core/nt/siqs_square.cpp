@@ -1,14 +1,15 @@
 #include "core/nt/siqs_square.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace numerel::siqs {
 
 std::vector<std::uint32_t> OddFactors(const std::vector<Relation>& relations,
                                       const RelationSet& set) {
-    std::vector<std::uint32_t> all = relations[set.first].factors;
-    if (set.second >= 0) {
-        const auto& more = relations[set.second].factors;
+    std::vector<std::uint32_t> all;
+    for (const std::int32_t id : set) {
+        const auto& more = relations[id].factors;
         all.insert(all.end(), more.begin(), more.end());
     }
     std::sort(all.begin(), all.end());
@@ -28,16 +29,22 @@ mpz_class SquareGcd(const FactorBase& base, const std::vector<Relation>& relatio
     const mpz_class& n = base.n;
     mpz_class x = 1, y = 1;
     std::vector<std::uint32_t> exponent(base.size(), 0);
+    std::unordered_map<std::uint64_t, std::uint32_t> large_count;
     for (const std::uint32_t s : dependency) {
-        for (const std::int32_t id : {sets[s].first, sets[s].second}) {
-            if (id < 0) continue;
+        for (const std::int32_t id : sets[s]) {
             const Relation& rel = relations[id];
             x = x * rel.axb % n;
             for (const std::uint32_t f : rel.factors) ++exponent[f];
+            for (const std::uint64_t large : {rel.large_prime, rel.large_prime2})
+                if (large != 1) ++large_count[large];
         }
-        // Both partials of a pair carry the same large prime: its square root is itself.
-        if (sets[s].second >= 0)
-            y = y * static_cast<unsigned long>(relations[sets[s].first].large_prime) % n;
+    }
+    for (const auto& [large, count] : large_count) {
+        if (count % 2 != 0) return 1;
+        mpz_class power;
+        const mpz_class l(static_cast<unsigned long>(large));
+        mpz_powm_ui(power.get_mpz_t(), l.get_mpz_t(), count / 2, n.get_mpz_t());
+        y = y * power % n;
     }
     for (std::size_t j = 1; j < base.size(); ++j) {
         if (exponent[j] % 2 != 0) return 1;
