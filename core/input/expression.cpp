@@ -163,9 +163,9 @@ private:
     bool Primary(mpz_class& out) {
         if (At('(')) {
             ++pos_;
-            const bool ok = Sum(out) && At(')');
+            if (!Sum(out) || !At(')')) return false;
             ++pos_;
-            return ok;
+            return true;
         }
         Numeral numeral;
         std::size_t length = 0;
