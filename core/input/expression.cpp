@@ -207,6 +207,8 @@ private:
 }  // namespace
 
 ExpressionValue EvaluateExpression(std::string_view text, std::size_t max_digits) {
+    // Most texts are plain numerals: without an operator character they are no expression.
+    if (text.find_first_of("+-*/^!()\xC3") == std::string_view::npos) return {};
     const std::string compact = WithoutBlanks(text);
     if (compact.empty() || IsPlainNumeral(compact)) return {};
     Evaluator evaluator(compact, max_digits);
