@@ -156,6 +156,24 @@ TEST_F(Page0Test, EmptyFieldOnTheLargeButtonDoesNothing) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
+// A long factorization shows what it has while it runs; Esc then leaves the proven primes and,
+// marked as such, the part not yet split.
+TEST_F(Page0Test, StopLeavesThePrimesFoundAndThePartNotYetSplit) {
+    const QString typed =
+        "12*30000000000000000000000000000000029*70000000000000000000000000000000027";
+    const QString line =
+        typed +
+        "=2^2×3×[未分解:2100000000000000000000000000000002840000000000000000000000000000000783]";
+    Type(Text1(), typed);
+    form->Keys().PressEnter();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PaneText(0).startsWith(line + "\n分解中"); }, 60000))
+        << PaneText(0).toStdString();
+    form->Keys().PressEscape();
+    WaitForRun();
+    EXPECT_EQ(PaneText(0), line);
+    EXPECT_TRUE(Status().startsWith("已停止")) << Status().toStdString();
+}
+
 TEST_F(Page0Test, EscapeClearsThePageRightAfterStart) {
     Type(Text1(), "12");
     form->Keys().PressEnter();
