@@ -25,8 +25,8 @@ struct FactorAnswer {
 
 FactorAnswer FactorText(const std::string& text) {
     const std::vector<std::string> fields{text};  // Text1
-    const std::optional<PathButton> button = ButtonAfterFilling(fields);
-    if (!button) return {std::nullopt, OverLimitMessage()};
+    const std::optional<PathButton> button = ButtonAfterFilling(fields, InputLimit::Digits1000);
+    if (!button) return {std::nullopt, OverLimitMessage(InputLimit::Digits1000)};
     const FactorOneChecked checked =
         *button == PathButton::Binary64 ? FactorOneCheck(text) : FactorLargeCheck(text);
     if (const auto* rejection = std::get_if<Rejection>(&checked))

@@ -1,10 +1,11 @@
-// ReadDecimal: it takes exactly the texts of its grammar, and what it reads is the number written,
-// rounded once to what a Decimal96 holds.
+// ReadDecimal: besides the complete expressions, it takes exactly the texts of its grammar, and
+// what it reads is the number written, rounded once to what a Decimal96 holds.
 #include <gmpxx.h>
 
 #include <cstdint>
 #include <string>
 
+#include "core/input/expression.h"
 #include "core/input/read_number.h"
 #include "fuzz/fuzz_check.h"
 
@@ -64,6 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace numerel;
     if (size > 128) return 0;
     const std::string text(reinterpret_cast<const char*>(data), size);
+    // A complete expression reads as its value: fuzz/expression_fuzz.cpp.
+    if (EvaluateExpression(text).status != ExpressionStatus::NotExpression) return 0;
     const DecimalRead read = ReadDecimal(text);
     Parsed parsed;
     const bool grammar = Parse(text, parsed);

@@ -5,10 +5,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <memory>
 
+#include "core/input/pick_path.h"
 #include "core/input/read_number.h"
 #include "core/result_sink.h"
 #include "core/tools/factor_one.h"
@@ -24,8 +26,8 @@ Page0Factor::Page0Factor(Shell& shell, QWidget* parent) : Page(shell, parent) {
     Text1 = MakeField("Text1");
     Text1->setMinimumWidth(280);
     Label18 = MakeLabel("Label18", "0");
-    Label38 = MakeLabel("Label38", kLargestInput);
-    Label38->setToolTip("允许输入的最大数(29位)");
+    Label38 = MakeLabel("Label38", kLargestInput1000);
+    Label38->setToolTip("允许输入的最大数(1000位)");
     Label17 = MakeLabel("Label17", "注：a ^ n 表示 a 的 n 次幂");
     Command1 = MakeRunButton("Command1", "分解");
     Command19 = MakeRunButton("Command19", "分解");
@@ -63,6 +65,7 @@ Page0Factor::Page0Factor(Shell& shell, QWidget* parent) : Page(shell, parent) {
         if (!Text1->text().isEmpty()) Label18->setText(QString::number(Text1->text().length()));
     };
     instance.reset = [this] { Text1->setText(Label38->text()); };
+    instance.limit = InputLimit::Digits1000;
     text1_change_ = BindPickPath(std::move(instance));
 
     connect(Command1, &QPushButton::clicked, this, &Page0Factor::Command1_Click);
@@ -87,14 +90,33 @@ void Page0Factor::Factor(const FactorOneChecked& checked) {
     // The rewrite runs the change reaction again, as any change of Text1 does.
     if (input.rewritten) Text1->setText(QString::fromStdString(input.text));
     auto result = std::make_shared<StringSink>();
+    // Set by the worker when the run returned with its line written, stopped or not.
+    auto written = std::make_shared<bool>(false);
     const ProgressFn progress = shell_.run.ProgressFor(0);
+    // A long factorization shows what it has found while it runs.
+    QPointer<OutputPane> pane = Pane(0);
+    const FactorLiveFn live = [pane](const std::string& text) {
+        QMetaObject::invokeMethod(
+            pane,
+            [pane, shown = QString::fromStdString(text)] {
+                if (pane) pane->SetText(shown);
+            },
+            Qt::QueuedConnection);
+    };
     shell_.run.RunOnWorker(
-        this, [input, result, progress] { FactorOneRun(input, *result, progress); },
-        [this, result](const RunProtocol::RunEnd& end) {
-            // A stopped factorization has no partial result worth showing: the pane stays empty.
-            if (!shell_.run.Completed(end, shell_.run.StartTime())) return;
-            Pane(0)->SetText(QString::fromStdString(result->Text()));
-            shell_.run.Finish();
+        this,
+        [input, result, written, progress, live] {
+            FactorOneRun(input, *result, progress, live);
+            *written = true;
+        },
+        [this, result, written](const RunProtocol::RunEnd& end) {
+            const bool completed = shell_.run.Completed(end, shell_.run.StartTime());
+            // A stopped large factorization shows its proven primes and what is left unsplit;
+            // a stopped trial division has nothing worth showing.
+            const bool partial = end.ending == RunProtocol::Ending::Stopped && *written;
+            Pane(0)->SetText(completed || partial ? QString::fromStdString(result->Text())
+                                                  : QString());
+            if (completed) shell_.run.Finish();
         });
 }
 

@@ -1,5 +1,6 @@
 // Page 0, "分解一个数": factor one positive integer, up to 15 digits with Command1 (binary64) and
-// up to 29 digits with Command19 (Decimal96), both in one place.
+// up to 1000 digits with Command19 (Decimal96 up to 29 digits, the large path beyond), both in one
+// place. The field takes integer expressions ("2^128+1").
 #pragma once
 
 #include "core/tools/factor_one.h"

@@ -29,10 +29,10 @@ void PickPathBinding::React(QLineEdit* changed) {
     if (instance_.before) instance_.before(changed);
     std::vector<std::string> texts;
     for (QLineEdit* field : instance_.fields) texts.push_back(field->text().toStdString());
-    const PathDecision decision = PickPath(texts);
+    const PathDecision decision = PickPath(texts, instance_.limit);
     if (decision.button) ShowButton(*decision.button == PathButton::Decimal96);
     if (decision.over_limit) {
-        platform_.ShowMessage(OverLimitMessage());
+        platform_.ShowMessage(OverLimitMessage(instance_.limit));
         if (instance_.reset) instance_.reset();
     }
 }

@@ -1,11 +1,13 @@
 // Wires one instance of the integer fields' change reaction: on every change of a watched field
 // it writes the digit counts, shows the binary64 or Decimal96 button and makes it default, and
-// turns away values beyond 29 digits with the over-limit message and the instance's reset.
+// turns away values beyond the fields' limit with the over-limit message and the instance's reset.
 #pragma once
 
 #include <QObject>
 #include <functional>
 #include <vector>
+
+#include "core/input/pick_path.h"
 
 class QLineEdit;
 class QPushButton;
@@ -23,6 +25,7 @@ struct PickPathInstance {
     std::function<void(QLineEdit* changed)> before;
     // After the over-limit message.
     std::function<void()> reset;
+    InputLimit limit = InputLimit::Decimal96;
 };
 
 class PickPathBinding : public QObject {

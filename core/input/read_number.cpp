@@ -9,79 +9,16 @@
 #include <limits>
 #include <string>
 
+#include "core/input/expression.h"
+#include "core/input/numeral.h"
+#include "core/input/uint128_mpz.h"
+
 namespace numerel {
 
 namespace {
 
-// Exponents are saturated here; it is far beyond any length a text can have, so a saturated
-// exponent still overflows or underflows exactly as the true one would.
-constexpr std::int64_t kExponentCap = 1'000'000'000;
-
 // Beyond these powers of ten of the leading digit a binary64 overflows / underflows to zero.
 constexpr std::int64_t kBinary64MaxOrder = 400;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A decimal numeral: the value is digits (read as an integer) * 10^exponent.
-struct Numeral {
-    bool negative = false;
-    std::string digits;
-    std::int64_t exponent = 0;
-};
-
-// Reads the longest numeral at the start of text: sign, digits with at most one point, and an
-// exponent letter followed by an optional sign and at least one digit (otherwise the numeral ends
-// before the letter). Returns false when there is no mantissa digit; pos is where reading stopped.
-bool ScanNumeral(std::string_view text, bool allow_d_exponent, Numeral& out, std::size_t& pos) {
-    const std::size_t n = text.size();
-    pos = 0;
-    out = Numeral{};
-    if (pos < n && (text[pos] == '+' || text[pos] == '-')) out.negative = text[pos++] == '-';
-    const std::size_t int_begin = pos;
-    while (pos < n && IsDigit(text[pos])) ++pos;
-    out.digits.assign(text.substr(int_begin, pos - int_begin));
-    std::size_t fraction_digits = 0;
-    if (pos < n && text[pos] == '.') {
-        const std::size_t frac_begin = ++pos;
-        while (pos < n && IsDigit(text[pos])) ++pos;
-        fraction_digits = pos - frac_begin;
-        out.digits.append(text.substr(frac_begin, fraction_digits));
-    }
-    if (out.digits.empty()) return false;
-
-    std::int64_t exponent = 0;
-    if (pos < n) {
-        const char letter = text[pos];
-        const bool is_exponent = letter == 'E' || letter == 'e' ||
-                                 (allow_d_exponent && (letter == 'D' || letter == 'd'));
-        std::size_t p = pos + 1;
-        bool exponent_negative = false;
-        if (is_exponent && p < n && (text[p] == '+' || text[p] == '-'))
-            exponent_negative = text[p++] == '-';
-        if (is_exponent && p < n && IsDigit(text[p])) {
-            for (; p < n && IsDigit(text[p]); ++p)
-                exponent = std::min(kExponentCap, exponent * 10 + (text[p] - '0'));
-            if (exponent_negative) exponent = -exponent;
-            pos = p;
-        }
-    }
-    out.exponent = exponent - static_cast<std::int64_t>(fraction_digits);
-    return true;
-}
-
-// Drops leading zeros of the digits and trailing zeros into the exponent.
-void Normalise(Numeral& numeral) {
-    const std::size_t first = numeral.digits.find_first_not_of('0');
-    if (first == std::string::npos) {
-        numeral.digits.clear();
-        return;
-    }
-    const std::size_t last = numeral.digits.find_last_not_of('0');
-    numeral.exponent += static_cast<std::int64_t>(numeral.digits.size() - 1 - last);
-    numeral.digits = numeral.digits.substr(first, last + 1 - first);
-}
 
 // Correctly rounded: from_chars rounds to nearest, ties to even, and ignores the locale.
 double ToBinary64(Numeral numeral) {
@@ -98,26 +35,6 @@ double ToBinary64(Numeral numeral) {
     if (result.ec == std::errc::result_out_of_range)
         value = order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return value == 0.0 ? 0.0 : sign * value;
-}
-
-// "&H1F" / "&O17": the longest run of valid digits after the prefix, as a non-negative integer.
-Numeral RadixNumeral(std::string_view digits, int base) {
-    std::size_t length = 0;
-    while (length < digits.size()) {
-        const char c = digits[length];
-        int value = base;
-        if (IsDigit(c)) value = c - '0';
-        if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
-        if (value >= base) break;
-        ++length;
-    }
-    Numeral numeral;
-    numeral.digits = "0";
-    if (length == 0) return numeral;
-    const mpz_class integer(std::string(digits.substr(0, length)), base);
-    numeral.digits = integer.get_str(10);
-    return numeral;
 }
 
 bool IsBlank(char c) {
@@ -184,23 +101,23 @@ DecimalRead ToDecimal96(const Numeral& numeral) {
 
 // The numeral at the start of text as ReadNumber reads it (blanks dropped anywhere, "&H"/"&O"
 // integers, then sign, digits, point, exponent); false when there is none (the value 0).
-bool ScanLeadingNumeral(std::string_view text, Numeral& numeral) {
-    std::string compact;
-    compact.reserve(text.size());
-    for (const char c : text)
-        if (c != ' ' && c != '\t' && c != '\n') compact.push_back(c);
+// whole: whether the numeral took all of the text but its blanks.
+bool ScanLeadingNumeral(std::string_view text, Numeral& numeral, bool* whole = nullptr) {
+    const std::string compact = WithoutBlanks(text);
     if (compact.size() >= 2 && compact[0] == '&') {
-        if (compact[1] == 'H' || compact[1] == 'h') {
-            numeral = RadixNumeral(std::string_view(compact).substr(2), 16);
-            return true;
-        }
-        if (compact[1] == 'O' || compact[1] == 'o') {
-            numeral = RadixNumeral(std::string_view(compact).substr(2), 8);
+        const char kind = compact[1];
+        const int base = kind == 'H' || kind == 'h' ? 16 : kind == 'O' || kind == 'o' ? 8 : 0;
+        if (base != 0) {
+            const std::string_view digits = std::string_view(compact).substr(2);
+            numeral = RadixNumeral(digits, base);
+            if (whole) *whole = RadixDigitCount(digits, base) == digits.size();
             return true;
         }
     }
     std::size_t end = 0;
-    return ScanNumeral(compact, true, numeral, end);
+    const bool found = ScanNumeral(compact, true, numeral, end);
+    if (whole) *whole = found && end == compact.size();
+    return found;
 }
 
 // The whole number digits * 10^exponent (exponent >= 0) of a normalised numeral.
@@ -230,9 +147,60 @@ bool ScanWholeText(std::string_view text, Numeral& numeral) {
     return ScanNumeral(body, false, numeral, stop) && stop == body.size();
 }
 
+// A complete expression's value as the 96-bit readers see it.
+ExactInteger WholeValue(const mpz_class& value) {
+    if (value < 0) return {ExactStatus::Negative, 0};
+    if (value > ToMpz(Decimal96::kMaxMagnitude)) return {ExactStatus::Overflow, 0};
+    return {ExactStatus::Exact, FromMpz(value)};
+}
+
+// Drops the fraction digits of a normalised numeral (toward zero).
+void Truncate(Numeral& numeral) {
+    if (numeral.exponent >= 0) return;
+    const auto dropped = static_cast<std::size_t>(std::min<std::int64_t>(
+        -numeral.exponent, static_cast<std::int64_t>(numeral.digits.size())));
+    numeral.digits.resize(numeral.digits.size() - dropped);
+    numeral.exponent = 0;
+    Normalise(numeral);
+}
+
+// The digits of a normalised whole numeral, if it has at most max_digits of them.
+std::optional<mpz_class> BigValue(const Numeral& numeral, std::size_t max_digits) {
+    if (numeral.digits.empty()) return mpz_class(0);
+    if (static_cast<std::int64_t>(numeral.digits.size()) + numeral.exponent >
+        static_cast<std::int64_t>(max_digits)) {
+        return std::nullopt;
+    }
+    mpz_class value(numeral.digits, 10);
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(numeral.exponent));
+    value *= power;
+    if (numeral.negative) value = -value;
+    return value;
+}
+
 }  // namespace
 
 double ReadNumber(std::string_view text) {
+    const ExpressionValue expression = EvaluateExpression(text);
+    switch (expression.status) {
+        case ExpressionStatus::Value: {
+            Numeral numeral;
+            numeral.negative = expression.value < 0;
+            numeral.digits = mpz_class(abs(expression.value)).get_str(10);
+            return ToBinary64(std::move(numeral));
+        }
+        case ExpressionStatus::TooLarge:
+            return std::numeric_limits<double>::infinity();
+        case ExpressionStatus::NotInteger:
+            return std::numeric_limits<double>::quiet_NaN();
+        case ExpressionStatus::NotExpression:
+            break;
+    }
+    return ReadLeadingNumber(text);
+}
+
+double ReadLeadingNumber(std::string_view text) {
     Numeral numeral;
     if (!ScanLeadingNumeral(text, numeral)) return 0.0;
     return ToBinary64(std::move(numeral));
@@ -243,6 +211,17 @@ bool IsWhole(double x) {
 }
 
 ExactInteger ReadExactInteger(std::string_view text) {
+    const ExpressionValue expression = EvaluateExpression(text);
+    switch (expression.status) {
+        case ExpressionStatus::Value:
+            return WholeValue(expression.value);
+        case ExpressionStatus::TooLarge:
+            return {ExactStatus::Overflow, 0};
+        case ExpressionStatus::NotInteger:
+            return {ExactStatus::Fraction, 0};
+        case ExpressionStatus::NotExpression:
+            break;
+    }
     Numeral numeral;
     if (!ScanLeadingNumeral(text, numeral)) return {ExactStatus::Exact, 0};
     Normalise(numeral);
@@ -251,23 +230,90 @@ ExactInteger ReadExactInteger(std::string_view text) {
 }
 
 std::optional<ExactInteger> ReadDecimalIntegerPart(std::string_view text) {
+    const ExpressionValue expression = EvaluateExpression(text);
+    switch (expression.status) {
+        case ExpressionStatus::Value:
+            return WholeValue(expression.value);
+        case ExpressionStatus::TooLarge:
+            return ExactInteger{ExactStatus::Overflow, 0};
+        case ExpressionStatus::NotInteger:
+            return std::nullopt;
+        case ExpressionStatus::NotExpression:
+            break;
+    }
     Numeral numeral;
     if (!ScanWholeText(text, numeral)) return std::nullopt;
     Normalise(numeral);
-    if (numeral.exponent < 0) {
-        const auto dropped = static_cast<std::size_t>(std::min<std::int64_t>(
-            -numeral.exponent, static_cast<std::int64_t>(numeral.digits.size())));
-        numeral.digits.resize(numeral.digits.size() - dropped);
-        numeral.exponent = 0;
-        Normalise(numeral);
-    }
+    Truncate(numeral);
     return WholeValue(numeral);
 }
 
 DecimalRead ReadDecimal(std::string_view text) {
+    const ExpressionValue expression = EvaluateExpression(text);
+    switch (expression.status) {
+        case ExpressionStatus::Value: {
+            const mpz_class magnitude = abs(expression.value);
+            if (magnitude > ToMpz(Decimal96::kMaxMagnitude))
+                return DecimalRead{DecimalStatus::Overflow, {}};
+            return DecimalRead{DecimalStatus::Ok,
+                               *Decimal96::FromParts(FromMpz(magnitude), 0, expression.value < 0)};
+        }
+        case ExpressionStatus::TooLarge:
+            return DecimalRead{DecimalStatus::Overflow, {}};
+        case ExpressionStatus::NotInteger:
+            return DecimalRead{};
+        case ExpressionStatus::NotExpression:
+            break;
+    }
     Numeral numeral;
     if (!ScanWholeText(text, numeral)) return DecimalRead{};
     return ToDecimal96(numeral);
+}
+
+BigInteger ReadExactBigInteger(std::string_view text, std::size_t max_digits) {
+    const ExpressionValue expression = EvaluateExpression(text, max_digits);
+    switch (expression.status) {
+        case ExpressionStatus::Value:
+            return {expression.value < 0 ? ExactStatus::Negative : ExactStatus::Exact,
+                    expression.value, false};
+        case ExpressionStatus::TooLarge:
+            return {ExactStatus::Overflow, 0, false};
+        case ExpressionStatus::NotInteger:
+            return {ExactStatus::Fraction, 0, false};
+        case ExpressionStatus::NotExpression:
+            break;
+    }
+    Numeral numeral;
+    bool whole = true;
+    if (!ScanLeadingNumeral(text, numeral, &whole)) return {ExactStatus::Exact, 0, true};
+    Normalise(numeral);
+    if (!numeral.digits.empty() && numeral.exponent < 0) return {ExactStatus::Fraction, 0, !whole};
+    if (numeral.negative && !numeral.digits.empty()) return {ExactStatus::Negative, 0, !whole};
+    const std::optional<mpz_class> value = BigValue(numeral, max_digits);
+    if (!value) return {ExactStatus::Overflow, 0, !whole};
+    return {ExactStatus::Exact, *value, !whole};
+}
+
+std::optional<BigInteger> ReadDecimalBigIntegerPart(std::string_view text, std::size_t max_digits) {
+    const ExpressionValue expression = EvaluateExpression(text, max_digits);
+    switch (expression.status) {
+        case ExpressionStatus::Value:
+            return BigInteger{expression.value < 0 ? ExactStatus::Negative : ExactStatus::Exact,
+                              expression.value, false};
+        case ExpressionStatus::TooLarge:
+            return BigInteger{ExactStatus::Overflow, 0, false};
+        case ExpressionStatus::NotInteger:
+            return std::nullopt;
+        case ExpressionStatus::NotExpression:
+            break;
+    }
+    Numeral numeral;
+    if (!ScanWholeText(text, numeral)) return std::nullopt;
+    Normalise(numeral);
+    Truncate(numeral);
+    const std::optional<mpz_class> value = BigValue(numeral, max_digits);
+    if (!value) return BigInteger{ExactStatus::Overflow, 0, false};
+    return BigInteger{*value < 0 ? ExactStatus::Negative : ExactStatus::Exact, *value, false};
 }
 
 }  // namespace numerel

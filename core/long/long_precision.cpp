@@ -13,7 +13,7 @@ std::optional<std::string> AskPrecision(Prompter& prompter, const char* prompt, 
 }
 
 double PrecisionValue(const std::string& answer) {
-    return ReadNumber(answer);
+    return ReadLeadingNumber(answer);
 }
 
 }  // namespace numerel

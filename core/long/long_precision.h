@@ -12,8 +12,8 @@ namespace numerel {
 // empty or the box was cancelled.
 std::optional<std::string> AskPrecision(Prompter& prompter, const char* prompt, const char* title);
 
-// The numeric value of the answer's leading number (ReadNumber: blanks ignored, a text without a
-// number is 0).
+// The numeric value of the answer's leading number (ReadLeadingNumber: blanks ignored, a text
+// without a number is 0).
 double PrecisionValue(const std::string& answer);
 
 }  // namespace numerel

@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "core/input/expression.h"
 #include "core/input/pick_path.h"
 #include "core/input/read_number.h"
+#include "core/input/uint128_mpz.h"
 #include "core/nt/factor_exact.h"
 #include "core/nt/wheel.h"
 #include "core/run_control.h"
@@ -24,7 +26,92 @@ Rejection CannotFactor() {
             .empty_pane = true};
 }
 
+Rejection OverLimit() {
+    return Rejection{.message = OverLimitMessage(InputLimit::Digits1000),
+                     .effect = FieldEffect::RewriteFirst,
+                     .text = kLargestInput1000};
+}
+
+// Values up to 2^96 - 1 keep the 128-bit path; above it the large path takes them.
+void SetValue(FactorOneInput& input, const mpz_class& value) {
+    if (value > ToMpz(Decimal96::kMaxMagnitude)) {
+        input.large = value;
+    } else {
+        input.value = FromMpz(value);
+    }
+}
+
+void AppendPower(std::string& line, const std::string& base, int exponent) {
+    line += base;
+    if (exponent > 1) line += "^" + std::to_string(exponent);
+}
+
+bool FactorLargeRun(const FactorOneInput& input, ResultSink& pane, const ProgressFn& progress,
+                    const FactorLiveFn& live) {
+    BigFactorProgressFn report;
+    if (live) {
+        report = [&](const BigFactorization& so_far, FactorStage stage) {
+            live(FactorLargeLiveText(input.text, so_far, stage));
+        };
+    }
+    const BigFactorization factors = FactorBig(input.large, report);
+    pane.Append(FactorLargeText(input.text, factors));
+    if (progress && !factors.stopped) progress(1.0);
+    return factors.stopped;
+}
+
 }  // namespace
+
+std::string FactorLargeText(std::string_view text, const BigFactorization& factors) {
+    std::string line(text);
+    line += "=";
+    if (!factors.stopped && factors.primes.size() == 1 && factors.primes[0].exponent == 1 &&
+        factors.unfactored.empty()) {
+        return line + std::string(kPrimeWord);
+    }
+    bool first = true;
+    const auto separate = [&] {
+        if (!first) line += kTimes;
+        first = false;
+    };
+    for (const BigPrimePower& factor : factors.primes) {
+        separate();
+        AppendPower(line, factor.prime.get_str(10), factor.exponent);
+    }
+    for (const BigPrimePower& part : factors.unfactored) {
+        separate();
+        AppendPower(line, "[未分解:" + part.prime.get_str(10) + "]", part.exponent);
+    }
+    return line;
+}
+
+std::string FactorLargeLiveText(std::string_view text, const BigFactorization& so_far,
+                                FactorStage stage) {
+    const char* name = "";
+    switch (stage) {
+        case FactorStage::TrialDivision:
+            name = "试除";
+            break;
+        case FactorStage::Rho:
+            name = "Pollard rho 法";
+            break;
+        case FactorStage::PMinus1:
+            name = "p-1 法";
+            break;
+        case FactorStage::Ecm:
+            name = "椭圆曲线法(ECM)";
+            break;
+        case FactorStage::Siqs:
+            name = "二次筛法(SIQS)";
+            break;
+        case FactorStage::Proof:
+            name = "素性证明";
+            break;
+    }
+    BigFactorization shown = so_far;
+    shown.stopped = true;  // never "=素数" before the end
+    return FactorLargeText(text, shown) + "\n分解中,当前步骤:" + name;
+}
 
 Message CannotFactorMessage() {
     return Message{"您输入的数不能分解,请重新输入.", "输入错误", MessageIcon::Exclamation,
@@ -33,50 +120,46 @@ Message CannotFactorMessage() {
 
 FactorOneChecked FactorOneCheck(std::string_view text) {
     // ReadNumber's numeral, read exactly: its binary64 value may look whole only after rounding.
-    const ExactInteger exact = ReadExactInteger(text);
-    if (exact.status == ExactStatus::Overflow)
-        return Rejection{.message = OverLimitMessage(),
-                         .effect = FieldEffect::RewriteFirst,
-                         .text = kLargestInput};
+    const BigInteger exact = ReadExactBigInteger(text, kMaxInputDigits);
+    if (exact.status == ExactStatus::Overflow) return OverLimit();
     if (exact.status != ExactStatus::Exact || exact.value < 1) return CannotFactor();
     FactorOneInput input;
-    input.text = std::string(text);
-    input.value = exact.value;
+    // What was not read is not on the left of "=": "12abc" factors 12, and says so.
+    input.text = exact.rest_ignored ? exact.value.get_str(10) : std::string(text);
+    SetValue(input, exact.value);
     return input;
 }
 
 FactorOneChecked FactorLargeCheck(std::string_view text) {
     if (text.empty()) return Rejection{};
-    const DecimalRead read = ReadDecimal(text);
-    if (read.status == DecimalStatus::Overflow)
-        return Rejection{.message = OverLimitMessage(),
-                         .effect = FieldEffect::RewriteFirst,
-                         .text = kLargestInput};
-    if (read.status != DecimalStatus::Ok) return CannotFactor();
     // The integer part of the text typed: the Decimal96 value may have rounded it (30 digits).
-    const std::optional<ExactInteger> integer = ReadDecimalIntegerPart(text);
-    if (!integer || integer->status != ExactStatus::Exact || integer->value < 1) {
-        return CannotFactor();
-    }
+    const std::optional<BigInteger> integer = ReadDecimalBigIntegerPart(text, kMaxInputDigits);
+    if (!integer) return CannotFactor();
+    if (integer->status == ExactStatus::Overflow) return OverLimit();
+    if (integer->status != ExactStatus::Exact || integer->value < 1) return CannotFactor();
     FactorOneInput input;
-    input.value = integer->value;
-    input.text = ToDecimalString(integer->value);
-    input.rewritten = true;
+    SetValue(input, integer->value);
+    const bool expression =
+        EvaluateExpression(text, kMaxInputDigits).status != ExpressionStatus::NotExpression;
+    input.text = expression ? std::string(text) : integer->value.get_str(10);
+    input.rewritten = !expression;
     return input;
 }
 
-void FactorOneRun(const FactorOneInput& input, ResultSink& pane, const ProgressFn& progress) {
+bool FactorOneRun(const FactorOneInput& input, ResultSink& pane, const ProgressFn& progress,
+                  const FactorLiveFn& live) {
+    if (input.large != 0) return FactorLargeRun(input, pane, progress, live);
     const uint128 v = input.value;
     if (v == 1) {
         pane.Append(kNeitherPrimeNorComposite);
-        return;
+        return false;
     }
     for (const std::uint8_t small : kWheel210Fixed) {
         if (v == small) {
             AppendNumber(pane, v);
             pane.Append("=");
             pane.Append(kPrimeWord);
-            return;
+            return false;
         }
     }
     pane.Append(input.text);
@@ -113,6 +196,7 @@ void FactorOneRun(const FactorOneInput& input, ResultSink& pane, const ProgressF
     }
     if (m != 1 && m != v) AppendNumber(pane, m);
     if (m == v) pane.Append(kPrimeWord);
+    return false;
 }
 
 }  // namespace numerel

@@ -34,6 +34,7 @@ TEST_P(CliFactor, PrintsWhatThePageShows) {
 constexpr const char* kCannotFactor = "输入错误: 您输入的数不能分解,请重新输入.\n";
 constexpr const char* kOverLimit =
     "输入超限: 很抱歉!,最大只能到 79228162514264337593543950335(29位)\n";
+constexpr const char* kOverLimit1000 = "输入超限: 很抱歉!,最大只能到 10^1000-1(1000位)\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, CliFactor,
@@ -46,15 +47,24 @@ INSTANTIATE_TEST_SUITE_P(
         FactorCliCase{"One", {"factor", "1"}, 0, "1=既不是素数,也不是合数\n", ""},
         FactorCliCase{"Fraction", {"factor", "2.5"}, 1, "", kCannotFactor},
         FactorCliCase{"Empty", {"factor", ""}, 1, "", kCannotFactor},
-        FactorCliCase{"TextAsTyped", {"factor", "12abc"}, 0, "12abc=2^2×3\n", ""},
+        FactorCliCase{"ValueFactoredNotTheIgnoredRest", {"factor", "12abc"}, 0, "12=2^2×3\n", ""},
+        FactorCliCase{"Expression",
+                      {"factor", "2^128+1"},
+                      0,
+                      "2^128+1=59649589127497217×5704689200685129054721\n",
+                      ""},
         FactorCliCase{"Largest",
                       {"factor", "79228162514264337593543950335"},
                       0,
                       "79228162514264337593543950335=3^2×5×7×13×17×97×193×241×257×673×65537×"
                       "22253377\n",
                       ""},
-        FactorCliCase{
-            "BeyondLargest", {"factor", "79228162514264337593543950336"}, 1, "", kOverLimit},
+        FactorCliCase{"AboveTwoTo96",
+                      {"factor", "79228162514264337593543950336"},
+                      0,
+                      "79228162514264337593543950336=2^96\n",
+                      ""},
+        FactorCliCase{"BeyondThousandDigits", {"factor", "1e1000"}, 1, "", kOverLimit1000},
         FactorCliCase{"Decimal96ButtonRewrites",
                       {"factor", "1000000000000000.7"},
                       0,
@@ -70,9 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
         FactorCliCase{"BinaryButtonExactAboveSmallLimit",
                       {"factor", "12345678901234567890abc"},
                       0,
-                      "12345678901234567890abc=2×3^2×5×101×3541×3607×3803×27961\n",
+                      "12345678901234567890=2×3^2×5×101×3541×3607×3803×27961\n",
                       ""},
-        FactorCliCase{"BinaryButtonBeyondLargest", {"factor", "1e40abc"}, 1, "", kOverLimit},
+        FactorCliCase{"BinaryButtonBeyondLargest", {"factor", "1e1000abc"}, 1, "", kOverLimit1000},
         FactorCliCase{"RangeOneToThree",
                       {"factor-range", "1", "3"},
                       0,
@@ -150,11 +160,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FactorStdinCase{"OneToFive", "1\n2\n3\n4\n5\n", 0,
                                     "1=既不是素数,也不是合数\n2=素数\n3=素数\n4=2^2\n5=素数\n", ""},
                     FactorStdinCase{"RejectedAmongOthersBlankSkippedCrLfAndNoLastLineEnd",
-                                    "12\r\n\n   \n2.5\n79228162514264337593543950336\n1e16", 1,
-                                    "12=2^2×3\n10000000000000000=2^16×5^16\n",
+                                    "12\r\n\n   \n2.5\n10^1000\n2^100+1\n1e16", 1,
+                                    "12=2^2×3\n2^100+1=17×401×61681×340801×2787601×3173389601\n"
+                                    "10000000000000000=2^16×5^16\n",
                                     "'2.5': 输入错误: 您输入的数不能分解,请重新输入.\n"
-                                    "'79228162514264337593543950336': 输入超限: 很抱歉!,最大只能到 "
-                                    "79228162514264337593543950335(29位)\n"},
+                                    "'10^1000': 输入超限: 很抱歉!,最大只能到 "
+                                    "10^1000-1(1000位)\n"},
                     FactorStdinCase{"NothingToFactor", "\n \n", 1, "",
                                     "numerel-cli: no text on standard input\n"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -51,21 +51,30 @@ TEST_P(Page0FactorCases, DefaultButtonFactorsAsTyped) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, Page0FactorCases,
-    ::testing::Values(FactorCase{"One", "1", "1=既不是素数,也不是合数", "1"},
-                      FactorCase{"TwoPointZeroFromValue", "2.0", "2=素数", "2.0"},
-                      FactorCase{"TwelvePointZeroAsTyped", "12.0", "12.0=2^2×3", "12.0"},
-                      FactorCase{"TrailingLetters", "12abc", "12abc=2^2×3", "12abc"},
-                      FactorCase{"LargestBinary", "999999999999999",
-                                 "999999999999999=3^3×31×37×41×271×2906161", "999999999999999"},
-                      FactorCase{"SixteenDigitsRewritten", "1e16", "10000000000000000=2^16×5^16",
-                                 "10000000000000000"},
-                      FactorCase{"FractionDropped", "1000000000000000.7",
-                                 "1000000000000000=2^15×5^15", "1000000000000000"},
-                      FactorCase{
-                          "Largest", "79228162514264337593543950335",
-                          "79228162514264337593543950335=3^2×5×7×13×17×97×193×241×257×673×65537×"
-                          "22253377",
-                          "79228162514264337593543950335"}),
+    ::testing::Values(
+        FactorCase{"One", "1", "1=既不是素数,也不是合数", "1"},
+        FactorCase{"TwoPointZeroFromValue", "2.0", "2=素数", "2.0"},
+        FactorCase{"TwelvePointZeroAsTyped", "12.0", "12.0=2^2×3", "12.0"},
+        FactorCase{"TrailingLettersNotOnTheLeft", "12abc", "12=2^2×3", "12abc"},
+        FactorCase{"ExpressionKeepsItsText", "2^128+1",
+                   "2^128+1=59649589127497217×5704689200685129054721", "2^128+1"},
+        FactorCase{"ThirtyNineDigitsRewritten", "340282366920938463463374607431768211457.5",
+                   "340282366920938463463374607431768211457=59649589127497217×"
+                   "5704689200685129054721",
+                   "340282366920938463463374607431768211457"},
+        FactorCase{"FortyOneDigitsFromAnExponent", "1e40",
+                   "10000000000000000000000000000000000000000=2^40×5^40",
+                   "10000000000000000000000000000000000000000"},
+        FactorCase{"LargestBinary", "999999999999999", "999999999999999=3^3×31×37×41×271×2906161",
+                   "999999999999999"},
+        FactorCase{"SixteenDigitsRewritten", "1e16", "10000000000000000=2^16×5^16",
+                   "10000000000000000"},
+        FactorCase{"FractionDropped", "1000000000000000.7", "1000000000000000=2^15×5^15",
+                   "1000000000000000"},
+        FactorCase{"Largest", "79228162514264337593543950335",
+                   "79228162514264337593543950335=3^2×5×7×13×17×97×193×241×257×673×65537×"
+                   "22253377",
+                   "79228162514264337593543950335"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Page0Test, ButtonFollowsTheTypedValue) {
@@ -73,8 +82,10 @@ TEST_F(Page0Test, ButtonFollowsTheTypedValue) {
         const char* typed;
         bool decimal;
     };
-    for (const Row& row : {Row{"999999999999999", false}, Row{"1000000000000000", true},
-                           Row{"999999999999999.5", true}, Row{"-5", false}, Row{"", false}}) {
+    for (const Row& row :
+         {Row{"999999999999999", false}, Row{"1000000000000000", true},
+          Row{"999999999999999.5", true}, Row{"-5", false}, Row{"", false}, Row{"10^15-1", false},
+          Row{"10^15", true}, Row{"79228162514264337593543950336", true}, Row{"2^", true}}) {
         SCOPED_TRACE(row.typed);
         Type(Text1(), row.typed);
         EXPECT_EQ(Command19()->isHidden(), !row.decimal);
@@ -105,14 +116,19 @@ TEST_F(Page0Test, NonNumberKeepsTheButtonAndTheCount) {
 }
 
 TEST_F(Page0Test, OverLimitShowsTheMessageAndWritesTheLargestValue) {
-    Type(Text1(), "79228162514264337593543950336");
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0],
-              (Message{"很抱歉!,最大只能到\r79228162514264337593543950335(29位)", "输入超限",
-                       MessageIcon::Exclamation, MessageButtons::Ok}));
-    EXPECT_EQ(Text1()->text(), "79228162514264337593543950335");
-    EXPECT_EQ(Label("Label18")->text(), "29");
-    EXPECT_FALSE(Command19()->isHidden());
+    for (const QString& typed : {QString("1") + QString(1000, '0'), QString("99999!")}) {
+        SCOPED_TRACE(typed.left(10).toStdString());
+        platform.messages.clear();
+        Type(Text1(), "");
+        Type(Text1(), typed);
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0],
+                  (Message{"很抱歉!,最大只能到\r10^1000-1(1000位)", "输入超限",
+                           MessageIcon::Exclamation, MessageButtons::Ok}));
+        EXPECT_EQ(Text1()->text(), "10^1000-1");
+        EXPECT_EQ(Label("Label18")->text(), "9");
+        EXPECT_FALSE(Command19()->isHidden());
+    }
 }
 
 TEST_F(Page0Test, RejectedInputEmptiesFieldAndPane) {
@@ -138,6 +154,24 @@ TEST_F(Page0Test, EmptyFieldOnTheLargeButtonDoesNothing) {
     WaitForRun();
     EXPECT_EQ(PaneText(0), "");
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// A long factorization shows what it has while it runs; Esc then leaves the proven primes and,
+// marked as such, the part not yet split.
+TEST_F(Page0Test, StopLeavesThePrimesFoundAndThePartNotYetSplit) {
+    const QString typed =
+        "12*30000000000000000000000000000000029*70000000000000000000000000000000027";
+    const QString line =
+        typed +
+        "=2^2×3×[未分解:2100000000000000000000000000000002840000000000000000000000000000000783]";
+    Type(Text1(), typed);
+    form->Keys().PressEnter();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PaneText(0).startsWith(line + "\n分解中"); }, 60000))
+        << PaneText(0).toStdString();
+    form->Keys().PressEscape();
+    WaitForRun();
+    EXPECT_EQ(PaneText(0), line);
+    EXPECT_TRUE(Status().startsWith("已停止")) << Status().toStdString();
 }
 
 TEST_F(Page0Test, EscapeClearsThePageRightAfterStart) {

@@ -52,16 +52,24 @@ INSTANTIATE_TEST_SUITE_P(
         PaneCase{"LargestPrime", "999999999999989", "999999999999989=素数"},
         PaneCase{"TwoPointZeroFromTheValue", "2.0", "2=素数"},
         PaneCase{"TwelvePointZeroFromTheText", "12.0", "12.0=2^2×3"},
-        PaneCase{"TrailingLetters", "12abc", "12abc=2^2×3"},
+        // What the reading ignored is not on the left of "=": the line says what was factored.
+        PaneCase{"TrailingLetters", "12abc", "12=2^2×3"},
+        PaneCase{"GroupSeparator", "123,456", "123=3×41"},
+        PaneCase{"TrailingLettersAfterPointZero", "12.0abc", "12=2^2×3"},
         PaneCase{"BlanksKept", " 1 2 ", " 1 2 =2^2×3"}, PaneCase{"Exponent", "1e3", "1e3=2^3×5^3"},
         PaneCase{"Hexadecimal", "&HFF", "&HFF=3×5×17"},
         PaneCase{"SquareOfLargePrime", "994009", "994009=997^2"},
         PaneCase{"SemiprimeOfTwoLargePrimes", "999962000357", "999962000357=999979×999983"},
         // Above SmallLimit only with trailing characters: factored exactly.
-        PaneCase{"ExactAbove2To53", "9007199254740993x", "9007199254740993x=3×107×28059810762433"},
+        PaneCase{"ExactAbove2To53", "9007199254740993x", "9007199254740993=3×107×28059810762433"},
         PaneCase{"ExactTwentyDigits", "12345678901234567890abc",
-                 "12345678901234567890abc=2×3^2×5×101×3541×3607×3803×27961"},
-        PaneCase{"ExactExponent", "1e20x", "1e20x=2^20×5^20"}),
+                 "12345678901234567890=2×3^2×5×101×3541×3607×3803×27961"},
+        PaneCase{"ExactExponent", "1e20x", "100000000000000000000=2^20×5^20"},
+        // Expressions keep their text, which is then a true equation.
+        PaneCase{"Expression", "2^10-1", "2^10-1=3×11×31"},
+        PaneCase{"ExpressionOfOne", "2-1", "1=既不是素数,也不是合数"},
+        PaneCase{"ExpressionOfSmallPrime", "6+1", "7=素数"},
+        PaneCase{"ExpressionPrime", "2^31-1", "2^31-1=素数"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RejectionCase {
@@ -81,9 +89,10 @@ TEST_P(Command1RejectionTest, ShowsTheBoxAndResetsText1) {
     const auto* rejection = std::get_if<Rejection>(&checked);
     ASSERT_NE(rejection, nullptr);
     if (GetParam().over_limit) {
-        EXPECT_EQ(rejection->message, OverLimitMessage());
+        EXPECT_EQ(rejection->message, (Message{"很抱歉!,最大只能到\r10^1000-1(1000位)", "输入超限",
+                                               MessageIcon::Exclamation, MessageButtons::Ok}));
         EXPECT_EQ(rejection->effect, FieldEffect::RewriteFirst);
-        EXPECT_EQ(rejection->text, "79228162514264337593543950335");
+        EXPECT_EQ(rejection->text, "10^1000-1");
     } else {
         EXPECT_EQ(rejection->message, (Message{"您输入的数不能分解,请重新输入.", "输入错误",
                                                MessageIcon::Exclamation, MessageButtons::Ok}));
@@ -100,9 +109,14 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectionCase{"NoNumeral", "abc", false},
                     RejectionCase{"FractionAbove2To53", "12345678901234567.5x", false},
                     RejectionCase{"FractionLostInBinary64", "1000000000000000000.25x", false},
-                    RejectionCase{"BeyondTwentyNineDigits", "79228162514264337593543950336x", true},
-                    RejectionCase{"HugeExponent", "1e300x", true},
-                    RejectionCase{"Infinite", "1e999x", true},
+                    RejectionCase{"BeyondThousandDigits", "1e1000x", true},
+                    RejectionCase{"HugeExponent", "1e99999999999999x", true},
+                    RejectionCase{"ExpressionBeyondThousandDigits", "10^1000", true},
+                    RejectionCase{"TowerOfPowers", "10^10^10", true},
+                    RejectionCase{"HugeFactorial", "99999!", true},
+                    RejectionCase{"DivisionWithRemainder", "7/2", false},
+                    RejectionCase{"NegativeExpression", "1-5", false},
+                    RejectionCase{"NegativePower", "2^-1", false},
                     // Whole in binary64 only after rounding: 1e10 is not the number typed.
                     RejectionCase{"FractionRoundedToWhole", "9999999999.9999999999999999977",
                                   false}),
@@ -162,6 +176,50 @@ INSTANTIATE_TEST_SUITE_P(
                     "19807040628533714776064275369",
                     "19807040628533714776064275369=140737488355213^2"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Above 2^96 - 1 the large path: the same line, an expression kept as typed, a numeral rewritten.
+TEST(FactorLarge, WritesTheLineOfTheLargePath) {
+    const struct {
+        const char* text1;
+        const char* pane;
+        bool rewritten;
+    } cases[] = {
+        {"2^128+1", "2^128+1=59649589127497217×5704689200685129054721", false},
+        {"10^40+1", "10^40+1=17×5070721×5882353×19721061166646717498359681", false},
+        {"2^127-1", "2^127-1=素数", false},
+        {"2^96", "2^96=2^96", false},
+        {"1e30", "1000000000000000000000000000000=2^30×5^30", true},
+        {"340282366920938463463374607431768211457",
+         "340282366920938463463374607431768211457=59649589127497217×5704689200685129054721", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text1);
+        const FactorOneChecked checked = FactorLargeCheck(c.text1);
+        const auto* input = std::get_if<FactorOneInput>(&checked);
+        ASSERT_NE(input, nullptr);
+        EXPECT_EQ(input->rewritten, c.rewritten);
+        EXPECT_EQ(Pane(checked), c.pane);
+    }
+}
+
+// A stopped run shows the proven primes and, marked as such, what is not yet split.
+TEST(FactorLarge, StoppedLineMarksTheUnfactoredPart) {
+    BigFactorization partial;
+    partial.primes = {{mpz_class(3), 2}, {mpz_class(59649589127497217), 1}};
+    partial.unfactored = {{mpz_class("5704689200685129054721"), 1}, {mpz_class(10403), 2}};
+    partial.stopped = true;
+    EXPECT_EQ(FactorLargeText("n", partial),
+              "n=3^2×59649589127497217×[未分解:5704689200685129054721]×[未分解:10403]^2");
+    partial.primes.clear();
+    EXPECT_EQ(
+        FactorLargeLiveText("n", partial, FactorStage::Ecm),
+        "n=[未分解:5704689200685129054721]×[未分解:10403]^2\n分解中,当前步骤:椭圆曲线法(ECM)");
+    // A lone prime is "素数" only once the run has ended.
+    const BigFactorization prime{{{mpz_class(101), 1}}, {}, false};
+    EXPECT_EQ(FactorLargeText("101", prime), "101=素数");
+    EXPECT_EQ(FactorLargeLiveText("101", prime, FactorStage::Proof),
+              "101=101\n分解中,当前步骤:素性证明");
+}
 
 TEST(Command19Rejection, EmptyText1EndsSilently) {
     const FactorOneChecked checked = FactorLargeCheck("");
