@@ -6,6 +6,7 @@
 
 #include "core/long/long_expansion.h"
 #include "core/long/long_kernel.h"
+#include "core/long/long_memory.h"
 #include "core/long/long_messages.h"
 #include "core/long/long_precision.h"
 
@@ -30,6 +31,8 @@ std::size_t StripTrailingZeros(DigitString& a) {
 DigitString DivideIntegers(DigitString a, DigitString b, Prompter& prompter) {
     const std::size_t tp = StripTrailingZeros(a);
     const std::size_t tq = StripTrailingZeros(b);
+    const auto operand_digits = static_cast<double>(a.size() + b.size());
+    RequireMemory(DivisionMemory(operand_digits, 0.0));
     mpz_class num = DigitsToMpz(a);
     mpz_class den = DigitsToMpz(b);
     if (den == 0) {  // only a text of non-digits gets here
@@ -83,6 +86,11 @@ DigitString DivideIntegers(DigitString a, DigitString b, Prompter& prompter) {
         prompter.Show(PrecisionTooLargeMessage());
         return "";
     }
+    // Until the repeat, the digits run to twice the period at most, which is below den.
+    const double expansion =
+        until_repeat ? std::min(2.0 * den.get_d() + 60.0, static_cast<double>(kMaxLongDigits)) : n;
+    RequireMemory(
+        DivisionMemory(operand_digits, static_cast<double>(result.size() + m) + expansion));
     mpz_class non_periodic;
     mpz_fdiv_qr(non_periodic.get_mpz_t(), r.get_mpz_t(), r.get_mpz_t(), den.get_mpz_t());
     const std::string head = non_periodic == 0 ? std::string() : MpzToDigits(non_periodic);
