@@ -9,6 +9,8 @@
 #include <new>
 #include <string>
 
+#include "core/run_in_child.h"
+
 namespace numerel {
 
 namespace {
@@ -69,6 +71,11 @@ double SqrtMemory(double digits) {
 
 double DivisionMemory(double operand_digits, double result_digits) {
     return 4.0 * operand_digits + 1.5 * result_digits + 8 * kMiB;
+}
+
+std::string StoppableDigits(double length, const std::function<std::string()>& work) {
+    if (!(length >= kChildProcessDigits)) return work();
+    return RunInChild(work, static_cast<std::size_t>(length) + 16);
 }
 
 }  // namespace numerel

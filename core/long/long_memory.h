@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 namespace numerel {
 
@@ -26,5 +28,14 @@ double SqrtMemory(double digits);
 // The same for a division of operands of `operand_digits` digits together, giving a result of
 // `result_digits` digits: the reduction of the fraction and the digits' text.
 double DivisionMemory(double operand_digits, double result_digits);
+
+// Results from this many digits on are computed in a child process (RunInChild), so that a stop
+// ends even a single GMP call of seconds at once; below it the call is over within milliseconds
+// and a process would cost more than it saves.
+inline constexpr double kChildProcessDigits = 200'000;
+
+// What `work` returns (the digits of a result of about `length` characters), computed as
+// kChildProcessDigits says.
+std::string StoppableDigits(double length, const std::function<std::string()>& work);
 
 }  // namespace numerel

@@ -98,12 +98,14 @@ DigitString LongPow(const DigitString& a, const DigitString& n) {
     }
     RequireMemory(PowerMemory(length));
     const std::size_t zeros = base.k == 0 ? CountTrailingZeros(base.m) : 0;
-    mpz_class power;
-    mpz_pow_ui(power.get_mpz_t(), DigitsToMpz(base.m.substr(0, base.m.size() - zeros)).get_mpz_t(),
-               static_cast<unsigned long>(c));
-    // Each GMP call runs to its end; a stop is seen between them.
-    PollStop();
-    DigitString result = MpzToDigits(power);
+    const std::string stripped = base.m.substr(0, base.m.size() - zeros);
+    DigitString result = StoppableDigits(length, [&] {
+        mpz_class power;
+        mpz_pow_ui(power.get_mpz_t(), DigitsToMpz(stripped).get_mpz_t(),
+                   static_cast<unsigned long>(c));
+        PollStop();
+        return MpzToDigits(power);
+    });
     PollStop();
     result.append(zeros * static_cast<std::size_t>(c), '0');
     if (base.k == 0) return result;
@@ -119,10 +121,12 @@ DigitString LongFactorial(std::int32_t n) {
         throw std::length_error("LongFactorial: result too long");
     }
     RequireMemory(PowerMemory(length));
-    mpz_class product;
-    mpz_fac_ui(product.get_mpz_t(), static_cast<unsigned long>(n));
-    PollStop();
-    return MpzToDigits(product);
+    return StoppableDigits(length, [n] {
+        mpz_class product;
+        mpz_fac_ui(product.get_mpz_t(), static_cast<unsigned long>(n));
+        PollStop();
+        return MpzToDigits(product);
+    });
 }
 
 }  // namespace numerel

@@ -42,15 +42,16 @@ Root IntegerRoot(DigitString a, bool& exact, Prompter& prompter) {
     const std::size_t decimals = n > 0.0 ? static_cast<std::size_t>(std::ceil(n)) : 0;
     const std::size_t h = (a.size() + a.size() % 2) / 2;
     RequireMemory(SqrtMemory(static_cast<double>(h + decimals)));
-    mpz_class radicand = DigitsToMpz(a);
-    mpz_class scale;
-    mpz_ui_pow_ui(scale.get_mpz_t(), 10, 2 * decimals);
-    radicand *= scale;
-    // Each GMP call runs to its end; a stop is seen between them.
-    PollStop();
-    const mpz_class whole_root = sqrt(radicand);
-    PollStop();
-    DigitString digits = MpzToDigits(whole_root);
+    DigitString digits = StoppableDigits(static_cast<double>(h + decimals), [&] {
+        mpz_class radicand = DigitsToMpz(a);
+        mpz_class scale;
+        mpz_ui_pow_ui(scale.get_mpz_t(), 10, 2 * decimals);
+        radicand *= scale;
+        PollStop();
+        const mpz_class whole_root = sqrt(radicand);
+        PollStop();
+        return MpzToDigits(whole_root);
+    });
     PollStop();
     if (digits.size() < h + decimals) digits.insert(0, h + decimals - digits.size(), '0');
     DigitString root = digits.substr(0, h) + "." + digits.substr(h);
