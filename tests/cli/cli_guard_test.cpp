@@ -73,6 +73,9 @@ void PrintTo(const MemoryCase& c, std::ostream* os) {
 class CliMemoryLimit : public testing::TestWithParam<MemoryCase> {};
 
 TEST_P(CliMemoryLimit, RefusesWhatWouldNotFitInsteadOfAborting) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit";
+#endif
     const MemoryCase& c = GetParam();
     const std::string command = std::string("bash -c 'ulimit -v ") + c.limit_kb + "; \"" +
                                 NUMEREL_CLI_PATH + "\" " + c.args +
