@@ -206,12 +206,12 @@ void BM_DigitLoop_UntilRepeatLength(benchmark::State& state) {
 
 BENCHMARK(BM_LongMul_100000x100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Gmp_Mul_100000x100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LongFactorial)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Gmp_Factorial)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongFactorial)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Gmp_Factorial)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LongPow_2_10000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Gmp_Pow_2_10000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LongSqrt2)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Gmp_Sqrt2)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongSqrt2)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Gmp_Sqrt2)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LongIntQuot)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Gmp_Quotient)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LongMod)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond);

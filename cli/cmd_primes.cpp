@@ -1,4 +1,4 @@
-// numerel-cli primes FROM TO: the primes page, its button picked as the page picks it.
+// numerel-cli primes FROM TO [--lines]: the primes page, its button picked as the page picks it.
 #include <string>
 #include <vector>
 
@@ -22,14 +22,14 @@ int RunPrimes(CliContext& context) {
         if (rejection->message) context.ShowMessage(*rejection->message);
         return kExitRejected;
     }
-    StreamSink sink(context.Out());
-    const SearchSummary summary = PrimesRun(std::get<PrimesBounds>(check), sink, {});
-    FinishSearch(context, sink, summary);
+    StreamSearch(context, [&](ResultSink& sink) {
+        return PrimesRun(std::get<PrimesBounds>(check), sink, {});
+    });
     return kExitOk;
 }
 
 }  // namespace
 
-NUMEREL_CLI_COMMAND("primes", "FROM TO", 2, nullptr, false, &RunPrimes);
+NUMEREL_CLI_COMMAND("primes", "FROM TO [--lines]", 2, "--lines", false, &RunPrimes);
 
 }  // namespace numerel::cli

@@ -1,4 +1,4 @@
-// numerel-cli twins FROM TO: the twin-primes page (it has one button only).
+// numerel-cli twins FROM TO [--lines]: the twin-primes page (it has one button only).
 #include <string>
 #include <vector>
 
@@ -16,14 +16,14 @@ int RunTwins(CliContext& context) {
         if (rejection->message) context.ShowMessage(*rejection->message);
         return kExitRejected;
     }
-    StreamSink sink(context.Out());
-    const SearchSummary summary = TwinsRun(std::get<TwinsBounds>(check), sink, {});
-    FinishSearch(context, sink, summary);
+    StreamSearch(context, [&](ResultSink& sink) {
+        return TwinsRun(std::get<TwinsBounds>(check), sink, {});
+    });
     return kExitOk;
 }
 
 }  // namespace
 
-NUMEREL_CLI_COMMAND("twins", "FROM TO", 2, nullptr, false, &RunTwins);
+NUMEREL_CLI_COMMAND("twins", "FROM TO [--lines]", 2, "--lines", false, &RunTwins);
 
 }  // namespace numerel::cli

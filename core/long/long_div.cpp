@@ -6,8 +6,10 @@
 
 #include "core/long/long_expansion.h"
 #include "core/long/long_kernel.h"
+#include "core/long/long_memory.h"
 #include "core/long/long_messages.h"
 #include "core/long/long_precision.h"
+#include "core/run_in_child.h"
 
 namespace numerel {
 
@@ -26,17 +28,31 @@ std::size_t StripTrailingZeros(DigitString& a) {
     return zeros;
 }
 
-// The integer case: a and b without leading zeros, neither zero.
-DigitString DivideIntegers(DigitString a, DigitString b, Prompter& prompter) {
-    const std::size_t tp = StripTrailingZeros(a);
-    const std::size_t tq = StripTrailingZeros(b);
+// What the division knows before the precision prompt.
+struct Reduced {
+    enum Kind : char {
+        kZeroDivisor = 'z',  // only a text of non-digits gets here
+        kZero = '0',
+        kWhole = 'w',        // text: the integer quotient
+        kTerminating = 't',  // text: all the digits
+        kRepeating = 'r',    // text: the prefix ("12." or "0."), then r / den from m places on
+    };
+    Kind kind = kZero;
+    std::string text;
+    std::size_t m = 0;
+    mpz_class r;
+    mpz_class den;
+};
+
+Reduced Reduce(const DigitString& a, const DigitString& b) {
+    Reduced out;
     mpz_class num = DigitsToMpz(a);
     mpz_class den = DigitsToMpz(b);
-    if (den == 0) {  // only a text of non-digits gets here
-        prompter.Show(ZeroDivisorMessage());
-        return "";
+    if (den == 0) {
+        out.kind = Reduced::kZeroDivisor;
+        return out;
     }
-    if (num == 0) return "0";
+    if (num == 0) return out;
     mpz_class g;
     mpz_gcd(g.get_mpz_t(), num.get_mpz_t(), den.get_mpz_t());
     if (g != 1) {
@@ -44,21 +60,19 @@ DigitString DivideIntegers(DigitString a, DigitString b, Prompter& prompter) {
         mpz_divexact(den.get_mpz_t(), den.get_mpz_t(), g.get_mpz_t());
     }
     if (den == 1) {
-        DigitString result = MpzToDigits(num);
-        ShiftPointRight(result, tp);
-        ShiftPointLeft(result, tq);
-        return result;
+        out.kind = Reduced::kWhole;
+        out.text = MpzToDigits(num);
+        return out;
     }
     // The result is built in one text, the prefix first and the digits appended to it.
-    DigitString result;
     mpz_class r = num;
     if (num > den) {
         mpz_class quotient;
         mpz_fdiv_qr(quotient.get_mpz_t(), r.get_mpz_t(), num.get_mpz_t(), den.get_mpz_t());
-        result = MpzToDigits(quotient);
-        result += '.';
+        out.text = MpzToDigits(quotient);
+        out.text += '.';
     } else {
-        result = "0.";
+        out.text = "0.";
     }
     const mp_bitcnt_t t2 = mpz_remove(den.get_mpz_t(), den.get_mpz_t(), mpz_class(2).get_mpz_t());
     const mp_bitcnt_t t5 = mpz_remove(den.get_mpz_t(), den.get_mpz_t(), mpz_class(5).get_mpz_t());
@@ -67,12 +81,84 @@ DigitString DivideIntegers(DigitString a, DigitString b, Prompter& prompter) {
     if (t5 > t2) mpz_ui_pow_ui(scale.get_mpz_t(), 2, t5 - t2);
     if (t5 != t2) r *= scale;
     const std::size_t m = std::max(t2, t5);
-
     if (den == 1) {
         const std::string tail = MpzToDigits(r);
-        result.append(m - std::min(m, tail.size()), '0');
-        result += tail;
-        return Finish(std::move(result), tp, tq);
+        out.text.append(m - std::min(m, tail.size()), '0');
+        out.text += tail;
+        out.kind = Reduced::kTerminating;
+        return out;
+    }
+    out.kind = Reduced::kRepeating;
+    out.m = m;
+    out.r = std::move(r);
+    out.den = std::move(den);
+    return out;
+}
+
+// Reduced as text, to come back from a child process: kind, m, r and den in hexadecimal (linear
+// to write and read), each on a line, then the text.
+std::string Serialize(const Reduced& reduced) {
+    return std::string(1, static_cast<char>(reduced.kind)) + '\n' + std::to_string(reduced.m) +
+           '\n' + reduced.r.get_str(16) + '\n' + reduced.den.get_str(16) + '\n' + reduced.text;
+}
+
+Reduced Deserialize(const std::string& text) {
+    const std::size_t end_m = text.find('\n', 2);
+    const std::size_t end_r = text.find('\n', end_m + 1);
+    const std::size_t end_den = text.find('\n', end_r + 1);
+    if (text.size() < 2 || end_den == std::string::npos) {
+        throw std::runtime_error("division: malformed result");
+    }
+    Reduced reduced;
+    reduced.kind = static_cast<Reduced::Kind>(text[0]);
+    reduced.m = std::stoull(text.substr(2, end_m - 2));
+    reduced.r.set_str(text.substr(end_m + 1, end_r - end_m - 1), 16);
+    reduced.den.set_str(text.substr(end_r + 1, end_den - end_r - 1), 16);
+    reduced.text = text.substr(end_den + 1);
+    return reduced;
+}
+
+// Operands from this many digits on are reduced and expanded in a child process that a stop
+// kills: each GMP call on them (the gcd, a chunk of the expansion) can take long.
+constexpr std::size_t kChildOperandDigits = 100'000;
+
+// Appends the digits after the prefix to `out`: the non-periodic head, then the expansion to
+// precision n or until the repeat. Returns whether the limit stopped the until-repeat search.
+bool AppendAfterPrefix(mpz_class r, const mpz_class& den, std::size_t m, std::size_t shortfall,
+                       bool until_repeat, double n, std::string& out) {
+    mpz_class non_periodic;
+    mpz_fdiv_qr(non_periodic.get_mpz_t(), r.get_mpz_t(), r.get_mpz_t(), den.get_mpz_t());
+    const std::string head = non_periodic == 0 ? std::string() : MpzToDigits(non_periodic);
+    out.append(m - std::min(m, head.size()), '0');
+    out += head;
+    if (until_repeat) return AppendExpansionUntilRepeat(r, den, shortfall, out);
+    AppendExpansionToPrecision(r, den, n, shortfall, out);
+    return false;
+}
+
+// The integer case: a and b without leading zeros, neither zero.
+DigitString DivideIntegers(DigitString a, DigitString b, Prompter& prompter) {
+    const std::size_t tp = StripTrailingZeros(a);
+    const std::size_t tq = StripTrailingZeros(b);
+    const auto operand_digits = static_cast<double>(a.size() + b.size());
+    RequireMemory(DivisionMemory(operand_digits, 0.0));
+    const bool in_child = a.size() + b.size() >= kChildOperandDigits;
+    Reduced reduced =
+        in_child ? Deserialize(RunInChild([&] { return Serialize(Reduce(a, b)); })) : Reduce(a, b);
+    switch (reduced.kind) {
+        case Reduced::kZeroDivisor:
+            prompter.Show(ZeroDivisorMessage());
+            return "";
+        case Reduced::kZero:
+            return "0";
+        case Reduced::kWhole:
+            ShiftPointRight(reduced.text, tp);
+            ShiftPointLeft(reduced.text, tq);
+            return std::move(reduced.text);
+        case Reduced::kTerminating:
+            return Finish(std::move(reduced.text), tp, tq);
+        case Reduced::kRepeating:
+            break;
     }
     const std::optional<std::string> answer =
         AskPrecision(prompter, kDivisionPrecisionPrompt, kDivisionPrecisionTitle);
@@ -83,19 +169,34 @@ DigitString DivideIntegers(DigitString a, DigitString b, Prompter& prompter) {
         prompter.Show(PrecisionTooLargeMessage());
         return "";
     }
-    mpz_class non_periodic;
-    mpz_fdiv_qr(non_periodic.get_mpz_t(), r.get_mpz_t(), r.get_mpz_t(), den.get_mpz_t());
-    const std::string head = non_periodic == 0 ? std::string() : MpzToDigits(non_periodic);
-    result.append(m - std::min(m, head.size()), '0');
-    result += head;
+    DigitString result = std::move(reduced.text);
+    const std::size_t m = reduced.m;
+    // Until the repeat, the digits run to twice the period at most, which is below den.
+    const double expansion = until_repeat ? std::min(2.0 * reduced.den.get_d() + 60.0,
+                                                     static_cast<double>(kMaxLongDigits))
+                                          : n;
+    // From a child the digits come as a text of their own, copied into the result.
+    RequireMemory(DivisionMemory(operand_digits, static_cast<double>(result.size() + m) +
+                                                     (in_child ? 3.0 : 1.0) * expansion));
     // Moving the point tp places right must not run past the digits computed: every place it
     // uncovers gets its true digit, never a filler zero.
     const std::size_t shortfall = tp > m ? tp - m : 0;
     bool stopped = false;
-    if (until_repeat) {
-        stopped = AppendExpansionUntilRepeat(r, den, shortfall, result);
+    if (in_child) {
+        // The first character says whether the limit stopped the search.
+        const std::string digits = RunInChild(
+            [&] {
+                std::string out = "0";
+                if (AppendAfterPrefix(reduced.r, reduced.den, m, shortfall, until_repeat, n, out)) {
+                    out[0] = '1';
+                }
+                return out;
+            },
+            static_cast<std::size_t>(expansion) + m + 16);
+        stopped = digits[0] == '1';
+        result.append(digits, 1);
     } else {
-        AppendExpansionToPrecision(r, den, n, shortfall, result);
+        stopped = AppendAfterPrefix(reduced.r, reduced.den, m, shortfall, until_repeat, n, result);
     }
     if (stopped) prompter.Show(RepetendNotFoundMessage());
     return Finish(std::move(result), tp, tq);

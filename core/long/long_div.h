@@ -27,7 +27,10 @@ void LongDivStep(DigitString& r, const DigitString& q, std::int32_t& k, DigitStr
 // (ReadNumber) and steps run until at least N digits (at least one step, the last may go past
 // N); an N above kMaxLongDigits shows PrecisionTooLargeMessage() and gives the empty text.
 // The result is canonical (TrimFraction, then the powers of ten put back).
-// Cost: GMP gcd and divisions on the operands plus linear work per digit produced.
+// Cost: GMP gcd and divisions on the operands plus linear work per digit produced; with operands
+// of 100000 digits and more both run in child processes that a stop kills at once. Throws
+// std::bad_alloc before GMP starts when the operands or the digits asked for would not fit in
+// memory.
 DigitString LongDiv(const DigitString& a, const DigitString& b, Prompter& prompter);
 
 }  // namespace numerel

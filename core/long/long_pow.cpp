@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "core/long/long_kernel.h"
+#include "core/long/long_memory.h"
 #include "core/long/long_mul.h"
 #include "core/run_control.h"
 
@@ -91,16 +92,20 @@ DigitString LongPow(const DigitString& a, const DigitString& n) {
     const ScaledBase base = Canonical(a);
     if (base.m.empty()) return "0";
     if (base.m == "1" && base.k == 0) return "1";
-    if (EstimatePowerLength(a, c) > static_cast<double>(kMaxLongDigits)) {
+    const double length = EstimatePowerLength(a, c);
+    if (length > static_cast<double>(kMaxLongDigits)) {
         throw std::length_error("LongPow: result too long");
     }
+    RequireMemory(PowerMemory(length));
     const std::size_t zeros = base.k == 0 ? CountTrailingZeros(base.m) : 0;
-    mpz_class power;
-    mpz_pow_ui(power.get_mpz_t(), DigitsToMpz(base.m.substr(0, base.m.size() - zeros)).get_mpz_t(),
-               static_cast<unsigned long>(c));
-    // Each GMP call runs to its end; a stop is seen between them.
-    PollStop();
-    DigitString result = MpzToDigits(power);
+    const std::string stripped = base.m.substr(0, base.m.size() - zeros);
+    DigitString result = StoppableDigits(length, [&] {
+        mpz_class power;
+        mpz_pow_ui(power.get_mpz_t(), DigitsToMpz(stripped).get_mpz_t(),
+                   static_cast<unsigned long>(c));
+        PollStop();
+        return MpzToDigits(power);
+    });
     PollStop();
     result.append(zeros * static_cast<std::size_t>(c), '0');
     if (base.k == 0) return result;
@@ -111,13 +116,17 @@ DigitString LongPow(const DigitString& a, const DigitString& n) {
 
 DigitString LongFactorial(std::int32_t n) {
     if (n <= 0) return "1";
-    if (EstimateFactorialLength(n) > static_cast<double>(kMaxLongDigits)) {
+    const double length = EstimateFactorialLength(n);
+    if (length > static_cast<double>(kMaxLongDigits)) {
         throw std::length_error("LongFactorial: result too long");
     }
-    mpz_class product;
-    mpz_fac_ui(product.get_mpz_t(), static_cast<unsigned long>(n));
-    PollStop();
-    return MpzToDigits(product);
+    RequireMemory(PowerMemory(length));
+    return StoppableDigits(length, [n] {
+        mpz_class product;
+        mpz_fac_ui(product.get_mpz_t(), static_cast<unsigned long>(n));
+        PollStop();
+        return MpzToDigits(product);
+    });
 }
 
 }  // namespace numerel

@@ -23,15 +23,17 @@ double EstimateFactorialLength(std::int64_t n);
 // gives a unchanged; a = "0" with n neither "0" nor empty gives "0"; otherwise c is n's value
 // (RoundedLeadingInteger) and the result is a multiplied into "1" c times with LongMul: "1"
 // for c <= 0 (n "0", empty or negative), LongMul(a, "1") for c = 1, the canonical a^c beyond.
-// Cost: one GMP power, O(M(result)) plus the conversion. Polls stop between the two.
+// Cost: one GMP power, O(M(result)) plus the conversion. Polls stop between the two; from
+// kChildProcessDigits on both run in a child process that a stop kills at once.
 // Throws std::out_of_range when c exceeds 2147483647 and std::length_error when the result would
-// be longer than kMaxLongDigits characters (callers check EstimatePowerLength first).
+// be longer than kMaxLongDigits characters (callers check EstimatePowerLength first), and
+// std::bad_alloc before GMP starts when the work would not fit in memory (RequireMemory).
 DigitString LongPow(const DigitString& a, const DigitString& n);
 
 // n! for n >= 1, "1" for n <= 0. Cost: one GMP factorial plus the conversion; polls stop
-// between the two.
+// between the two, and from kChildProcessDigits on a stop kills the child process they run in.
 // Throws std::length_error when n! has more than kMaxLongDigits digits (callers check
-// EstimateFactorialLength first).
+// EstimateFactorialLength first), std::bad_alloc when it would not fit in memory.
 DigitString LongFactorial(std::int32_t n);
 
 }  // namespace numerel

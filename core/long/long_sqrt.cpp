@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/long/long_kernel.h"
+#include "core/long/long_memory.h"
 #include "core/long/long_messages.h"
 #include "core/long/long_precision.h"
 #include "core/run_control.h"
@@ -40,15 +41,17 @@ Root IntegerRoot(DigitString a, bool& exact, Prompter& prompter) {
     // reach exactly (0, negative, fractional) is taken as the next whole number of decimals.
     const std::size_t decimals = n > 0.0 ? static_cast<std::size_t>(std::ceil(n)) : 0;
     const std::size_t h = (a.size() + a.size() % 2) / 2;
-    mpz_class radicand = DigitsToMpz(a);
-    mpz_class scale;
-    mpz_ui_pow_ui(scale.get_mpz_t(), 10, 2 * decimals);
-    radicand *= scale;
-    // Each GMP call runs to its end; a stop is seen between them.
-    PollStop();
-    const mpz_class whole_root = sqrt(radicand);
-    PollStop();
-    DigitString digits = MpzToDigits(whole_root);
+    RequireMemory(SqrtMemory(static_cast<double>(h + decimals)));
+    DigitString digits = StoppableDigits(static_cast<double>(h + decimals), [&] {
+        mpz_class radicand = DigitsToMpz(a);
+        mpz_class scale;
+        mpz_ui_pow_ui(scale.get_mpz_t(), 10, 2 * decimals);
+        radicand *= scale;
+        PollStop();
+        const mpz_class whole_root = sqrt(radicand);
+        PollStop();
+        return MpzToDigits(whole_root);
+    });
     PollStop();
     if (digits.size() < h + decimals) digits.insert(0, h + decimals - digits.size(), '0');
     DigitString root = digits.substr(0, h) + "." + digits.substr(h);

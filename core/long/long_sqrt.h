@@ -21,7 +21,9 @@ namespace numerel {
 // others keep exactly N decimals ("3.53553390"), a leading integer part "0" giving the leading
 // zeros of the fraction. The caller passes exact = false.
 // Cost: one GMP integer square root of a number of length(a) + 2N digits plus the conversion;
-// polls stop between the GMP calls.
+// polls stop between the GMP calls, which from kChildProcessDigits on run in a child process
+// that a stop kills at once. Throws std::bad_alloc, after the prompt and before GMP
+// starts, when the work would not fit in memory.
 DigitString LongSqrt(const DigitString& a, bool& exact, Prompter& prompter);
 
 }  // namespace numerel

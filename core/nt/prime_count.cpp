@@ -1,21 +1,16 @@
 #include "core/nt/prime_count.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
-#include <memory>
-#include <mutex>
-#include <optional>
 #include <primecount.hpp>
 #include <primesieve.hpp>
 #include <stdexcept>
 #include <string>
-#include <thread>
 
 #include "core/nt/prime_search_enum.h"
 #include "core/progress_throttle.h"
 #include "core/run_control.h"
+#include "core/run_in_child.h"
 
 namespace numerel {
 
@@ -35,44 +30,19 @@ double PiSeconds(double x) {
 }
 constexpr double kSieveSecondsPerNumber = 1e-9;
 
-// pi(x) on a thread of its own, so that a stop answers while it runs: the call is then left to
-// finish by itself and its result dropped.
+// pi(x) in a child process (RunInChild): a stop kills it, so a stopped run leaves no count
+// using the CPU. Always in a child, however small x: primecount's OpenMP threads, once started
+// in this process, would not work in a child forked later.
 std::uint64_t PiStoppable(std::uint64_t x) {
-    struct Shared {
-        std::mutex mutex;
-        std::condition_variable done;
-        std::optional<std::uint64_t> value;
-        bool failed = false;
-    };
-    const auto shared = std::make_shared<Shared>();
-    std::thread worker([shared, x] {
-        std::uint64_t value = 0;
-        bool failed = false;
-        try {
-            value = x <= static_cast<std::uint64_t>(INT64_MAX)
-                        ? static_cast<std::uint64_t>(primecount::pi(static_cast<std::int64_t>(x)))
-                        : std::stoull(primecount::pi(std::to_string(x)));
-        } catch (...) {
-            failed = true;
-        }
-        const std::lock_guard lock(shared->mutex);
-        shared->value = value;
-        shared->failed = failed;
-        shared->done.notify_all();
+    const std::string text = RunInChild([x] {
+        return x <= static_cast<std::uint64_t>(INT64_MAX)
+                   ? std::to_string(primecount::pi(static_cast<std::int64_t>(x)))
+                   : primecount::pi(std::to_string(x));
     });
-    std::unique_lock lock(shared->mutex);
-    while (!shared->done.wait_for(lock, std::chrono::milliseconds(20),
-                                  [&] { return shared->value.has_value(); })) {
-        if (StopRequested()) {
-            lock.unlock();
-            worker.detach();
-            throw RunStopped{};
-        }
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) {
+        throw std::runtime_error("prime counting failed");
     }
-    lock.unlock();
-    worker.join();
-    if (shared->failed) throw std::runtime_error("prime counting failed");
-    return *shared->value;
+    return std::stoull(text);
 }
 
 // Counts what `count(lo, hi)` counts over [lo, hi] in slices; `overlap` extends each slice's

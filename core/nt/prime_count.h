@@ -13,9 +13,9 @@ namespace numerel {
 // pi(hi) - pi(lo - 1) by the prime-counting function (primecount: 12 ms at 10^11, ~1 s at 10^15,
 // ~50 s at 10^18, memory a few MB to tens of MB) and counting by sieve (primesieve's counting in
 // slices below 2^50, 0.13 ns a number at 10^11 on two cores; the enumeration above); from 2^64 on
-// the tested enumeration. Polls stop between slices of at most about 0.15 s; a pi call cannot
-// be interrupted, so on a stop it is left to finish on its own thread (seconds of CPU at most below
-// 10^17) while this returns at once. progress gets the fraction of the interval counted.
+// the tested enumeration. Polls stop between slices of at most about 0.15 s; a pi call runs in a
+// child process that a stop kills (plus a few ms to start it). progress gets the fraction of the
+// interval counted.
 std::uint64_t CountPrimes(uint128 lo, uint128 hi, const ProgressFn& progress);
 
 // The number of pairs (p, p + 2) of primes with lo <= p and p + 2 <= hi. primesieve's

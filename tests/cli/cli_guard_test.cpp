@@ -56,5 +56,49 @@ TEST(CliClosedPipe, EndsTheRunQuietly) {
     EXPECT_STREQ(status, "1\n");
 }
 
+// GMP aborts (status 134) when an allocation fails, so a long operation that would not fit in
+// what the process may use is refused first, as a failed C++ allocation is; one that fits runs.
+struct MemoryCase {
+    const char* name;
+    const char* limit_kb;
+    const char* args;
+    int status;
+    const char* err_tail;
+};
+
+void PrintTo(const MemoryCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CliMemoryLimit : public testing::TestWithParam<MemoryCase> {};
+
+TEST_P(CliMemoryLimit, RefusesWhatWouldNotFitInsteadOfAborting) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit";
+#endif
+    const MemoryCase& c = GetParam();
+    const std::string command = std::string("bash -c 'ulimit -v ") + c.limit_kb + "; \"" +
+                                NUMEREL_CLI_PATH + "\" " + c.args +
+                                " 2>&1 >/dev/null | tail -n 1; echo ${PIPESTATUS[0]}'";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+    pclose(pipe);
+    EXPECT_EQ(output, std::string(c.err_tail) + std::to_string(c.status) + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, CliMemoryLimit,
+    testing::Values(MemoryCase{"Power", "250000", "calc pow 7 100000000", 1,
+                               "numerel-cli: 内存不足,计算已停止\n"},
+                    MemoryCase{"Factorial", "250000", "calc fact 10000000 \"\"", 1,
+                               "numerel-cli: 内存不足,计算已停止\n"},
+                    MemoryCase{"SquareRoot", "500000", "calc sqrt 2 \"\" --precision 90000000", 1,
+                               "numerel-cli: 内存不足,计算已停止\n"},
+                    MemoryCase{"PowerThatFits", "250000", "calc pow 7 1000000", 0, ""}),
+    [](const testing::TestParamInfo<MemoryCase>& info) { return info.param.name; });
+
 }  // namespace
 }  // namespace numerel::cli

@@ -9,6 +9,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "ui/result_directory.h"
 #include "ui/stored_result.h"
@@ -75,24 +76,31 @@ TEST(PaneContentOfAResultFile, LimitCountsTheLineEndsAsThePaneHoldsThem) {
               whole.left(whole.size() - 1) + "\n" + OmittedLine(whole.size() - 1) + "\n行");
 }
 
-TEST(StaleResultDirectories, OnlyThoseOfGoneOwnersAreRemoved) {
+TEST(StaleResultDirectories, OnlyOursWithGoneOwnersAreRemoved) {
     QTemporaryDir root;
-    const auto make = [&](const QString& name) {
+    const QByteArray saved_tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(root.path()));
+    // A live owner: a directory as the window makes it, held by this process.
+    auto live = std::make_unique<ResultDirectory>();
+    if (saved_tmpdir.isNull()) {
+        qunsetenv("TMPDIR");
+    } else {
+        qputenv("TMPDIR", saved_tmpdir);
+    }
+    ASSERT_EQ(QFileInfo(live->Path()).absolutePath(), QFileInfo(root.path()).absoluteFilePath());
+
+    const auto make = [&](const QString& name, bool marked) {
         EXPECT_TRUE(QDir(root.path()).mkdir(name));
         const QString path = QDir(root.path()).filePath(name);
         QFile result(QDir(path).filePath("a.txt"));
         EXPECT_TRUE(result.open(QIODevice::WriteOnly));
+        if (marked) {
+            EXPECT_TRUE(QFile::copy(QDir(live->Path()).filePath(kResultDirMarker),
+                                    QDir(path).filePath(kResultDirMarker)));
+        }
         return path;
     };
-    const auto lock_of = [](const QString& dir) { return QDir(dir).filePath(kResultDirLock); };
-
-    // A live owner: this process holds the lock.
-    const QString live = make("numerel-live01");
-    QLockFile held(lock_of(live));
-    held.setStaleLockTime(0);
-    ASSERT_TRUE(held.tryLock(0));
-
-    // A killed owner: its lock names a process that no longer runs.
+    // A lock naming a process that no longer runs, as a killed owner leaves it.
     QProcess gone;
     gone.start("true");
     ASSERT_TRUE(gone.waitForStarted());
@@ -100,30 +108,34 @@ TEST(StaleResultDirectories, OnlyThoseOfGoneOwnersAreRemoved) {
     ASSERT_TRUE(gone.waitForFinished());
     QByteArray lock_text;
     {
-        QFile ours(lock_of(live));
+        QFile ours(QDir(live->Path()).filePath(kResultDirLock));
         ASSERT_TRUE(ours.open(QIODevice::ReadOnly));
         lock_text = ours.readAll();
     }
     lock_text = QByteArray::number(dead_pid) + lock_text.mid(lock_text.indexOf('\n'));
-    const QString dead = make("numerel-dead01");
-    QFile dead_lock(lock_of(dead));
-    ASSERT_TRUE(dead_lock.open(QIODevice::WriteOnly));
-    dead_lock.write(lock_text);
-    dead_lock.close();
-
-    // Without a lock (an older version): removed once it has not changed for a while.
-    const QString old = make("numerel-old001");
+    const auto lock_dead = [&](const QString& dir) {
+        QFile lock(QDir(dir).filePath(kResultDirLock));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(lock_text);
+    };
     const utimbuf hour_ago{time(nullptr) - 3600, time(nullptr) - 3600};
-    ASSERT_EQ(utime(QFile::encodeName(old).constData(), &hour_ago), 0);
-    const QString fresh = make("numerel-new001");
-    const QString other = make("other-dir");
+
+    const QString dead = make("numerel-dead01", true);
+    lock_dead(dead);
+    const QString released = make("numerel-gone01", true);
+    // Someone else's folders that match the pattern, old and even with a dead lock.
+    const QString keep = make("numerel-keepme", false);
+    ASSERT_EQ(utime(QFile::encodeName(keep).constData(), &hour_ago), 0);
+    const QString keep_locked = make("numerel-build1", false);
+    lock_dead(keep_locked);
+    ASSERT_EQ(utime(QFile::encodeName(keep_locked).constData(), &hour_ago), 0);
 
     EXPECT_EQ(RemoveStaleResultDirectories(root.path()), 2);
-    EXPECT_TRUE(QFileInfo::exists(QDir(live).filePath("a.txt")));
+    EXPECT_TRUE(QFileInfo::exists(QDir(live->Path()).filePath(kResultDirMarker)));
     EXPECT_FALSE(QFileInfo::exists(dead));
-    EXPECT_FALSE(QFileInfo::exists(old));
-    EXPECT_TRUE(QFileInfo::exists(fresh));
-    EXPECT_TRUE(QFileInfo::exists(other));
+    EXPECT_FALSE(QFileInfo::exists(released));
+    EXPECT_TRUE(QFileInfo::exists(QDir(keep).filePath("a.txt")));
+    EXPECT_TRUE(QFileInfo::exists(QDir(keep_locked).filePath("a.txt")));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // sequence, the fast digit generator against a digit-by-digit loop, and the safety stops.
 #include "core/long/long_div.h"
 
+#include <gmpxx.h>
 #include <gtest/gtest.h>
 
 #include "core/long/long_expansion.h"
@@ -14,6 +15,18 @@ namespace numerel {
 namespace {
 
 using testing::ScriptedPrompter;
+
+mpz_class Pow10(int n) {
+    mpz_class p;
+    mpz_ui_pow_ui(p.get_mpz_t(), 10, static_cast<unsigned long>(n));
+    return p;
+}
+
+mpz_class Pow5(int n) {
+    mpz_class p;
+    mpz_ui_pow_ui(p.get_mpz_t(), 5, static_cast<unsigned long>(n));
+    return p;
+}
 
 struct DivCase {
     const char* name;
@@ -224,6 +237,48 @@ TEST(LongDivision, StopsWhenTheRunIsAskedTo) {
         const StopScope scope(token);
         ScriptedPrompter prompter({"0"});
         EXPECT_THROW(LongDiv("1", divisor, prompter), RunStopped);
+    }
+}
+
+// Operands of 100000 digits and more are divided in a child process and the digits handed
+// back; each kind of result must arrive whole, checked against GMP directly.
+TEST(LongDivision, LargeOperandsGiveGmpsDigits) {
+    gmp_randclass random(gmp_randinit_default);
+    random.seed(19);
+    const auto digits = [&](int count) {
+        mpz_class value = random.get_z_range(mpz_class(9) * Pow10(count - 1)) + Pow10(count - 1);
+        return value;
+    };
+    const mpz_class b = digits(50000) * 10 + 7;  // neither 2 nor 5 divides it
+    const mpz_class c = digits(50000);
+
+    {
+        SCOPED_TRACE("whole");
+        ScriptedPrompter prompter;
+        EXPECT_EQ(LongDiv(MpzToDigits(b * c), MpzToDigits(b), prompter), MpzToDigits(c));
+    }
+    {
+        SCOPED_TRACE("terminating");
+        const mpz_class a = digits(100000) * 10 + 1;
+        ScriptedPrompter prompter;
+        // a / 2^20 = a 5^20 / 10^20.
+        const std::string expected = MpzToDigits(a * Pow5(20));
+        EXPECT_EQ(
+            LongDiv(MpzToDigits(a), "1048576", prompter),
+            expected.substr(0, expected.size() - 20) + "." + expected.substr(expected.size() - 20));
+    }
+    {
+        SCOPED_TRACE("repeating, 300 decimals");
+        const mpz_class a = digits(60000);
+        ScriptedPrompter prompter({"300"});
+        const std::string result = LongDiv(MpzToDigits(a), MpzToDigits(b), prompter);
+        const std::size_t point = result.find('.');
+        ASSERT_NE(point, std::string::npos);
+        const std::size_t decimals = result.size() - point - 1;
+        EXPECT_GE(decimals, 300u);
+        EXPECT_LE(decimals, 300u + 50001u);
+        const mpz_class scaled = a * Pow10(static_cast<int>(decimals)) / b;
+        EXPECT_EQ(result.substr(0, point) + result.substr(point + 1), MpzToDigits(scaled));
     }
 }
 
