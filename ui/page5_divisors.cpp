@@ -115,6 +115,7 @@ void Page5Divisors::Search(PathButton path) {
     // The repairs are shown in the fields; each runs the fields' change reaction.
     if (input.from_text) Text16->setText(QString::fromStdString(*input.from_text));
     if (input.to_text) Text17->setText(QString::fromStdString(*input.to_text));
+    Text9->clear();
     auto outcome = std::make_shared<std::optional<DivisorsOutcome>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,

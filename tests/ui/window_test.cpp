@@ -1,0 +1,67 @@
+// The window as a whole: a run clears its page's old result at once.
+#include "form_fixture.h"
+
+namespace numerel::ui::testing {
+namespace {
+
+class WindowTest : public FormTest {
+protected:
+    // A count caption is a label on most pages and the summary box on page 5.
+    QString Caption(const QString& name) const {
+        if (auto* label = form->findChild<QLabel*>(name)) return label->text();
+        return Field(name)->text();
+    }
+};
+
+struct SearchCase {
+    const char* name;
+    int page;
+    std::vector<std::pair<const char*, const char*>> fields;
+    const char* button;
+    const char* count;       // the caption the run writes (nullptr: none)
+    const char* count_idle;  // what it shows while the new run goes on
+};
+
+class RunClearsFirst : public WindowTest, public ::testing::WithParamInterface<SearchCase> {};
+
+TEST_P(RunClearsFirst, PaneAndCountAreEmptyWhileTheNextRunGoesOn) {
+    const SearchCase& c = GetParam();
+    GoToPage(c.page);
+    for (const auto& [field, text] : c.fields) Type(Field(field), text);
+    Button(c.button)->click();
+    WaitForRun();
+    const QString pane = PaneText(c.page);
+    const QString count = c.count != nullptr ? Caption(c.count) : QString();
+    ASSERT_FALSE(pane.isEmpty());
+    if (c.count != nullptr) {
+        ASSERT_NE(count, c.count_idle);
+    }
+
+    // The run's end reaches the window through the event loop only: right after the click the
+    // old result must be gone already.
+    Button(c.button)->click();
+    ASSERT_TRUE(form->Run().Busy());
+    EXPECT_EQ(PaneText(c.page), "");
+    if (c.count != nullptr) {
+        EXPECT_EQ(Caption(c.count), c.count_idle);
+    }
+    WaitForRun();
+    EXPECT_EQ(PaneText(c.page), pane);
+    if (c.count != nullptr) {
+        EXPECT_EQ(Caption(c.count), count);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Searches, RunClearsFirst,
+    ::testing::Values(
+        SearchCase{"Primes", 2, {{"Text4", "1"}, {"Text5", "100"}}, "Command5", "Label6", "共"},
+        SearchCase{"Twins", 3, {{"Text13", "2"}, {"Text14", "100"}}, "Command13", "Label11", "共"},
+        SearchCase{"GoldbachEven", 4, {{"Text11_0", "100"}}, "Command11", "Label14", "共"},
+        SearchCase{"GoldbachOdd", 4, {{"Text12_0", "99"}}, "Command12", "Label15", "共"},
+        SearchCase{"Divisors", 5, {{"Text16", "1"}, {"Text17", "30"}}, "Command15", "Text9", ""},
+        SearchCase{"FactorRange", 1, {{"Text2", "2"}, {"Text3", "9"}}, "Command3", nullptr, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace numerel::ui::testing
