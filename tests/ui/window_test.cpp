@@ -1,4 +1,5 @@
-// The window as a whole: a run clears its page's old result at once.
+// The window as a whole: a run clears its page's old result at once, and the digit counters
+// follow an emptied field.
 #include "form_fixture.h"
 
 namespace numerel::ui::testing {
@@ -61,6 +62,40 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"GoldbachOdd", 4, {{"Text12_0", "99"}}, "Command12", "Label15", "共"},
         SearchCase{"Divisors", 5, {{"Text16", "1"}, {"Text17", "30"}}, "Command15", "Text9", ""},
         SearchCase{"FactorRange", 1, {{"Text2", "2"}, {"Text3", "9"}}, "Command3", nullptr, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct CounterCase {
+    const char* name;
+    int page;
+    const char* field;
+    const char* counter;
+    const char* clear;  // nullptr: Esc
+};
+
+class CounterFollowsEmptiedField : public WindowTest,
+                                   public ::testing::WithParamInterface<CounterCase> {};
+
+TEST_P(CounterFollowsEmptiedField, ShowsZero) {
+    const CounterCase& c = GetParam();
+    GoToPage(c.page);
+    Type(Field(c.field), "12345");
+    ASSERT_EQ(Label(c.counter)->text(), "5");
+    if (c.clear != nullptr)
+        Button(c.clear)->click();
+    else
+        form->Keys().PressEscape();
+    EXPECT_EQ(Field(c.field)->text(), "");
+    EXPECT_EQ(Label(c.counter)->text(), "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counters, CounterFollowsEmptiedField,
+    ::testing::Values(CounterCase{"FactorByEscape", 0, "Text1", "Label18", nullptr},
+                      CounterCase{"FactorByClear", 0, "Text1", "Label18", "Command2"},
+                      CounterCase{"GoldbachOdd", 4, "Text12_0", "Label33", "Command18"},
+                      CounterCase{"DivisorsUpper", 5, "Text17", "Label36", "Command16"},
+                      CounterCase{"CalculatorB", 6, "Text23", "Label46", "Command28"},
+                      CounterCase{"Gcd", 7, "Text10_1", "Label37_1", "Command9"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
