@@ -1,5 +1,7 @@
+#include <QSettings>
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 
 #include "ui/desktop_language.h"
 #include "ui/form1.h"
@@ -23,6 +25,10 @@ int main(int argc, char** argv) {
                                               numerel::MessageButtons::Ok});
     });
     numerel::ui::Form1 window(platform);
+    // ~/.config/numerel/numerel.conf; --reset-settings forgets what the window remembered.
+    auto settings = std::make_unique<QSettings>("numerel", "numerel");
+    if (QCoreApplication::arguments().contains("--reset-settings")) settings->clear();
+    window.RememberIn(std::move(settings));
     window.show();
     const int status = QApplication::exec();
     // Closing stopped the run; a kernel that has not answered within a second does not hold the

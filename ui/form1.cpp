@@ -2,8 +2,12 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -26,6 +30,7 @@
 #include "ui/progress_frame.h"
 #include "ui/result_directory.h"
 #include "ui/run_protocol.h"
+#include "ui/window_memory.h"
 
 namespace numerel::ui {
 
@@ -99,8 +104,14 @@ Form1::Form1(Platform& platform, const QString& result_directory, QWidget* paren
 }
 
 Form1::~Form1() {
+    if (settings_) SaveWindow(*this, *settings_);
     // The worker uses the panes' result file and the run protocol: it ends before they go.
     run_->StopAndJoin(std::chrono::milliseconds::max());
+}
+
+void Form1::RememberIn(std::unique_ptr<QSettings> settings) {
+    settings_ = std::move(settings);
+    RestoreWindow(*this, *settings_);
 }
 
 void Form1::BuildPages() {
@@ -140,6 +151,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     if (ok) {
         // The program ends with the window; a run still going on is stopped first.
         run_->RequestStop();
+        if (settings_) SaveWindow(*this, *settings_);
         event->accept();
     } else {
         event->ignore();

@@ -3,11 +3,14 @@
 #include <QColorDialog>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "ui/chinese_file_list.h"
 #include "ui/pane_file_saver.h"
@@ -92,9 +95,13 @@ std::optional<FontChoice> QtPlatform::ChooseFont(const QFont& initial, const QCo
 std::optional<QString> QtPlatform::ChooseSaveFile(const QString& title,
                                                   const QStringList& filters) {
     const std::unique_ptr<QFileDialog> dialog = NewSaveDialog(dialog_parent_, title, filters);
+    if (!save_folder_.isEmpty() && QFileInfo(save_folder_).isDir())
+        dialog->setDirectory(save_folder_);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog->selectedFiles().first();
+    const QString chosen = dialog->selectedFiles().first();
+    save_folder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void QtPlatform::PlayTone(int hertz, int milliseconds) {
