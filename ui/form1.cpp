@@ -85,8 +85,13 @@ Form1::Form1(Platform& platform, const QString& result_directory, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sstab1_, 1);
     layout->addLayout(status_row);
-    setMinimumSize(640, 480);
-    resize(760, 560);
+    // At a large scale factor 640 x 480 is more than some screens have: the window never asks for
+    // more than the screen (less its title bar and borders), and the pages scroll.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize room =
+        screen != nullptr ? screen->availableGeometry().size() - QSize(16, 48) : QSize(640, 480);
+    setMinimumSize(QSize(640, 480).boundedTo(room));
+    resize(QSize(760, 560).boundedTo(room));
 
     // Start steps.
     label9_->setText(kIdleCaption);
@@ -122,7 +127,13 @@ void Form1::BuildPages() {
     for (int i = 0; i < kPageCount; ++i) {
         Page* page = pages_.at(static_cast<std::size_t>(i));
         page->setObjectName(QString("Page%1").arg(i));
-        sstab1_->addTab(page, kTabCaptions[i]);
+        // A page larger than the window scrolls instead of squeezing its controls onto each other.
+        auto* scroll = new QScrollArea;
+        scroll->setObjectName(QString("Page%1Scroll").arg(i));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setWidget(page);
+        sstab1_->addTab(scroll, kTabCaptions[i]);
     }
     // Panes no page has claimed yet stay out of sight.
     for (OutputPane* pane : panes_)

@@ -19,7 +19,7 @@ namespace numerel::ui {
 namespace {
 constexpr int kPane = 5;
 constexpr int kProgressBox = 6;
-constexpr int kFieldWidth = 200;
+constexpr int kFieldWidth = 140;
 
 QString CharacterCount(const QLineEdit* field) {
     return QString::number(field->text().length());
