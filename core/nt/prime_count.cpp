@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -36,8 +37,8 @@ double PiSeconds(double x) {
 constexpr double kSieveSecondsPerNumber = 1e-9;
 
 // pi(x) on a thread of its own, so that a stop answers while it runs: the call is then left to
-// finish by itself and its result dropped.
-std::uint64_t PiStoppable(std::uint64_t x) {
+// finish by itself and its result dropped. `waiting` is called at every poll while it runs.
+std::uint64_t PiStoppable(std::uint64_t x, const std::function<void()>& waiting) {
     struct Shared {
         std::mutex mutex;
         std::condition_variable done;
@@ -63,6 +64,7 @@ std::uint64_t PiStoppable(std::uint64_t x) {
     std::unique_lock lock(shared->mutex);
     while (!shared->done.wait_for(lock, std::chrono::milliseconds(20),
                                   [&] { return shared->value.has_value(); })) {
+        if (waiting) waiting();
         if (StopRequested()) {
             lock.unlock();
             worker.detach();
@@ -99,8 +101,22 @@ std::uint64_t CountPrimes(uint128 lo, uint128 hi, const ProgressFn& progress) {
     if (hi <= UINT64_MAX &&
         2 * PiSeconds(static_cast<double>(hi)) < width * kSieveSecondsPerNumber) {
         const auto top = static_cast<std::uint64_t>(hi);
+        // pi reports nothing while it runs: the bar follows the time it is expected to take,
+        // approaching full without reaching it before the count is there.
+        const double expected =
+            PiSeconds(static_cast<double>(hi)) + (lo <= 1 ? 0 : PiSeconds(static_cast<double>(lo)));
+        const auto start = std::chrono::steady_clock::now();
+        std::function<void()> waiting;
+        if (progress) {
+            waiting = [&] {
+                const std::chrono::duration<double> spent =
+                    std::chrono::steady_clock::now() - start;
+                progress(1 - std::exp(-spent.count() / expected));
+            };
+        }
         const std::uint64_t count =
-            PiStoppable(top) - (lo <= 1 ? 0 : PiStoppable(static_cast<std::uint64_t>(lo) - 1));
+            PiStoppable(top, waiting) -
+            (lo <= 1 ? 0 : PiStoppable(static_cast<std::uint64_t>(lo) - 1, waiting));
         if (progress) progress(1.0);
         return count;
     }

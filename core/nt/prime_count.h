@@ -15,7 +15,8 @@ namespace numerel {
 // slices below 2^50, 0.13 ns a number at 10^11 on two cores; the enumeration above); from 2^64 on
 // the tested enumeration. Polls stop between slices of at most about 0.15 s; a pi call cannot
 // be interrupted, so on a stop it is left to finish on its own thread (seconds of CPU at most below
-// 10^17) while this returns at once. progress gets the fraction of the interval counted.
+// 10^17) while this returns at once. progress gets the fraction of the interval counted; while
+// pi runs, the fraction of its expected time (never full before it ends).
 std::uint64_t CountPrimes(uint128 lo, uint128 hi, const ProgressFn& progress);
 
 // The number of pairs (p, p + 2) of primes with lo <= p and p + 2 <= hi. primesieve's
