@@ -54,6 +54,8 @@ Form1::Form1(Platform& platform, const QString& result_directory, QWidget* paren
     label9_->setObjectName("Label9");
     label9_->setToolTip("点击可调出计算器");
     label9_->setCursor(Qt::PointingHandCursor);
+    // Room for the longest caption, so that 停止 beside it stays in place as the caption changes.
+    label9_->setMinimumWidth(label9_->fontMetrics().horizontalAdvance("已停止,用时000000秒"));
     picture1_ = new ProgressFrame(this);
     keys_ = new KeyboardModel(this);
     // Result directories of killed runs go first; a live instance's stays.
