@@ -9,6 +9,7 @@
 #include "ui/qt_platform.h"
 #include "ui/run_protocol.h"
 #include "ui/termination_signals.h"
+#include "ui/window_icon.h"
 
 int main(int argc, char** argv) {
     numerel::ui::GuardedApplication app(argc, argv);
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(NUMEREL_VERSION);
     // The desktop entry's name: the window is then grouped with its launcher.
     QGuiApplication::setDesktopFileName(NUMEREL_APP_ID);
+    QApplication::setWindowIcon(numerel::ui::NumerelIcon());
     numerel::ui::UseChineseDesktop(app);
     numerel::ui::QuitOnTerminationSignals(app);
     numerel::ui::QtPlatform platform;
