@@ -60,6 +60,14 @@ bool QtPlatform::ShowMessage(const Message& message) {
             box.setIcon(QMessageBox::NoIcon);
             break;
     }
+    // A box as narrow as a short text leaves the window manager no room for the title, which it
+    // then elides to "…": the box is made wide enough for its title and the frame's buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width =
+            std::max(280, box.fontMetrics().horizontalAdvance(box.windowTitle()) + 200);
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     if (message.buttons == MessageButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
