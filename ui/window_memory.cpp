@@ -2,9 +2,7 @@
 
 #include <QCheckBox>
 #include <QFont>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
 
@@ -29,20 +27,6 @@ QList<QLineEdit*> InputFields(const Form1& form) {
 
 QString PaneKey(int pane, const char* what) {
     return QString("panes/%1/%2").arg(pane).arg(what);
-}
-
-// A window whose title bar lies on no present screen cannot be reached: it goes to the primary
-// screen, shrunk to it where needed.
-void KeepOnScreen(Form1& form) {
-    const QRect frame = form.frameGeometry();
-    const QRect title_bar(frame.topLeft(), QSize(frame.width(), 32));
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().intersects(title_bar)) return;
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary == nullptr) return;
-    const QRect area = primary->availableGeometry();
-    form.resize(form.size().boundedTo(area.size()));
-    form.move(area.topLeft());
 }
 
 }  // namespace
@@ -81,8 +65,8 @@ void RestoreWindow(Form1& form, QSettings& settings) {
     }
 
     const QByteArray geometry = settings.value("window/geometry").toByteArray();
+    // Qt puts a window saved on a screen that is gone back onto a present one.
     if (!geometry.isEmpty()) form.restoreGeometry(geometry);
-    KeepOnScreen(form);
 }
 
 void SaveWindow(const Form1& form, QSettings& settings) {

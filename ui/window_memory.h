@@ -10,7 +10,7 @@ namespace numerel::ui {
 class Form1;
 
 // Puts the window back as `settings` has it; what is missing keeps the start state. A window that
-// would lie off every present screen is brought onto the primary one.
+// would lie off every present screen comes back onto one.
 void RestoreWindow(Form1& form, QSettings& settings);
 void SaveWindow(const Form1& form, QSettings& settings);
 
