@@ -16,6 +16,8 @@ namespace numerel::ui {
 
 namespace {
 
+constexpr qsizetype kLongestRememberedField = 10000;
+
 // The fields the user types into; read-only ones show results.
 QList<QLineEdit*> InputFields(const Form1& form) {
     QList<QLineEdit*> fields;
@@ -72,8 +74,15 @@ void RestoreWindow(Form1& form, QSettings& settings) {
 void SaveWindow(const Form1& form, QSettings& settings) {
     settings.setValue("window/geometry", form.saveGeometry());
     settings.setValue("window/page", form.Tabs()->currentIndex());
-    for (const QLineEdit* field : InputFields(form))
-        settings.setValue("fields/" + field->objectName(), field->text());
+    for (const QLineEdit* field : InputFields(form)) {
+        const QString key = "fields/" + field->objectName();
+        // A pasted operand of millions of digits would be written at every close: such a field
+        // starts empty instead.
+        if (field->text().size() <= kLongestRememberedField)
+            settings.setValue(key, field->text());
+        else
+            settings.remove(key);
+    }
     for (int i = 0; i < kPageCount; ++i) {
         const OutputPane* pane = form.Pane(i);
         settings.setValue(PaneKey(i, "font"), pane->font().toString());
