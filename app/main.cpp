@@ -1,5 +1,7 @@
+#include <QSettings>
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 
 #include "ui/desktop_language.h"
 #include "ui/form1.h"
@@ -7,6 +9,7 @@
 #include "ui/qt_platform.h"
 #include "ui/run_protocol.h"
 #include "ui/termination_signals.h"
+#include "ui/window_icon.h"
 
 int main(int argc, char** argv) {
     numerel::ui::GuardedApplication app(argc, argv);
@@ -14,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(NUMEREL_VERSION);
     // The desktop entry's name: the window is then grouped with its launcher.
     QGuiApplication::setDesktopFileName(NUMEREL_APP_ID);
+    QApplication::setWindowIcon(numerel::ui::NumerelIcon());
     numerel::ui::UseChineseDesktop(app);
     numerel::ui::QuitOnTerminationSignals(app);
     numerel::ui::QtPlatform platform;
@@ -23,6 +27,10 @@ int main(int argc, char** argv) {
                                               numerel::MessageButtons::Ok});
     });
     numerel::ui::Form1 window(platform);
+    // ~/.config/numerel/numerel.conf; --reset-settings forgets what the window remembered.
+    auto settings = std::make_unique<QSettings>("numerel", "numerel");
+    if (QCoreApplication::arguments().contains("--reset-settings")) settings->clear();
+    window.RememberIn(std::move(settings));
     window.show();
     const int status = QApplication::exec();
     // Closing stopped the run; a kernel that has not answered within a second does not hold the

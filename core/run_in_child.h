@@ -92,10 +92,12 @@ private:
 // 20 ms meanwhile: on a stop the child is killed and RunStopped thrown. A child that runs out of
 // memory (std::bad_alloc, or the abort that GMP ends a failed allocation with) gives
 // std::bad_alloc, any other failure std::runtime_error. When no child can be made, `work` runs
-// here. `size_hint`: the text's expected size, reserved up front.
+// here. `size_hint`: the text's expected size, reserved up front. `waiting`, if set, is called at
+// every poll while the child runs (a progress estimate, say).
 // The child is a copy of the calling thread alone: `work` may compute and allocate, but must not
 // wait for anything another thread of this process holds.
-inline std::string RunInChild(const std::function<std::string()>& work, std::size_t size_hint = 0) {
+inline std::string RunInChild(const std::function<std::string()>& work, std::size_t size_hint = 0,
+                              const std::function<void()>& waiting = {}) {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) return work();
     const pid_t parent = getpid();
@@ -120,6 +122,7 @@ inline std::string RunInChild(const std::function<std::string()>& work, std::siz
         pollfd ready{child.Fd(), POLLIN, 0};
         const int polled = poll(&ready, 1, detail::kPollMilliseconds);
         PollStop();
+        if (waiting) waiting();
         if (polled < 0 && errno != EINTR) throw std::runtime_error("poll failed");
         if (polled <= 0) continue;
         const std::size_t size = text.size();

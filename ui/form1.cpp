@@ -2,8 +2,12 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -26,6 +30,7 @@
 #include "ui/progress_frame.h"
 #include "ui/result_directory.h"
 #include "ui/run_protocol.h"
+#include "ui/window_memory.h"
 
 namespace numerel::ui {
 
@@ -49,6 +54,8 @@ Form1::Form1(Platform& platform, const QString& result_directory, QWidget* paren
     label9_->setObjectName("Label9");
     label9_->setToolTip("点击可调出计算器");
     label9_->setCursor(Qt::PointingHandCursor);
+    // Room for the longest caption, so that 停止 beside it stays in place as the caption changes.
+    label9_->setMinimumWidth(label9_->fontMetrics().horizontalAdvance("已停止,用时000000秒"));
     picture1_ = new ProgressFrame(this);
     keys_ = new KeyboardModel(this);
     // Result directories of killed runs go first; a live instance's stays.
@@ -80,8 +87,13 @@ Form1::Form1(Platform& platform, const QString& result_directory, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sstab1_, 1);
     layout->addLayout(status_row);
-    setMinimumSize(640, 480);
-    resize(760, 560);
+    // At a large scale factor 640 x 480 is more than some screens have: the window never asks for
+    // more than the screen (less its title bar and borders), and the pages scroll.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize room =
+        screen != nullptr ? screen->availableGeometry().size() - QSize(16, 48) : QSize(640, 480);
+    setMinimumSize(QSize(640, 480).boundedTo(room));
+    resize(QSize(760, 560).boundedTo(room));
 
     // Start steps.
     label9_->setText(kIdleCaption);
@@ -99,8 +111,14 @@ Form1::Form1(Platform& platform, const QString& result_directory, QWidget* paren
 }
 
 Form1::~Form1() {
+    if (settings_) SaveWindow(*this, *settings_);
     // The worker uses the panes' result file and the run protocol: it ends before they go.
     run_->StopAndJoin(std::chrono::milliseconds::max());
+}
+
+void Form1::RememberIn(std::unique_ptr<QSettings> settings) {
+    settings_ = std::move(settings);
+    RestoreWindow(*this, *settings_);
 }
 
 void Form1::BuildPages() {
@@ -111,7 +129,13 @@ void Form1::BuildPages() {
     for (int i = 0; i < kPageCount; ++i) {
         Page* page = pages_.at(static_cast<std::size_t>(i));
         page->setObjectName(QString("Page%1").arg(i));
-        sstab1_->addTab(page, kTabCaptions[i]);
+        // A page larger than the window scrolls instead of squeezing its controls onto each other.
+        auto* scroll = new QScrollArea;
+        scroll->setObjectName(QString("Page%1Scroll").arg(i));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setWidget(page);
+        sstab1_->addTab(scroll, kTabCaptions[i]);
     }
     // Panes no page has claimed yet stay out of sight.
     for (OutputPane* pane : panes_)
@@ -140,6 +164,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     if (ok) {
         // The program ends with the window; a run still going on is stopped first.
         run_->RequestStop();
+        if (settings_) SaveWindow(*this, *settings_);
         event->accept();
     } else {
         event->ignore();

@@ -10,6 +10,7 @@
 #include "ui/shell.h"
 
 class QPushButton;
+class QSettings;
 class QTabWidget;
 
 namespace numerel::ui {
@@ -39,6 +40,12 @@ public:
     ProgressFrame* Picture1() const { return picture1_; }
     PaneMenu* Menu() const { return pane_menu_; }
     QPushButton* StopButton() const { return stop_button_; }
+    Page* PageAt(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    Platform& DesktopPlatform() const { return platform_; }
+
+    // From now on the window's state lives in `settings`: restored at once, saved when the
+    // window closes or goes.
+    void RememberIn(std::unique_ptr<QSettings> settings);
 
     void SSTab1_Click(int page);
     void Label9_Click();
@@ -60,6 +67,7 @@ private:
     std::unique_ptr<Shell> shell_;
     std::array<Page*, kPageCount> pages_{};
     PaneMenu* pane_menu_ = nullptr;  // the panes' pop-up menu and text tools
+    std::unique_ptr<QSettings> settings_;
 };
 
 }  // namespace numerel::ui

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/item_breaks.h"
+
 namespace numerel::ui {
 
 namespace {
@@ -138,7 +140,7 @@ void LongTextView::Relayout() {
             since_break = x;
         }
         x += w;
-        if (c == u' ') {
+        if (c == u' ' || (i + 1 < size && BreaksAfter(c, units[i + 1]))) {
             last_break = i + 1;
             since_break = 0;
         } else {

@@ -1,13 +1,37 @@
 #include "ui/output_pane.h"
 
 #include <QFile>
+#include <QMimeData>
 #include <QTextCursor>
 
 #include "ui/fonts.h"
+#include "ui/item_breaks.h"
 #include "ui/long_text_view.h"
 #include "ui/stored_result.h"
 
 namespace numerel::ui {
+
+namespace {
+
+constexpr QChar kItemBreak(0x200B);
+
+QString WithItemBreaks(const QString& text) {
+    QString shown;
+    shown.reserve(text.size() + text.size() / 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        shown += text[i];
+        if (i + 1 < text.size() && BreaksAfter(text[i].unicode(), text[i + 1].unicode()))
+            shown += kItemBreak;
+    }
+    return shown;
+}
+
+QString WithoutItemBreaks(QString text) {
+    text.remove(kItemBreak);
+    return text;
+}
+
+}  // namespace
 
 OutputPane::OutputPane(int index, int point_size, QWidget* parent)
     : QTextEdit(parent), index_(index), long_view_(new LongTextView(this)) {
@@ -60,7 +84,7 @@ void OutputPane::SetText(const QString& text) {
         return;
     }
     ShowLong(false);
-    setPlainText(plain);
+    setPlainText(WithItemBreaks(plain));
     setFont(font());
 }
 
@@ -70,7 +94,7 @@ void OutputPane::SetStoredText(const QString& shown, const QString& stored) {
 }
 
 QString OutputPane::Text() const {
-    return long_active_ ? long_view_->Text() : toPlainText();
+    return long_active_ ? long_view_->Text() : WithoutItemBreaks(toPlainText());
 }
 
 QString OutputPane::SelectedText() const {
@@ -93,7 +117,30 @@ QString OutputPane::SelectedText() const {
                 break;
         }
     }
-    return text;
+    return WithoutItemBreaks(std::move(text));
+}
+
+int OutputPane::DocumentPosition(int position) const {
+    const QString shown = toPlainText();
+    int seen = 0;
+    for (int i = 0; i < shown.size(); ++i) {
+        if (shown[i] == kItemBreak) continue;
+        if (seen == position) return i;
+        ++seen;
+    }
+    return static_cast<int>(shown.size());
+}
+
+int OutputPane::CaretPosition() const {
+    if (long_active_) return long_view_->CaretPosition();
+    const int caret = textCursor().position();
+    return caret - static_cast<int>(toPlainText().left(caret).count(kItemBreak));
+}
+
+QMimeData* OutputPane::createMimeDataFromSelection() const {
+    auto* data = new QMimeData;
+    data->setText(SelectedText());
+    return data;
 }
 
 void OutputPane::Select(int start, int length) {
@@ -101,10 +148,11 @@ void OutputPane::Select(int start, int length) {
         long_view_->Select(start, length);
         return;
     }
-    // Text() and the document count positions alike: one unit per character or paragraph break.
+    // Text() and the document count alike (one unit per character or paragraph break) but for
+    // the item breaks.
     QTextCursor cursor(document());
-    cursor.setPosition(start);
-    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    cursor.setPosition(DocumentPosition(start));
+    cursor.setPosition(DocumentPosition(start + length), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
@@ -115,8 +163,8 @@ void OutputPane::MarkHit(int start, int length) {
         return;
     }
     QTextCursor mark(document());
-    mark.setPosition(start);
-    mark.setPosition(start + length, QTextCursor::KeepAnchor);
+    mark.setPosition(DocumentPosition(start));
+    mark.setPosition(DocumentPosition(start + length), QTextCursor::KeepAnchor);
     QTextCharFormat red;
     red.setForeground(QColor(255, 0, 0));
     mark.mergeCharFormat(red);

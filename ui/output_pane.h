@@ -6,6 +6,9 @@
 // delete or typing) but keeps selection, copy, Find's red hits, count, length, font and save.
 // A pane may also stand for a stored result file longer than it shows; "保存" writes that file,
 // and the file goes when the pane's text is replaced or the pane goes.
+//
+// Lines wrap between a result's items (BreaksAfter): the document holds a zero-width space at
+// each such place, which no text, position or copy the pane gives out contains.
 #pragma once
 
 #include <QTextCharFormat>
@@ -34,6 +37,8 @@ public:
     QString Text() const;
     // The selected text in Text()'s form (line ends as LF).
     QString SelectedText() const;
+    // The caret as a position in Text().
+    int CaretPosition() const;
     // Selects `length` code units of Text() from `start` (0-based) without taking the focus.
     void Select(int start, int length);
     // Colours [start, start + length) pure red (a Find hit); it stays so.
@@ -48,8 +53,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
+    // The document position of Text() position `position`.
+    int DocumentPosition(int position) const;
     void DropStoredFile();
     void ShowLong(bool on);
 

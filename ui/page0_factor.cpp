@@ -61,8 +61,9 @@ Page0Factor::Page0Factor(Shell& shell, QWidget* parent) : Page(shell, parent) {
     instance.fields = {Text1};
     instance.binary_button = Command1;
     instance.decimal_button = Command19;
+    // The count follows an emptied field too (Esc, 清空): a stale count misleads.
     instance.before = [this](QLineEdit*) {
-        if (!Text1->text().isEmpty()) Label18->setText(QString::number(Text1->text().length()));
+        Label18->setText(QString::number(Text1->text().length()));
     };
     instance.reset = [this] { Text1->setText(Label38->text()); };
     instance.limit = InputLimit::Digits1000;

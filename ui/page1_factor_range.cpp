@@ -17,7 +17,7 @@ namespace numerel::ui {
 namespace {
 constexpr int kPane = 1;
 constexpr int kProgressBox = 1;
-constexpr int kFieldWidth = 160;
+constexpr int kFieldWidth = 100;
 }  // namespace
 
 Page1FactorRange::Page1FactorRange(Shell& shell, QWidget* parent) : Page(shell, parent) {

@@ -90,6 +90,7 @@ void Page2Primes::Search(PathButton button) {
     }
     shell_.run.ResetStatus();
     const PrimesBounds bounds = std::get<PrimesBounds>(check);
+    Label6->setText("共");
     auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,

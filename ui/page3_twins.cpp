@@ -73,6 +73,7 @@ void Page3Twins::Command13_Click() {
         return;
     }
     const TwinsBounds bounds = std::get<TwinsBounds>(check);
+    Label11->setText("共");
     auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,

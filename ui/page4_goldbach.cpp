@@ -139,6 +139,7 @@ void Page4Goldbach::Even(PathButton button) {
         GoldbachEvenCheck(button, Text11_0->text().toStdString(), options);
     if (!Pressed(check, Text11_0)) return;
     const GoldbachRequest request = std::get<GoldbachRequest>(check);
+    Label14->setText("共");
     auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kEvenProgressBox,
@@ -157,6 +158,7 @@ void Page4Goldbach::Odd(PathButton button) {
     const GoldbachChecked check = GoldbachOddCheck(button, Text12_0->text().toStdString(), options);
     if (!Pressed(check, Text12_0)) return;
     const GoldbachRequest request = std::get<GoldbachRequest>(check);
+    Label15->setText("共");
     auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kOddProgressBox,

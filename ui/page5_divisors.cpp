@@ -19,7 +19,7 @@ namespace numerel::ui {
 namespace {
 constexpr int kPane = 5;
 constexpr int kProgressBox = 6;
-constexpr int kFieldWidth = 200;
+constexpr int kFieldWidth = 140;
 
 QString CharacterCount(const QLineEdit* field) {
     return QString::number(field->text().length());
@@ -115,6 +115,7 @@ void Page5Divisors::Search(PathButton path) {
     // The repairs are shown in the fields; each runs the fields' change reaction.
     if (input.from_text) Text16->setText(QString::fromStdString(*input.from_text));
     if (input.to_text) Text17->setText(QString::fromStdString(*input.to_text));
+    Text9->clear();
     auto outcome = std::make_shared<std::optional<DivisorsOutcome>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,

@@ -141,6 +141,10 @@ QGroupBox* Page7Fractions::BuildGcdFrame() {
     grid->addWidget(Command10, 0, 2);
     grid->addWidget(Command9, 1, 2);
     grid->setColumnStretch(0, 1);
+    // The buttons are made before the fields: Tab goes through the fields first all the same.
+    setTabOrder(Text10[0], Text10[1]);
+    setTabOrder(Text10[1], Command10);
+    setTabOrder(Command10, Command9);
 
     auto* column = new QVBoxLayout(frame);
     column->addLayout(grid);

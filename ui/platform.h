@@ -40,9 +40,13 @@ public:
     virtual std::int64_t NowSeconds() = 0;
     // The window dialogs are parented to.
     void SetDialogParent(QWidget* parent) { dialog_parent_ = parent; }
+    // Where the save chooser opens: the folder of the last file saved (empty: its own default).
+    void SetSaveFolder(const QString& folder) { save_folder_ = folder; }
+    const QString& SaveFolder() const { return save_folder_; }
 
 protected:
     QWidget* dialog_parent_ = nullptr;
+    QString save_folder_;
 };
 
 }  // namespace numerel::ui

@@ -3,11 +3,14 @@
 #include <QColorDialog>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "ui/chinese_file_list.h"
 #include "ui/pane_file_saver.h"
@@ -57,6 +60,14 @@ bool QtPlatform::ShowMessage(const Message& message) {
             box.setIcon(QMessageBox::NoIcon);
             break;
     }
+    // A box as narrow as a short text leaves the window manager no room for the title, which it
+    // then elides to "…": the box is made wide enough for its title and the frame's buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width =
+            std::max(280, box.fontMetrics().horizontalAdvance(box.windowTitle()) + 200);
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     if (message.buttons == MessageButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
@@ -92,9 +103,13 @@ std::optional<FontChoice> QtPlatform::ChooseFont(const QFont& initial, const QCo
 std::optional<QString> QtPlatform::ChooseSaveFile(const QString& title,
                                                   const QStringList& filters) {
     const std::unique_ptr<QFileDialog> dialog = NewSaveDialog(dialog_parent_, title, filters);
+    if (!save_folder_.isEmpty() && QFileInfo(save_folder_).isDir())
+        dialog->setDirectory(save_folder_);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog->selectedFiles().first();
+    const QString chosen = dialog->selectedFiles().first();
+    save_folder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void QtPlatform::PlayTone(int hertz, int milliseconds) {

@@ -288,6 +288,8 @@ bool RunProtocol::RunThroughResultFile(OutputPane* pane, int box, FileWork work,
                                        std::function<void(bool shown)> after) {
     if (busy_) return false;
     Start();
+    // The last result goes at once: left on screen during the run it would pass for the new one.
+    pane->SetText(QString());
     const auto fail = [this, pane](const QString& what) {
         result_file_.Close();
         result_file_.Remove();

@@ -1,7 +1,9 @@
 #include "core/nt/prime_count.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <functional>
 #include <primecount.hpp>
 #include <primesieve.hpp>
 #include <stdexcept>
@@ -32,13 +34,16 @@ constexpr double kSieveSecondsPerNumber = 1e-9;
 
 // pi(x) in a child process (RunInChild): a stop kills it, so a stopped run leaves no count
 // using the CPU. Always in a child, however small x: primecount's OpenMP threads, once started
-// in this process, would not work in a child forked later.
-std::uint64_t PiStoppable(std::uint64_t x) {
-    const std::string text = RunInChild([x] {
-        return x <= static_cast<std::uint64_t>(INT64_MAX)
-                   ? std::to_string(primecount::pi(static_cast<std::int64_t>(x)))
-                   : primecount::pi(std::to_string(x));
-    });
+// in this process, would not work in a child forked later. `waiting` is called at every poll
+// while it runs.
+std::uint64_t PiStoppable(std::uint64_t x, const std::function<void()>& waiting) {
+    const std::string text = RunInChild(
+        [x] {
+            return x <= static_cast<std::uint64_t>(INT64_MAX)
+                       ? std::to_string(primecount::pi(static_cast<std::int64_t>(x)))
+                       : primecount::pi(std::to_string(x));
+        },
+        0, waiting);
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) {
         throw std::runtime_error("prime counting failed");
     }
@@ -69,8 +74,22 @@ std::uint64_t CountPrimes(uint128 lo, uint128 hi, const ProgressFn& progress) {
     if (hi <= UINT64_MAX &&
         2 * PiSeconds(static_cast<double>(hi)) < width * kSieveSecondsPerNumber) {
         const auto top = static_cast<std::uint64_t>(hi);
+        // pi reports nothing while it runs: the bar follows the time it is expected to take,
+        // approaching full without reaching it before the count is there.
+        const double expected =
+            PiSeconds(static_cast<double>(hi)) + (lo <= 1 ? 0 : PiSeconds(static_cast<double>(lo)));
+        const auto start = std::chrono::steady_clock::now();
+        std::function<void()> waiting;
+        if (progress) {
+            waiting = [&] {
+                const std::chrono::duration<double> spent =
+                    std::chrono::steady_clock::now() - start;
+                progress(1 - std::exp(-spent.count() / expected));
+            };
+        }
         const std::uint64_t count =
-            PiStoppable(top) - (lo <= 1 ? 0 : PiStoppable(static_cast<std::uint64_t>(lo) - 1));
+            PiStoppable(top, waiting) -
+            (lo <= 1 ? 0 : PiStoppable(static_cast<std::uint64_t>(lo) - 1, waiting));
         if (progress) progress(1.0);
         return count;
     }

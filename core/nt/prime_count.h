@@ -15,7 +15,7 @@ namespace numerel {
 // slices below 2^50, 0.13 ns a number at 10^11 on two cores; the enumeration above); from 2^64 on
 // the tested enumeration. Polls stop between slices of at most about 0.15 s; a pi call runs in a
 // child process that a stop kills (plus a few ms to start it). progress gets the fraction of the
-// interval counted.
+// interval counted; while pi runs, the fraction of its expected time (never full before it ends).
 std::uint64_t CountPrimes(uint128 lo, uint128 hi, const ProgressFn& progress);
 
 // The number of pairs (p, p + 2) of primes with lo <= p and p + 2 <= hi. primesieve's

@@ -105,13 +105,13 @@ TEST_F(Page0Test, ReturningToThePageKeepsEnterOnTheButtonInView) {
     EXPECT_EQ(Text1()->text(), "10000000000000000");
 }
 
-TEST_F(Page0Test, NonNumberKeepsTheButtonAndTheCount) {
+TEST_F(Page0Test, NonNumberKeepsTheButtonAndTheCountEmptyingZeroesIt) {
     Type(Text1(), "1000000000000000");
     Type(Text1(), "1000000000000000x");
     EXPECT_FALSE(Command19()->isHidden());
     EXPECT_EQ(Label("Label18")->text(), "17");
     Type(Text1(), "");
-    EXPECT_EQ(Label("Label18")->text(), "17");
+    EXPECT_EQ(Label("Label18")->text(), "0");
     EXPECT_FALSE(Command1()->isHidden());
 }
 

@@ -180,7 +180,7 @@ TEST_F(PaneMenuTest, EditingCommandsChangeTextAndClipboard) {
         EXPECT_EQ(pane->Text(), row.text_after);
         EXPECT_EQ(Clipboard()->text(), row.clipboard_after);
         EXPECT_FALSE(Clipboard()->mimeData()->hasHtml());
-        EXPECT_EQ(pane->textCursor().position(), row.caret_after);
+        EXPECT_EQ(pane->CaretPosition(), row.caret_after);
     }
 }
 
