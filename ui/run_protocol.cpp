@@ -333,6 +333,13 @@ bool RunProtocol::RunThroughResultFile(OutputPane* pane, int box, FileWork work,
             } else {
                 std::optional<PaneContent> content = ReadForPane(result_file_.Path(), pane_limit_);
                 if (!content) return give_up("无法读取临时结果文件 " + result_file_.Path());
+                // The closing line that a full disk did not take.
+                const QString note = result_file_.UnstoredNote();
+                if (!note.isEmpty()) {
+                    if (!content->text.isEmpty() && !content->text.endsWith(u'\n'))
+                        content->text += u'\n';
+                    content->text += note + u'\n';
+                }
                 if (content->complete) {
                     pane->SetText(content->text);
                     result_file_.Remove();
@@ -348,6 +355,12 @@ bool RunProtocol::RunThroughResultFile(OutputPane* pane, int box, FileWork work,
             else
                 ReportElapsed(t0_, t1);
             if (after) after(true);
+            // The list stops short but the count and summaries are exact: say why, after them.
+            if (result_file_.OutOfSpace())
+                platform_.ShowMessage(Message{
+                    ("无法写入临时结果文件 " + result_file_.Path() + "\n" + result_file_.Error())
+                        .toStdString(),
+                    kAppTitle, MessageIcon::Exclamation, MessageButtons::Ok});
         });
     return true;
 }
