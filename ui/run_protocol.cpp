@@ -344,10 +344,12 @@ bool RunProtocol::RunThroughResultFile(OutputPane* pane, int box, FileWork work,
                     pane->SetText(content->text);
                     result_file_.Remove();
                 } else {
-                    // "保存" needs the whole result: the file stays while the pane shows it.
+                    // The file stays while the pane shows it, mapped whole; where it cannot be
+                    // mapped (or lacks the closing line) the pane shows its beginning.
                     const QString kept = result_file_.KeepAs(
                         QString("pane%1-%2.txt").arg(pane->Index()).arg(++kept_files_));
-                    pane->SetStoredText(content->text, kept);
+                    if (!note.isEmpty() || !pane->ShowStoredFile(kept))
+                        pane->SetStoredText(content->text, kept);
                 }
             }
             if (end.ending == Ending::Stopped)
