@@ -147,8 +147,9 @@ TEST_F(RunTest, ABudgetCutsTheStoredListAndSaveWritesAllOfIt) {
     const QString stored = form->Pane(2)->StoredFile();
     ASSERT_TRUE(QFile::exists(stored));
     EXPECT_TRUE(form->Pane(2)->IsLong());
-    EXPECT_EQ(PaneText(2), "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 \n"
-                           "……列表过长,只保存了前17个,共1000个");
+    EXPECT_EQ(PaneText(2),
+              "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 \n"
+              "……列表过长,只保存了前17个,共1000个");
     EXPECT_EQ(Status(), "用时0秒");
 
     const QString saved = dir.filePath("saved.txt");
