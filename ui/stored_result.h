@@ -1,7 +1,8 @@
-// A result file as a pane shows and saves it. A pane holds at most kPaneCharLimit characters of
-// a result; a longer one shows its beginning up to a whole item, a line that says what was left
-// out, and the file's last line (where a cut or stopped list says so), while "保存" writes the
-// whole file.
+// A result file as a pane shows and saves it. A pane reads at most kPaneCharLimit characters of
+// a result into memory; a longer one is shown from its file, mapped whole (MappedText). Where it
+// cannot be mapped the pane shows its beginning up to a whole item, a line that says what was
+// left out, and the file's last line (where a cut or stopped list says so), while "保存" writes
+// the whole file.
 #pragma once
 
 #include <QString>
