@@ -12,6 +12,8 @@ namespace numerel::ui {
 
 namespace {
 constexpr int kMargin = 4;
+// Above this many bytes a resize wraps the text anew only once the size rests.
+constexpr int kLargeText = 4 << 20;
 }  // namespace
 
 LongTextView::LongTextView(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -24,6 +26,14 @@ LongTextView::LongTextView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setAutoFillBackground(true);
     text_ = MappedText::FromString(QString());
     MeasureFont();
+    relayout_timer_.setSingleShot(true);
+    relayout_timer_.setInterval(200);
+    connect(&relayout_timer_, &QTimer::timeout, this, [this] {
+        if (viewport()->width() - 2 * kMargin != layout_width_) {
+            Relayout();
+            viewport()->update();
+        }
+    });
 }
 
 void LongTextView::SetText(const QString& text) {
@@ -35,6 +45,7 @@ void LongTextView::SetContent(std::shared_ptr<const MappedText> content) {
     anchor_ = caret_ = 0;
     styles_.clear();
     layout_width_ = -1;
+    relayout_timer_.stop();
     Relayout();
     verticalScrollBar()->setValue(0);
     viewport()->update();
@@ -341,10 +352,14 @@ void LongTextView::paintEvent(QPaintEvent*) {
 
 void LongTextView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    if (viewport()->width() - 2 * kMargin != layout_width_)
-        Relayout();
+    UpdateScrollBar();
+    if (viewport()->width() - 2 * kMargin == layout_width_) return;
+    // Wrapping a gigabyte takes a second or more: while the window is being dragged larger or
+    // smaller, the lines wrap anew once it rests.
+    if (Size() > kLargeText)
+        relayout_timer_.start();
     else
-        UpdateScrollBar();
+        Relayout();
 }
 
 void LongTextView::changeEvent(QEvent* event) {

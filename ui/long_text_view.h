@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QHash>
 #include <QString>
+#include <QTimer>
 #include <array>
 #include <memory>
 #include <optional>
@@ -103,6 +104,7 @@ private:
     qreal line_height_ = 16;
     qreal ascent_ = 12;
     int layout_width_ = -1;
+    QTimer relayout_timer_;
 };
 
 }  // namespace numerel::ui
