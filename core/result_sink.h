@@ -18,6 +18,14 @@ public:
     // True once the sink's byte budget is used up; the searches then stop writing list text and
     // only count. Without a budget never.
     virtual bool Full() const { return false; }
+    // A closing line (the stop, cut or disk-full line) after the list, on a line of its own.
+    virtual void NoteLine(std::string_view line) {
+        Append(line);
+        EndLine();
+    }
+    // True once the medium ran out of room (a full disk): Full() is then true as well, the list
+    // ends at the last whole item stored, and only closing lines are still taken.
+    virtual bool OutOfSpace() const { return false; }
 };
 
 // Collects everything in memory; line ends are written as CR LF. With a budget it is Full once

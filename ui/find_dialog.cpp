@@ -12,6 +12,7 @@
 
 #include "core/message.h"
 #include "ui/fonts.h"
+#include "ui/mapped_text.h"
 #include "ui/output_pane.h"
 #include "ui/platform.h"
 
@@ -66,6 +67,10 @@ Dialog::Dialog(Platform& platform, PaneSource current_pane, QWidget* owner)
     Form_Load();
 }
 
+Dialog::~Dialog() {
+    if (search_.joinable()) search_.join();
+}
+
 void Dialog::Form_Load() {
     const OutputPane* pane = current_pane_();
     text1_->setText(pane != nullptr ? pane->SelectedText() : QString());
@@ -98,7 +103,14 @@ void Dialog::reject() {
 }
 
 void Dialog::FindNext(const QString& s) {
+    if (searching_) return;
     OutputPane* pane = current_pane_();
+    if (pane != nullptr && !s.isEmpty()) {
+        if (std::shared_ptr<const MappedText> content = pane->LongContent()) {
+            FindInLong(pane, std::move(content), s);
+            return;
+        }
+    }
     const QString text = pane != nullptr ? pane->Text() : QString();
     const qsizetype n = text.size();
     const qsizetype length = s.size();
@@ -117,7 +129,41 @@ void Dialog::FindNext(const QString& s) {
         const qsizetype from = std::min<qsizetype>(state_.pos - 2, last_start);
         if (from >= 0) hit = text.lastIndexOf(s, from, Qt::CaseSensitive);
     }
+    ShowHit(pane, s, hit);
+}
 
+void Dialog::FindInLong(OutputPane* pane, std::shared_ptr<const MappedText> content,
+                        const QString& s) {
+    const bool down = option2_->isChecked();
+    const qint64 pos = state_.pos;
+    const qint64 last_start = content->Units() - s.size();
+    if (search_.joinable()) search_.join();
+    searching_ = true;
+    ok_button_->setEnabled(false);
+    QPointer<Dialog> self(this);
+    QPointer<OutputPane> target(pane);
+    search_ = std::thread([self, target, content, s, down, pos, last_start] {
+        qint64 hit = -1;
+        if (down) {
+            if (pos <= last_start) hit = content->FindForward(s, pos);
+        } else {
+            const qint64 from = std::min(pos - 2, last_start);
+            if (from >= 0) hit = content->FindBackward(s, from);
+        }
+        // The dialog waits for this thread before it goes, so `self` is still there to call.
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, target, content, s, hit] {
+                self->searching_ = false;
+                self->ok_button_->setEnabled(true);
+                // A pane whose text changed meanwhile is left alone.
+                if (target && target->LongContent() == content) self->ShowHit(target, s, hit);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void Dialog::ShowHit(OutputPane* pane, const QString& s, qint64 hit) {
     if (hit < 0) {
         platform_.ShowMessage(Message{"找不到'" + s.toStdString() + "'", "未找到",
                                       MessageIcon::Information, MessageButtons::Ok});
@@ -125,9 +171,10 @@ void Dialog::FindNext(const QString& s) {
     }
 
     const int start = static_cast<int>(hit);
+    const int length = static_cast<int>(s.size());
     // Every hit stays red after the selection has moved on.
-    pane->MarkHit(start, static_cast<int>(length));
-    pane->Select(start, static_cast<int>(length));
+    pane->MarkHit(start, length);
+    pane->Select(start, length);
 
     const int p = start + 1;
     state_.pos = p;

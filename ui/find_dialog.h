@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <thread>
 
 class QLabel;
 class QLineEdit;
@@ -13,6 +16,7 @@ class QRadioButton;
 
 namespace numerel::ui {
 
+class MappedText;
 class OutputPane;
 class Platform;
 
@@ -24,6 +28,7 @@ public:
 
     // Modeless and owned by `owner` (the main window).
     Dialog(Platform& platform, PaneSource current_pane, QWidget* owner);
+    ~Dialog() override;
 
     // The search position: pos is the 1-based position of the last hit (0: none since the last
     // reset); first is the position of the first hit since then.
@@ -39,12 +44,18 @@ public:
     void CancelButton_Click();
     void Text1_Change();
     void FindNext(const QString& s);
+    // True while a search of a long pane runs on its own thread (the button is grey meanwhile).
+    bool Searching() const { return searching_; }
 
     // Esc and the window's close button act as CancelButton does.
     void reject() override;
 
 private:
     void Form_Load();
+    // A long pane is searched on a thread of its own; the hit comes back to ShowHit.
+    void FindInLong(OutputPane* pane, std::shared_ptr<const MappedText> content, const QString& s);
+    // Selects and marks the hit at 0-based `hit` (or reports none, hit < 0).
+    void ShowHit(OutputPane* pane, const QString& s, qint64 hit);
 
     Platform& platform_;
     PaneSource current_pane_;
@@ -56,6 +67,8 @@ private:
     QPushButton* ok_button_;
     QPushButton* cancel_button_;
     QLabel* label2_;
+    std::thread search_;
+    bool searching_ = false;
 };
 
 }  // namespace numerel::ui

@@ -14,6 +14,8 @@ namespace numerel::ui {
 
 namespace {
 constexpr int kMargin = 4;
+// Above this many bytes a resize wraps the text anew only once the size rests.
+constexpr int kLargeText = 4 << 20;
 }  // namespace
 
 LongTextView::LongTextView(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -24,27 +26,83 @@ LongTextView::LongTextView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
+    text_ = MappedText::FromString(QString());
     MeasureFont();
+    relayout_timer_.setSingleShot(true);
+    relayout_timer_.setInterval(200);
+    connect(&relayout_timer_, &QTimer::timeout, this, [this] {
+        if (viewport()->width() - 2 * kMargin != layout_width_) {
+            Relayout();
+            viewport()->update();
+        }
+    });
 }
 
-void LongTextView::SetText(QString text) {
-    text_ = std::move(text);
+void LongTextView::SetText(const QString& text) {
+    SetContent(MappedText::FromString(text));
+}
+
+void LongTextView::SetContent(std::shared_ptr<const MappedText> content) {
+    text_ = content ? std::move(content) : MappedText::FromString(QString());
     anchor_ = caret_ = 0;
     styles_.clear();
     layout_width_ = -1;
+    relayout_timer_.stop();
     Relayout();
     verticalScrollBar()->setValue(0);
     viewport()->update();
 }
 
+int LongTextView::SelectionStart() const {
+    return static_cast<int>(text_->UnitsBefore(std::min(anchor_, caret_)));
+}
+
+int LongTextView::SelectionLength() const {
+    return static_cast<int>(text_->UnitsBefore(std::max(anchor_, caret_)) -
+                            text_->UnitsBefore(std::min(anchor_, caret_)));
+}
+
 QString LongTextView::SelectedText() const {
-    return text_.mid(SelectionStart(), std::abs(caret_ - anchor_));
+    return text_->Decode(std::min(anchor_, caret_), std::max(anchor_, caret_));
+}
+
+int LongTextView::CaretPosition() const {
+    return static_cast<int>(text_->UnitsBefore(caret_));
+}
+
+int LongTextView::ByteOf(int unit) const {
+    return CharStart(text_->ByteOfUnit(unit));
+}
+
+int LongTextView::CharStart(int position) const {
+    position = std::clamp(position, 0, Size());
+    while (position < Size() && MappedText::IsContinuation(At(position))) ++position;
+    // A CR LF is one line end: its place is before the CR.
+    if (position > 0 && position < Size() && At(position) == '\n' && At(position - 1) == '\r')
+        --position;
+    return position;
+}
+
+int LongTextView::NextChar(int position) const {
+    if (position >= Size()) return Size();
+    if (At(position) == '\r' && position + 1 < Size() && At(position + 1) == '\n')
+        return position + 2;
+    ++position;
+    while (position < Size() && MappedText::IsContinuation(At(position))) ++position;
+    return position;
+}
+
+int LongTextView::PreviousChar(int position) const {
+    if (position <= 0) return 0;
+    --position;
+    while (position > 0 && MappedText::IsContinuation(At(position))) --position;
+    if (position > 0 && At(position) == '\n' && At(position - 1) == '\r') --position;
+    return position;
 }
 
 void LongTextView::Select(int start, int length) {
-    const int size = static_cast<int>(text_.size());
-    anchor_ = std::clamp(start, 0, size);
-    caret_ = std::clamp(start + length, 0, size);
+    anchor_ = ByteOf(std::max(0, start));
+    caret_ = ByteOf(std::max(0, start + length));
     EnsureVisible(caret_);
     EnsureVisible(anchor_);
     viewport()->update();
@@ -52,11 +110,12 @@ void LongTextView::Select(int start, int length) {
 
 void LongTextView::ApplyStyle(int start, int length, const Style& style) {
     if (length <= 0) return;
-    styles_.push_back({start, start + length, style});
+    styles_.push_back({ByteOf(start), ByteOf(start + length), style});
     viewport()->update();
 }
 
-LongTextView::Style LongTextView::StyleAt(int position) const {
+LongTextView::Style LongTextView::StyleAt(int unit) const {
+    const int position = ByteOf(unit);
     Style merged;
     for (const StyledRange& range : styles_) {
         if (position < range.start || position >= range.end) continue;
@@ -85,20 +144,20 @@ void LongTextView::MeasureFont() {
 }
 
 qreal LongTextView::Advance(int position) const {
-    const QChar c = text_.at(position);
-    if (c.unicode() < ascii_advance_.size()) return ascii_advance_[c.unicode()];
-    if (c.isLowSurrogate()) return 0;  // measured with its high surrogate
-    if (c.isHighSurrogate() && position + 1 < text_.size()) {
-        QFont plain = font();
-        plain.setKerning(false);
-        return QFontMetricsF(plain).horizontalAdvance(text_.mid(position, 2));
-    }
-    auto found = other_advance_.constFind(c.unicode());
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text_->Data());
+    const unsigned char c = bytes[position];
+    if (c < ascii_advance_.size()) return ascii_advance_[c];
+    if ((c & 0xC0) == 0x80) return 0;  // measured with the first byte of its character
+    const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+    char32_t code = c & (0x7F >> length);
+    for (int k = 1; k < length && position + k < Size(); ++k)
+        code = (code << 6) | (bytes[position + k] & 0x3F);
+    auto found = other_advance_.constFind(code);
     if (found != other_advance_.constEnd()) return *found;
     QFont plain = font();
     plain.setKerning(false);
-    const qreal advance = QFontMetricsF(plain).horizontalAdvance(c);
-    other_advance_.insert(c.unicode(), advance);
+    const qreal advance = QFontMetricsF(plain).horizontalAdvance(QString::fromUcs4(&code, 1));
+    other_advance_.insert(code, advance);
     return advance;
 }
 
@@ -110,15 +169,15 @@ void LongTextView::Relayout() {
             : line_starts_[static_cast<std::size_t>(std::min(FirstVisibleLine(), LineCount() - 1))];
     layout_width_ = width;
     line_starts_.assign(1, 0);
-    const int size = static_cast<int>(text_.size());
-    const char16_t* units = reinterpret_cast<const char16_t*>(text_.constData());
+    const int size = Size();
+    const auto* units = reinterpret_cast<const unsigned char*>(text_->Data());
     int line_start = 0;
     int last_break = -1;  // just after the last blank of the line
     qreal x = 0;
     qreal since_break = 0;
     for (int i = 0; i < size; ++i) {
-        const char16_t c = units[i];
-        if (c == u'\n') {
+        const unsigned char c = units[i];
+        if (c == '\n') {
             line_start = i + 1;
             line_starts_.push_back(line_start);
             x = since_break = 0;
@@ -126,8 +185,9 @@ void LongTextView::Relayout() {
             continue;
         }
         const qreal w = c < ascii_advance_.size() ? ascii_advance_[c] : Advance(i);
-        // A blank never starts a new line: it may hang over the edge, as in any editor.
-        if (c != u' ' && x + w > width && i > line_start && !QChar::isLowSurrogate(c)) {
+        // A blank never starts a new line: it may hang over the edge, as in any editor. Nor does
+        // the inside of a character or a CR.
+        if (c != ' ' && c != '\r' && (c & 0xC0) != 0x80 && x + w > width && i > line_start) {
             if (last_break > line_start) {
                 line_start = last_break;
                 x = since_break;
@@ -140,7 +200,9 @@ void LongTextView::Relayout() {
             since_break = x;
         }
         x += w;
-        if (c == u' ' || (i + 1 < size && BreaksAfter(c, units[i + 1]))) {
+        // The text is UTF-8: "×" is the two bytes C3 97, and may end a line after its second.
+        const char16_t unit = c == 0x97 && i > 0 && units[i - 1] == 0xC3 ? u'\u00D7' : c;
+        if (c == ' ' || (i + 1 < size && BreaksAfter(unit, units[i + 1]))) {
             last_break = i + 1;
             since_break = 0;
         } else {
@@ -165,9 +227,11 @@ int LongTextView::LineOf(int position) const {
 
 int LongTextView::LineEnd(int line) const {
     const auto next = static_cast<std::size_t>(line) + 1;
-    if (next >= line_starts_.size()) return static_cast<int>(text_.size());
-    const int end = line_starts_[next];
-    return end > 0 && text_.at(end - 1) == u'\n' ? end - 1 : end;
+    if (next >= line_starts_.size()) return Size();
+    int end = line_starts_[next];
+    if (end > 0 && At(end - 1) == '\n') --end;
+    if (end > 0 && At(end - 1) == '\r') --end;
+    return end;
 }
 
 int LongTextView::VisibleLines() const {
@@ -206,8 +270,7 @@ void LongTextView::EnsureVisible(int position) {
 }
 
 void LongTextView::MoveCaret(int position, bool keep_anchor) {
-    caret_ = std::clamp(position, 0, static_cast<int>(text_.size()));
-    if (caret_ < text_.size() && text_.at(caret_).isLowSurrogate()) ++caret_;
+    caret_ = CharStart(position);
     if (!keep_anchor) anchor_ = caret_;
     EnsureVisible(caret_);
     viewport()->update();
@@ -272,12 +335,12 @@ void LongTextView::paintEvent(QPaintEvent*) {
             painter.setPen(selected      ? colours.highlightedText().color()
                            : style.color ? *style.color
                                          : colours.text().color());
-            painter.drawText(QPointF(x, y + ascent_), text_.mid(i, j - i));
+            painter.drawText(QPointF(x, y + ascent_), text_->Decode(i, j));
             x += width;
             i = j;
         }
         // A selected line end shows as a little selected room.
-        if (end < selection_end && end >= selection_start && end < text_.size())
+        if (end < selection_end && end >= selection_start && end < Size())
             painter.fillRect(QRectF(x, y, ascii_advance_[u' '], line_height_), colours.highlight());
     }
     if (hasFocus()) {
@@ -293,10 +356,14 @@ void LongTextView::paintEvent(QPaintEvent*) {
 
 void LongTextView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    if (viewport()->width() - 2 * kMargin != layout_width_)
-        Relayout();
+    UpdateScrollBar();
+    if (viewport()->width() - 2 * kMargin == layout_width_) return;
+    // Wrapping a gigabyte takes a second or more: while the window is being dragged larger or
+    // smaller, the lines wrap anew once it rests.
+    if (Size() > kLargeText)
+        relayout_timer_.start();
     else
-        UpdateScrollBar();
+        Relayout();
 }
 
 void LongTextView::changeEvent(QEvent* event) {
@@ -323,11 +390,10 @@ void LongTextView::keyPressEvent(QKeyEvent* event) {
     };
     switch (event->key()) {
         case Qt::Key_Left:
-            MoveCaret(caret_ > 0 && text_.at(caret_ - 1).isLowSurrogate() ? caret_ - 2 : caret_ - 1,
-                      shift);
+            MoveCaret(PreviousChar(caret_), shift);
             break;
         case Qt::Key_Right:
-            MoveCaret(caret_ + 1, shift);
+            MoveCaret(NextChar(caret_), shift);
             break;
         case Qt::Key_Up:
             to_line(line - 1);
@@ -346,7 +412,7 @@ void LongTextView::keyPressEvent(QKeyEvent* event) {
             MoveCaret(control ? 0 : line_starts_[static_cast<std::size_t>(line)], shift);
             break;
         case Qt::Key_End:
-            MoveCaret(control ? static_cast<int>(text_.size()) : LineEnd(line), shift);
+            MoveCaret(control ? Size() : LineEnd(line), shift);
             break;
         default:
             QAbstractScrollArea::keyPressEvent(event);
@@ -370,12 +436,16 @@ void LongTextView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     // One item of a list: what lies between blanks or line ends.
     const int at = PositionAt(event->position().toPoint());
-    const auto separator = [](QChar c) { return c == u' ' || c == u'\n'; };
+    const auto separator = [](char c) { return c == ' ' || c == '\n' || c == '\r'; };
     int start = at;
-    while (start > 0 && !separator(text_.at(start - 1))) --start;
+    while (start > 0 && !separator(At(start - 1))) --start;
     int end = at;
-    while (end < text_.size() && !separator(text_.at(end))) ++end;
-    Select(start, end - start);
+    while (end < Size() && !separator(At(end))) ++end;
+    anchor_ = start;
+    caret_ = end;
+    EnsureVisible(caret_);
+    EnsureVisible(anchor_);
+    viewport()->update();
 }
 
 void LongTextView::scrollContentsBy(int, int) {

@@ -1,17 +1,25 @@
-// A read-only view of a long plain text (millions of characters, one paragraph or a million
-// lines) that stays quick where a rich-text document would lay out for minutes: lines are
-// wrapped by a linear pass over cached character widths, only the visible lines are drawn, and
-// the scroll bar counts lines. It keeps what a result pane needs: selection by mouse and keys,
-// caret movement, styled ranges (the Find dialog's red hits, the font dialog's style and colour).
+// A read-only view of a long plain text (up to a gigabyte, one paragraph or millions of lines)
+// that stays quick where a rich-text document would lay out for minutes: the text stays UTF-8
+// (a stored result file is mapped, not loaded), lines are wrapped by a linear pass over cached
+// character widths, only the visible lines are drawn, and the scroll bar counts lines. It keeps
+// what a result pane needs: selection by mouse and keys, caret movement, styled ranges (the Find
+// dialog's red hits, the font dialog's style and colour).
+//
+// Positions in its interface count UTF-16 code units of the text with LF line ends, as the
+// pane's Text() does; inside they are byte offsets into the UTF-8.
 #pragma once
 
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QHash>
 #include <QString>
+#include <QTimer>
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
+
+#include "ui/mapped_text.h"
 
 namespace numerel::ui {
 
@@ -28,11 +36,17 @@ public:
     explicit LongTextView(QWidget* parent = nullptr);
 
     // Replaces the text (line ends as LF); selection, styles and scrolling start afresh.
-    void SetText(QString text);
-    const QString& Text() const { return text_; }
-    int SelectionStart() const { return std::min(anchor_, caret_); }
+    void SetText(const QString& text);
+    // Shows `content` (a mapped result file) the same way.
+    void SetContent(std::shared_ptr<const MappedText> content);
+    const std::shared_ptr<const MappedText>& Content() const { return text_; }
+    // The whole text (twice its UTF-8 size in memory).
+    QString Text() const { return text_->Whole(); }
+    qint64 TextLength() const { return text_->Units(); }
+    int SelectionStart() const;
+    int SelectionLength() const;
     QString SelectedText() const;
-    int CaretPosition() const { return caret_; }
+    int CaretPosition() const;
     // Selects [start, start + length) and scrolls it into view, without taking the focus.
     void Select(int start, int length);
     // Styles [start, start + length); later styles win over earlier ones.
@@ -72,17 +86,25 @@ private:
     void MoveCaret(int position, bool keep_anchor);
     void EnsureVisible(int position);
     QFont StyledFont(const Style& style) const;
+    // Character steps over the bytes: never inside a UTF-8 sequence or between CR and LF.
+    int NextChar(int position) const;
+    int PreviousChar(int position) const;
+    int CharStart(int position) const;
+    int ByteOf(int unit) const;
+    char At(int position) const { return text_->Data()[position]; }
+    int Size() const { return text_->Size(); }
 
-    QString text_;
+    std::shared_ptr<const MappedText> text_;
     std::vector<int> line_starts_{0};
     int anchor_ = 0;
     int caret_ = 0;
     std::vector<StyledRange> styles_;
     std::array<qreal, 128> ascii_advance_{};
-    mutable QHash<char16_t, qreal> other_advance_;
+    mutable QHash<char32_t, qreal> other_advance_;
     qreal line_height_ = 16;
     qreal ascent_ = 12;
     int layout_width_ = -1;
+    QTimer relayout_timer_;
 };
 
 }  // namespace numerel::ui

@@ -93,8 +93,27 @@ void OutputPane::SetStoredText(const QString& shown, const QString& stored) {
     stored_ = stored;
 }
 
+bool OutputPane::ShowStoredFile(const QString& stored) {
+    std::shared_ptr<const MappedText> content = MappedText::MapFile(stored);
+    if (!content) return false;
+    DropStoredFile();
+    setPlainText(QString());
+    ShowLong(true);
+    long_view_->SetContent(std::move(content));
+    stored_ = stored;
+    return true;
+}
+
 QString OutputPane::Text() const {
     return long_active_ ? long_view_->Text() : WithoutItemBreaks(toPlainText());
+}
+
+qint64 OutputPane::TextLength() const {
+    return long_active_ ? long_view_->TextLength() : toPlainText().size();
+}
+
+std::shared_ptr<const MappedText> OutputPane::LongContent() const {
+    return long_active_ ? long_view_->Content() : nullptr;
 }
 
 QString OutputPane::SelectedText() const {
@@ -184,8 +203,7 @@ QTextCharFormat OutputPane::CurrentStyle() const {
 void OutputPane::ApplyFontChoice(const QFont& whole, const QTextCharFormat& style) {
     setFont(whole);
     if (long_active_) {
-        const QString selected = long_view_->SelectedText();
-        long_view_->ApplyStyle(long_view_->SelectionStart(), static_cast<int>(selected.size()),
+        long_view_->ApplyStyle(long_view_->SelectionStart(), long_view_->SelectionLength(),
                                {style.foreground().color(), style.fontWeight() >= QFont::Bold,
                                 style.fontItalic(), style.fontUnderline()});
         return;

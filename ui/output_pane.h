@@ -4,8 +4,9 @@
 // A text of more than kLongPaneText characters goes to a LongTextView laid over the pane, since
 // a rich-text document would lay it out for minutes: the pane is then read-only (no cut, paste,
 // delete or typing) but keeps selection, copy, Find's red hits, count, length, font and save.
-// A pane may also stand for a stored result file longer than it shows; "保存" writes that file,
-// and the file goes when the pane's text is replaced or the pane goes.
+// A pane may also show a stored result file, mapped whole into the long view (or, where it
+// cannot be mapped, only its beginning); "保存" writes that file, and the file goes when the
+// pane's text is replaced or the pane goes.
 //
 // Lines wrap between a result's items (BreaksAfter): the document holds a zero-width space at
 // each such place, which no text, position or copy the pane gives out contains.
@@ -13,10 +14,12 @@
 
 #include <QTextCharFormat>
 #include <QTextEdit>
+#include <memory>
 
 namespace numerel::ui {
 
 class LongTextView;
+class MappedText;
 
 inline constexpr qsizetype kLongPaneText = qsizetype{1} << 15;
 
@@ -32,9 +35,16 @@ public:
     // Replaces the whole content with `shown`, the part of the stored result file `stored` that
     // the pane holds; the file then belongs to the pane.
     void SetStoredText(const QString& shown, const QString& stored);
+    // Shows the whole of the stored result file `stored`, which then belongs to the pane. False,
+    // with nothing changed, when the file cannot be mapped.
+    bool ShowStoredFile(const QString& stored);
     // The stored result file behind the pane, or an empty string.
     QString StoredFile() const { return stored_; }
     QString Text() const;
+    // Text().size(), without building the text of a long pane.
+    qint64 TextLength() const;
+    // A long pane's text as its view holds it, shareable with a search thread; else nullptr.
+    std::shared_ptr<const MappedText> LongContent() const;
     // The selected text in Text()'s form (line ends as LF).
     QString SelectedText() const;
     // The caret as a position in Text().

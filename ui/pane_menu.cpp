@@ -19,6 +19,7 @@
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/long_text_view.h"
+#include "ui/mapped_text.h"
 #include "ui/output_pane.h"
 #include "ui/pane_file_saver.h"
 #include "ui/platform.h"
@@ -56,8 +57,13 @@ OutputPane* PaneOf(QObject* object) {
     return nullptr;
 }
 
+// In code units; a long pane's selection may be a gigabyte, so it is measured, not copied.
+qint64 SelectionLength(const OutputPane* pane) {
+    return pane->IsLong() ? pane->LongView()->SelectionLength() : pane->SelectedText().size();
+}
+
 bool HasSelection(const OutputPane* pane) {
-    return !pane->SelectedText().isEmpty();
+    return SelectionLength(pane) > 0;
 }
 
 QString ClipboardText() {
@@ -255,7 +261,7 @@ void PaneMenu::EditDel_Click() {
 void PaneMenu::EditSelAll_Click() {
     OutputPane* pane = ActivePane();
     if (pane == nullptr) return;
-    pane->Select(0, static_cast<int>(pane->Text().size()));
+    pane->Select(0, static_cast<int>(pane->TextLength()));
 }
 
 void PaneMenu::EditFind1_Click() {
@@ -277,7 +283,10 @@ void PaneMenu::EditFind2_Click() {
     if (pane == nullptr) return;
     const std::optional<QString> answer = platform_.AskText("\n\n\n\n 统计内容", kAppTitle);
     if (!answer || answer->isEmpty()) return;
-    const std::size_t count = CountOccurrences(Units(pane->Text()), Units(*answer));
+    // A long pane is counted where its view holds it, without a copy of a gigabyte.
+    const std::shared_ptr<const MappedText> content = pane->LongContent();
+    const std::uint64_t count =
+        content ? content->Count(*answer) : CountOccurrences(Units(pane->Text()), Units(*answer));
     platform_.ShowMessage(
         Message{"共找到 " + std::to_string(count) + " 个'" + answer->toStdString() + "'", kAppTitle,
                 MessageIcon::Information, MessageButtons::Ok});
@@ -286,9 +295,8 @@ void PaneMenu::EditFind2_Click() {
 void PaneMenu::EditFind3_Click() {
     OutputPane* pane = ActivePane();
     if (pane == nullptr) return;
-    platform_.ShowMessage(
-        Message{"您选中的字符串长为:\r\n" + std::to_string(pane->SelectedText().size()),
-                "测字符串长", MessageIcon::Information, MessageButtons::Ok});
+    platform_.ShowMessage(Message{"您选中的字符串长为:\r\n" + std::to_string(SelectionLength(pane)),
+                                  "测字符串长", MessageIcon::Information, MessageButtons::Ok});
 }
 
 void PaneMenu::EditSave_Click() {

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <new>
@@ -283,6 +284,10 @@ void RunProtocol::EndRun(const RunEnd& end) {
     emit RunFinished();
 }
 
+QString RunProtocol::KeepResultFile(const OutputPane* pane) {
+    return result_file_.KeepAs(QString("pane%1-%2.txt").arg(pane->Index()).arg(++kept_files_));
+}
+
 bool RunProtocol::RunThroughResultFile(OutputPane* pane, int box, FileWork work,
                                        std::function<void()> before_pane,
                                        std::function<void(bool shown)> after) {
@@ -333,16 +338,36 @@ bool RunProtocol::RunThroughResultFile(OutputPane* pane, int box, FileWork work,
                 pane->SetText(**fixed_text);
                 result_file_.Remove();
             } else {
-                std::optional<PaneContent> content = ReadForPane(result_file_.Path(), pane_limit_);
-                if (!content) return give_up("无法读取临时结果文件 " + result_file_.Path());
-                if (content->complete) {
-                    pane->SetText(content->text);
-                    result_file_.Remove();
+                // The closing line that a full disk did not take.
+                const QString note = result_file_.UnstoredNote();
+                // More bytes than the pane holds characters: shown from the file, mapped whole,
+                // which then stays while the pane shows it.
+                if (note.isEmpty() && QFileInfo(result_file_.Path()).size() > pane_limit_) {
+                    const QString kept = KeepResultFile(pane);
+                    if (!pane->ShowStoredFile(kept)) {
+                        // Where it cannot be mapped, the pane shows its beginning.
+                        std::optional<PaneContent> content = ReadForPane(kept, pane_limit_);
+                        if (!content) {
+                            QFile::remove(kept);
+                            return give_up("无法读取临时结果文件 " + kept);
+                        }
+                        pane->SetStoredText(content->text, kept);
+                    }
                 } else {
-                    // "保存" needs the whole result: the file stays while the pane shows it.
-                    const QString kept = result_file_.KeepAs(
-                        QString("pane%1-%2.txt").arg(pane->Index()).arg(++kept_files_));
-                    pane->SetStoredText(content->text, kept);
+                    std::optional<PaneContent> content =
+                        ReadForPane(result_file_.Path(), pane_limit_);
+                    if (!content) return give_up("无法读取临时结果文件 " + result_file_.Path());
+                    if (!note.isEmpty()) {
+                        if (!content->text.isEmpty() && !content->text.endsWith(u'\n'))
+                            content->text += u'\n';
+                        content->text += note + u'\n';
+                    }
+                    if (content->complete) {
+                        pane->SetText(content->text);
+                        result_file_.Remove();
+                    } else {
+                        pane->SetStoredText(content->text, KeepResultFile(pane));
+                    }
                 }
             }
             if (end.ending == Ending::Stopped)
@@ -350,6 +375,12 @@ bool RunProtocol::RunThroughResultFile(OutputPane* pane, int box, FileWork work,
             else
                 ReportElapsed(t0_, t1);
             if (after) after(true);
+            // The list stops short but the count and summaries are exact: say why, after them.
+            if (result_file_.OutOfSpace())
+                platform_.ShowMessage(Message{
+                    ("无法写入临时结果文件 " + result_file_.Path() + "\n" + result_file_.Error())
+                        .toStdString(),
+                    kAppTitle, MessageIcon::Exclamation, MessageButtons::Ok});
         });
     return true;
 }

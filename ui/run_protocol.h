@@ -127,6 +127,8 @@ private:
     QString LiveCaption() const;
     void EndRun(const RunEnd& end);
     bool ShowFailure(const RunEnd& end);
+    // Moves the closed result file aside for `pane` to show and save; its new path.
+    QString KeepResultFile(const OutputPane* pane);
 
     QPointer<QLabel> label9_;
     QPointer<ProgressFrame> frame_;

@@ -61,9 +61,25 @@ void NormaliseLineEnds(QString& text) {
     text.truncate(out);
 }
 
-QString OmittedLine(qsizetype shown) {
-    return QString("……(窗格只显示结果的前%1个字符和最后一行;右键菜单的“保存”可存下完整结果)")
-        .arg(shown);
+QString OmittedLine(qsizetype shown, qint64 stored_bytes) {
+    return QString("……(窗格只显示前%1个字符和最后一行;右键菜单的“保存”写入已保存的全部%2字节)")
+        .arg(shown)
+        .arg(stored_bytes);
+}
+
+qsizetype ItemBoundary(const QString& text, qsizetype limit) {
+    limit = std::min(limit, text.size());
+    // A line-by-line result ends at its last whole line; a one-line list (primes, pairs) at its
+    // last whole item.
+    const qsizetype window = std::min<qsizetype>(limit, qsizetype{1} << 20);
+    qsizetype item = -1;
+    for (qsizetype i = limit - 1; i >= limit - window; --i) {
+        const QChar c = text.at(i);
+        if (c == u'\n') return i + 1;
+        if (item < 0 && (c == u' ' || c == u')')) item = i + 1;
+    }
+    if (item >= 0) return item;
+    return window == limit ? 0 : limit;
 }
 
 std::optional<PaneContent> ReadForPane(const QString& path, qsizetype limit) {
@@ -90,11 +106,12 @@ std::optional<PaneContent> ReadForPane(const QString& path, qsizetype limit) {
     if (in.atEnd() && content.text.size() <= limit) return content;
 
     content.complete = false;
-    qsizetype keep = limit;
+    qsizetype keep = ItemBoundary(content.text, limit);
     if (keep > 0 && content.text.at(keep - 1).isHighSurrogate()) --keep;
     content.text.truncate(keep);
     const QString last = LastLine(in, FileBytesOf(content.text));
-    content.text += '\n' + OmittedLine(keep);
+    if (!content.text.isEmpty() && !content.text.endsWith(u'\n')) content.text += u'\n';
+    content.text += OmittedLine(keep, in.size());
     if (!last.isEmpty()) content.text += '\n' + last;
     return content;
 }

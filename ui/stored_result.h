@@ -1,6 +1,8 @@
-// A result file as a pane shows and saves it. A pane holds at most kPaneCharLimit characters of
-// a result; a longer one shows its beginning, a line that says what was left out, and the file's
-// last line (where a cut or stopped list says so), while "保存" writes the whole file.
+// A result file as a pane shows and saves it. A pane reads at most kPaneCharLimit characters of
+// a result into memory; a longer one is shown from its file, mapped whole (MappedText). Where it
+// cannot be mapped the pane shows its beginning up to a whole item, a line that says what was
+// left out, and the file's last line (where a cut or stopped list says so), while "保存" writes
+// the whole file.
 #pragma once
 
 #include <QString>
@@ -24,8 +26,13 @@ void NormaliseLineEnds(QString& text);
 // Reads the UTF-8 file at `path` for a pane; nullopt when it cannot be read.
 std::optional<PaneContent> ReadForPane(const QString& path, qsizetype limit = kPaneCharLimit);
 
-// The line that stands for the part of a result the pane leaves out.
-QString OmittedLine(qsizetype shown);
+// The line that stands for the part of a result the pane leaves out: how much the pane shows
+// and what "保存" writes (the whole stored file, `stored_bytes` long).
+QString OmittedLine(qsizetype shown, qint64 stored_bytes);
+
+// Where a pane may cut `text` at or before `limit` without splitting an item: after the last
+// line end, or on a one-line list after the last blank or ')'.
+qsizetype ItemBoundary(const QString& text, qsizetype limit);
 
 // Writes the stored result open in `stored` (UTF-8, CR LF line ends) to `path` as a pane's save
 // writes its text: one more CR LF at the end, in `codeset` (falling back to UTF-8 when the

@@ -195,11 +195,9 @@ DivisorsOutcome DivisorsRun(const DivisorsInput& input, ResultSink& sink,
         outcome.stopped = true;
     }
     if (outcome.stopped) {
-        sink.Append(kStoppedLine);
-        sink.EndLine();
+        sink.NoteLine(kStoppedLine);
     } else if (outcome.cut) {
-        sink.Append(CutLine(kept, static_cast<std::uint64_t>(b - a + 1), "个"));
-        sink.EndLine();
+        sink.NoteLine(FullLine(sink, kept, static_cast<std::uint64_t>(b - a + 1), "个"));
     }
     outcome.summary = summary.Text() + CountCaption(static_cast<std::uint64_t>(outcome.count), "个",
                                                     outcome.stopped);

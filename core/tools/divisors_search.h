@@ -59,8 +59,8 @@ struct DivisorsOutcome {
 // about 1.1e15), so about the number of divisors per n instead of sqrt(n) divisions.
 // Stop: polled once per number (and inside the factoring); the text so far is followed by the
 // line kStoppedLine and the summary's count is marked "已停止:". Budget: once sink.Full(), no
-// more list text; the perfect numbers are still found, and a CutLine (K numbers of b - a + 1)
-// ends the text.
+// more list text; the perfect numbers are still found, and a CutLine (K numbers of b - a + 1),
+// or a DiskFullLine when the sink ran out of room, ends the text.
 DivisorsOutcome DivisorsRun(const DivisorsInput& input, ResultSink& sink,
                             const ProgressFn& progress);
 

@@ -90,11 +90,9 @@ SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,
         summary.stopped = true;
     }
     if (summary.stopped) {
-        sink.Append(kStoppedLine);
-        sink.EndLine();
+        sink.NoteLine(kStoppedLine);
     } else if (summary.cut) {
-        sink.Append(CutLine(summary.count, b - input.from + 1, "个"));
-        sink.EndLine();
+        sink.NoteLine(FullLine(sink, summary.count, b - input.from + 1, "个"));
     }
     return summary;
 }

@@ -37,7 +37,8 @@ FactorRangeChecked FactorRangeCheck(std::string_view from_text, std::string_view
 // (wide intervals), microseconds per number otherwise; memory bounded by about 16 MB at any width.
 // Returns the number of lines written (no caption: the page has no count label). Stop: polled
 // once per number; the lines so far are followed by kStoppedLine. Budget: once sink.Full(), the
-// run ends with a CutLine (K numbers of to - from + 1) and cut set.
+// run ends with a CutLine (K numbers of to - from + 1), or a DiskFullLine when the sink ran
+// out of room, and cut set.
 SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,
                              const ProgressFn& progress);
 

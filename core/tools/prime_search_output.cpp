@@ -20,13 +20,26 @@ std::string CutLine(std::uint64_t kept, std::uint64_t total, std::string_view un
     return line;
 }
 
+std::string DiskFullLine(std::uint64_t total, std::string_view unit) {
+    std::string line = "……磁盘已满,只保存了以上部分,共";
+    AppendDecimal(line, total);
+    line += unit;
+    return line;
+}
+
+std::string FullLine(const ResultSink& sink, std::uint64_t kept, std::uint64_t total,
+                     std::string_view unit) {
+    return sink.OutOfSpace() ? DiskFullLine(total, unit) : CutLine(kept, total, unit);
+}
+
 void FinishSearchText(SinkWriter& out, SearchSummary& summary, std::string_view unit,
                       std::uint64_t kept) {
     // A stop during the count of a cut list leaves no exact total to quote.
     if (summary.stopped) {
         out.NoteLine(kStoppedLine);
     } else if (summary.cut) {
-        out.NoteLine(CutLine(kept, summary.count, unit));
+        out.NoteLine(out.OutOfSpace() ? DiskFullLine(summary.count, unit)
+                                      : CutLine(kept, summary.count, unit));
     }
     out.Flush();
     summary.caption = CountCaption(summary.count, unit, summary.stopped);

@@ -57,11 +57,13 @@ public:
     }
     // True once the sink said its budget is used up.
     bool Full() const { return full_; }
+    bool OutOfSpace() const { return sink_.OutOfSpace(); }
     // A closing note on a line of its own (the stop or cut line), after any unfinished line.
     void NoteLine(std::string_view note) {
         if (line_open_ || !buffer_.empty()) EndLine();
-        buffer_ += note;
-        EndLine();
+        sink_.NoteLine(note);
+        line_open_ = false;
+        full_ = sink_.Full();
     }
 
 private:
@@ -81,7 +83,8 @@ struct SearchSummary {
     std::optional<std::string> pane_text;
     // Asked to stop: the text ends with kStoppedLine, count is what was found so far.
     bool stopped = false;
-    // The sink's budget ran out: the list ends with a CutLine, count stays exact (unless stopped).
+    // The sink's budget (or its disk) ran out: the list ends with a CutLine (a DiskFullLine),
+    // count stays exact (unless stopped).
     bool cut = false;
 };
 
@@ -95,6 +98,13 @@ std::string CountCaption(std::uint64_t count, std::string_view unit, bool stoppe
 
 // The last line of a list the budget cut: "……列表过长,只保存了前K个,共N个".
 std::string CutLine(std::uint64_t kept, std::uint64_t total, std::string_view unit);
+
+// The last line of a list cut short by a full disk: "……磁盘已满,只保存了以上部分,共N个".
+std::string DiskFullLine(std::uint64_t total, std::string_view unit);
+
+// The line that closes a cut list: DiskFullLine when the sink ran out of room, else CutLine.
+std::string FullLine(const ResultSink& sink, std::uint64_t kept, std::uint64_t total,
+                     std::string_view unit);
 
 // Ends a search's text the way every search does: the stop line or the cut line where they apply,
 // and fills in the summary's caption (and stopped, cut) for count items of `unit`.

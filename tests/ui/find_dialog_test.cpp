@@ -32,7 +32,11 @@ protected:
     QString Label2() const { return In<QLabel>("Label2")->text(); }
     void Up() { In<QRadioButton>("Option1")->click(); }
     void Down() { In<QRadioButton>("Option2")->click(); }
-    void Next() { In<QPushButton>("OKButton")->click(); }
+    // One click, and the wait for its answer (a long pane is searched on a thread of its own).
+    void Next() {
+        In<QPushButton>("OKButton")->click();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !Dlg()->Searching(); }, 60000));
+    }
     OutputPane* Current() const { return form->Pane(form->Tabs()->currentIndex()); }
     static bool IsRed(OutputPane* pane, int start, int length) {
         for (int i = start; i < start + length; ++i) {
@@ -249,6 +253,60 @@ TEST_F(FindDialogTest, ALongPaneKeepsFindCopyAndTheMovingKeys) {
     EXPECT_FALSE(pane->IsLong());
     EXPECT_FALSE(pane->isReadOnly());
     EXPECT_EQ(pane->Text(), "abc");
+}
+
+// A stored result longer than 2^24 characters is shown whole: Find reaches an item far past that
+// point, selects it and scrolls to it; a count and the length see all of it too.
+TEST_F(FindDialogTest, FindsAnItemAfterTheFirst2To24CharactersOfAStoredResult) {
+    GoToPage(2);
+    QString whole;  // what the pane must show: every item, then the closing line
+    const auto work = [&whole](ResultSink& sink, const ProgressFn&) -> std::optional<QString> {
+        std::string items;
+        for (int i = 1; i <= 2500000; ++i) items += std::to_string(i) + ' ';
+        sink.Append(items);
+        sink.NoteLine("末行");
+        whole = QString::fromStdString(items) + "末行\n";
+        return std::nullopt;
+    };
+    ASSERT_TRUE(form->Run().RunThroughResultFile(form->Pane(2), 2, work));
+    WaitForRun();
+    OutputPane* pane = form->Pane(2);
+    ASSERT_TRUE(pane->IsLong());
+    ASSERT_GT(whole.size(), qsizetype{1} << 24);
+    EXPECT_EQ(pane->TextLength(), whole.size());
+
+    // "400000" is in 400000, 1400000 and 2400000, the last far past 2^24 characters.
+    const int first = static_cast<int>(whole.indexOf(" 400000 ")) + 2;
+    const int second = static_cast<int>(whole.indexOf(" 1400000 ")) + 3;
+    const int third = static_cast<int>(whole.indexOf(" 2400000 ")) + 3;
+    ASSERT_GT(third, 1 << 24);
+    form->Menu()->EditFind1_Click();
+    Type(Text1(), "400000");
+    Next();
+    Next();
+    Next();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(Dlg()->State().pos, third);
+    EXPECT_EQ(Label2(), "距离第一个'400000'" + QString::number(third - first) + " 个字符");
+    EXPECT_EQ(pane->LongView()->SelectionStart(), third - 1);
+    EXPECT_EQ(pane->SelectedText(), "400000");
+    EXPECT_GT(pane->LongView()->FirstVisibleLine(), 0);
+    EXPECT_EQ(pane->LongView()->StyleAt(third - 1).color, QColor(255, 0, 0));
+    Up();
+    Next();
+    EXPECT_EQ(Dlg()->State().pos, second);
+    Next();
+    Next();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "找不到'400000'");
+    platform.messages.clear();
+
+    pane->setFocus();
+    platform.text_answers.push_back(QString("99999"));
+    form->Menu()->EditFind2_Click();
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_EQ(platform.messages.back().text,
+              "共找到 " + std::to_string(whole.count("99999")) + " 个'99999'");
 }
 
 }  // namespace

@@ -71,9 +71,9 @@ TEST(PaneContentOfAResultFile, LimitCountsTheLineEndsAsThePaneHoldsThem) {
     const std::optional<PaneContent> cut = ReadForPane(path, whole.size() - 1);
     ASSERT_TRUE(cut);
     EXPECT_FALSE(cut->complete);
-    // The end of the file follows the note, without repeating what the head shows.
+    // The head ends at its last whole line; the note and the file's last line follow.
     EXPECT_EQ(cut->text,
-              whole.left(whole.size() - 1) + "\n" + OmittedLine(whole.size() - 1) + "\n行");
+              QString("ab\n").repeated(300000) + OmittedLine(900000, 1200006) + "\n末行");
 }
 
 TEST(StaleResultDirectories, OnlyOursWithGoneOwnersAreRemoved) {

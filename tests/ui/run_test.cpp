@@ -1,10 +1,17 @@
 // Runs on the worker thread, driven offscreen with fake tools that poll the stop token the way
 // the core's kernels do: the window keeps working during a run, Stop and Esc end it with the
-// partial result, the budget cuts a long list, and no exception ends the program.
+// partial result, the budget or a full disk cuts a long list but not its count, and no exception
+// ends the program.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <new>
 #include <stdexcept>
 #include <thread>
@@ -135,13 +142,16 @@ TEST_F(RunTest, ABudgetCutsTheStoredListAndSaveWritesAllOfIt) {
     };
     ASSERT_TRUE(form->Run().RunThroughResultFile(form->Pane(2), 2, work));
     WaitForRun();
-    // Items 1..17 reach the 40 bytes; the pane holds the first 30 characters of them.
-    EXPECT_EQ(PaneText(2), "1 2 3 4 5 6 7 8 9 10 11 12 13 \n" + OmittedLine(30) +
-                               "\n……列表过长,只保存了前17个,共1000个");
-    EXPECT_EQ(Status(), "用时0秒");
-
+    // Items 1..17 reach the 40 bytes. The pane holds 30 characters, so it shows the stored file
+    // itself: all of it, not a beginning cut inside an item.
     const QString stored = form->Pane(2)->StoredFile();
     ASSERT_TRUE(QFile::exists(stored));
+    EXPECT_TRUE(form->Pane(2)->IsLong());
+    EXPECT_EQ(PaneText(2),
+              "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 \n"
+              "……列表过长,只保存了前17个,共1000个");
+    EXPECT_EQ(Status(), "用时0秒");
+
     const QString saved = dir.filePath("saved.txt");
     form->Pane(2)->setFocus();
     // A save that fails in the background still says so.
@@ -241,6 +251,102 @@ INSTANTIATE_TEST_SUITE_P(Faults, RunGuardTest,
                                                      [] { throw std::runtime_error("segment"); },
                                                      "计算出错,已停止:\nsegment"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A disk with `room` bytes for the result file: what does not fit fails with ENOSPC.
+TempResultFile::RawWrite DiskWithRoom(std::uint64_t room) {
+    return [room](int fd, std::string_view bytes) {
+        struct stat info {};
+        fstat(fd, &info);
+        const auto size = static_cast<std::uint64_t>(info.st_size);
+        const std::uint64_t free = room > size ? room - size : 0;
+        TempResultFile::WriteResult result;
+        result.stored = std::min<std::uint64_t>(free, bytes.size());
+        if (result.stored > 0 && write(fd, bytes.data(), result.stored) < 0) result.stored = 0;
+        if (result.stored < bytes.size()) result.error = ENOSPC;
+        return result;
+    };
+}
+
+// "2 3 5 7 11 ...": the whole items of the prime list that fit in `room` bytes.
+QString PrimeItemsWithin(std::size_t room) {
+    QString list;
+    for (int n = 2;; ++n) {
+        bool prime = true;
+        for (int d = 2; d * d <= n && prime; ++d) prime = n % d != 0;
+        if (!prime) continue;
+        const QString item = QString::number(n) + ' ';
+        if (static_cast<std::size_t>(list.size() + item.size()) > room) return list;
+        list += item;
+    }
+}
+
+struct DiskFullCase {
+    const char* name;
+    int page;
+    const char* from;
+    const char* to;
+    std::uint64_t room;
+    const char* count_field;  // the count caption or summary, exact in spite of the full disk
+    const char* count;
+    const char* last_line;
+};
+
+void PrintTo(const DiskFullCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DiskFullTest : public RunTest, public ::testing::WithParamInterface<DiskFullCase> {};
+
+TEST_P(DiskFullTest, ListEndsAtWhatWasStoredAndTheCountStaysExact) {
+    const DiskFullCase& c = GetParam();
+    form->Run().ResultFile().SetRawWrite(DiskWithRoom(c.room));
+    GoToPage(c.page);
+    const QString count_field = c.count_field;
+    platform.on_message = [&](const Message&) {
+        // The box comes after the result: list and count are already shown.
+        EXPECT_FALSE(PaneText(c.page).isEmpty());
+        const QString count =
+            count_field == "Text9" ? Field("Text9")->text() : Label(count_field)->text();
+        EXPECT_EQ(count, QString::fromUtf8(c.count));
+    };
+    Type(Field(c.page == 2 ? "Text4" : "Text16"), c.from);
+    Type(Field(c.page == 2 ? "Text5" : "Text17"), c.to);
+    form->Keys().PressEnter();
+    WaitForRun();
+
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "无法写入临时结果文件 " +
+                                             form->Run().ResultFile().Path().toStdString() + "\n" +
+                                             std::strerror(ENOSPC));
+    QString text = PaneText(c.page);
+    if (text.endsWith('\n')) text.chop(1);
+    const qsizetype last_break = text.lastIndexOf('\n');
+    EXPECT_EQ(text.mid(last_break + 1), QString::fromUtf8(c.last_line));
+    const QString stored = text.left(std::max<qsizetype>(last_break, 0));
+    EXPECT_LE(static_cast<std::uint64_t>(stored.toUtf8().size() + stored.count('\n')), c.room);
+    if (c.page == 2) {
+        EXPECT_EQ(stored, PrimeItemsWithin(c.room));
+    } else {
+        // Whole lines only, from the first number on.
+        const QStringList lines = stored.split('\n', Qt::SkipEmptyParts);
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_EQ(lines.front(), " 2 的因数有:(1,2)");
+        static const QRegularExpression line(R"(^ \d+ 的因数有:(\(\d+,\d+\))+(●\d+是完全数)?$)");
+        for (const QString& l : lines) EXPECT_TRUE(line.match(l).hasMatch()) << l.toStdString();
+    }
+}
+
+// pi(10^6) = 78498; the perfect numbers up to 10^4 are 6, 28, 496 and 8128.
+INSTANTIATE_TEST_SUITE_P(
+    Disks, DiskFullTest,
+    ::testing::Values(DiskFullCase{"NoRoomAtAll", 2, "1", "1000000", 0, "Label6", "共78498个",
+                                   "……磁盘已满,只保存了以上部分,共78498个"},
+                      DiskFullCase{"FillsDuringTheList", 2, "1", "1000000", 1000, "Label6",
+                                   "共78498个", "……磁盘已满,只保存了以上部分,共78498个"},
+                      DiskFullCase{"FillsBeforeThePerfectNumbers", 5, "2", "10000", 3000, "Text9",
+                                   "6、28、496、8128、共4个",
+                                   "……磁盘已满,只保存了以上部分,共9999个"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace numerel::ui::testing
