@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <optional>
@@ -45,9 +46,23 @@ public:
     SieveCrew(const SieveCrew&) = delete;
     SieveCrew& operator=(const SieveCrew&) = delete;
 
+    // Holds the threads between polynomials, or lets them go on: while a matrix that will
+    // most likely give the divisor is solved, they would only take its core.
+    void Hold(bool hold) {
+        {
+            const std::lock_guard lock(hold_mutex_);
+            held_.store(hold, std::memory_order_relaxed);
+        }
+        hold_cv_.notify_all();
+    }
+
     // Ends every thread; rethrows what a thread failed with (other than a stop).
     void Finish() {
-        finish_.store(true, std::memory_order_relaxed);
+        {
+            const std::lock_guard lock(hold_mutex_);
+            finish_.store(true, std::memory_order_relaxed);
+        }
+        hold_cv_.notify_all();
         for (std::thread& t : threads_)
             if (t.joinable()) t.join();
         threads_.clear();
@@ -73,6 +88,13 @@ private:
                 if (!store_.ClaimA(poly.a()) && ++refused < 1000) continue;
                 do {
                     PollStop();
+                    if (held_.load(std::memory_order_relaxed)) {
+                        std::unique_lock lock(hold_mutex_);
+                        hold_cv_.wait(lock, [this] {
+                            return !held_.load(std::memory_order_relaxed) ||
+                                   finish_.load(std::memory_order_relaxed);
+                        });
+                    }
                     siever.Sieve(poly, batch);
                     if (!batch.empty()) store_.Add(batch);
                 } while (!finish_.load(std::memory_order_relaxed) && poly.Next());
@@ -90,6 +112,9 @@ private:
     const StopToken* token_;
     std::vector<std::thread> threads_;
     std::atomic<bool> finish_{false};
+    std::atomic<bool> held_{false};
+    std::mutex hold_mutex_;
+    std::condition_variable hold_cv_;
     std::atomic<bool> failed_{false};
     std::mutex failure_mutex_;
     std::exception_ptr failure_;
@@ -150,7 +175,9 @@ mpz_class SiqsSplit(const mpz_class& n, const SiqsProgressFn& progress) {
         const std::size_t usable = store.usable();
         if (usable >= next_try) {
             std::size_t shortfall = 0;
+            crew.Hold(usable >= base.size());
             if (const mpz_class d = Solve(base, store, shortfall); d != 0) return d;
+            crew.Hold(false);
             next_try = usable + std::max<std::size_t>(shortfall, 32);
             continue;
         }

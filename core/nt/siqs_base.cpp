@@ -15,20 +15,23 @@ struct SizeRow {
     double fb_size;
     std::uint32_t blocks;
     double large_multiplier;
+    // Bits the threshold leaves below the largest sieve value beyond the large prime: room for
+    // the unsieved small primes, rounding, values below the maximum and, from about 65 digits,
+    // cofactors of two large primes.
+    double slack;
 };
 
-// Tuned by measurement on balanced semiprimes; sizes between rows are interpolated.
+// Tuned by measurement (CPU time) on balanced semiprimes; sizes between rows are interpolated.
 constexpr SizeRow kSizes[] = {
-    {20, 80, 1, 20},      {30, 200, 1, 30},      {40, 500, 1, 50},      {45, 900, 1, 60},
-    {50, 1600, 1, 100},   {55, 2600, 1, 110},    {60, 4000, 1, 120},    {65, 5500, 2, 120},
-    {70, 8000, 3, 120},   {75, 11000, 3, 120},   {80, 15000, 4, 120},   {90, 26000, 6, 120},
-    {100, 45000, 8, 120}, {110, 65000, 10, 120}, {120, 90000, 10, 120},
+    {20, 80, 1, 20, 12},      {30, 200, 1, 30, 12},      {40, 500, 1, 50, 12},
+    {45, 900, 1, 60, 12},     {50, 1600, 1, 100, 12},    {55, 2600, 1, 110, 12},
+    {60, 4000, 1, 150, 13},   {65, 5500, 2, 170, 16},    {70, 8000, 3, 200, 20},
+    {75, 11000, 3, 200, 22},  {80, 15000, 4, 200, 24},   {90, 26000, 6, 200, 26},
+    {100, 45000, 8, 200, 28}, {110, 65000, 10, 200, 30}, {120, 90000, 10, 200, 30},
 };
 
-// Primes below this are not sieved (they cost the most steps and add the least)...
+// Primes below this are not sieved: they cost the most steps and add the least.
 constexpr std::uint32_t kSmallPrimeBound = 40;
-// ...and the threshold makes room for them, for rounding, and for values below the maximum.
-constexpr double kSlack = 12;
 
 SizeRow SizeFor(double digits) {
     const SizeRow* row = std::begin(kSizes);
@@ -39,7 +42,8 @@ SizeRow SizeFor(double digits) {
             const double t = (digits - row->digits) / (next.digits - row->digits);
             return {static_cast<int>(digits), row->fb_size + t * (next.fb_size - row->fb_size),
                     t < 0.5 ? row->blocks : next.blocks,
-                    row->large_multiplier + t * (next.large_multiplier - row->large_multiplier)};
+                    row->large_multiplier + t * (next.large_multiplier - row->large_multiplier),
+                    row->slack + t * (next.slack - row->slack)};
         }
     }
     return *row;
@@ -121,7 +125,8 @@ std::uint64_t BuildFactorBase(const mpz_class& n, FactorBase& base) {
     // prime, the unsieved small primes and rounding.
     const double log2_kn = std::log2(mpz_get_d(base.kn.get_mpz_t()));
     const double log2_max = std::log2(static_cast<double>(base.half_width())) + (log2_kn - 1) / 2;
-    const double threshold = log2_max - std::log2(static_cast<double>(base.large_bound)) - kSlack;
+    const double threshold =
+        log2_max - std::log2(static_cast<double>(base.large_bound)) - size.slack;
     const double scale = threshold > 120 ? 120 / threshold : 1.0;
     base.inverse.assign(base.size(), 0);
     base.limit.assign(base.size(), 0);
