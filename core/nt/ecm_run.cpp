@@ -78,7 +78,7 @@ mpz_class Run(const mpz_class& n, double b1, ecm_params params) {
     mpz_class input = n;
     int status = 0;
     {
-        const LibraryLeakScope scope;
+        [[maybe_unused]] const LibraryLeakScope scope;
         status = ecm_factor(found.get_mpz_t(), input.get_mpz_t(), b1, params);
     }
     if (status > 0 && found > 1 && found < n && n % found == 0) return found;
