@@ -1,6 +1,7 @@
 #include "core/nt/aprcl_proof.h"
 
 #include <flint/aprcl.h>
+#include <flint/flint.h>
 #include <flint/fmpz.h>
 #include <flint/ulong_extras.h>
 
@@ -117,7 +118,13 @@ bool RunPairs(std::vector<PairTest>& pairs, const fmpz_t n, unsigned threads) {
         }
     };
     std::vector<std::thread> helpers;
-    for (unsigned t = 1; t < threads && t < pairs.size(); ++t) helpers.emplace_back(work);
+    for (unsigned t = 1; t < threads && t < pairs.size(); ++t) {
+        helpers.emplace_back([&work] {
+            work();
+            // FLINT keeps a memory pool per thread; a thread that ends must hand its back.
+            flint_cleanup();
+        });
+    }
     // The calling thread works too, and alone sees its stop token.
     bool stopped = false;
     for (std::size_t i = next++; i < pairs.size() && !abandon; i = next++) {
