@@ -1,6 +1,7 @@
 #include "core/long/long_mul.h"
 
 #include "core/long/long_kernel.h"
+#include "core/long/long_memory.h"
 
 namespace numerel {
 
@@ -13,6 +14,8 @@ std::string MultiplyIntegers(std::string a, std::string b) {
     const std::size_t zb = CountTrailingZeros(b);
     a.resize(a.size() - za);
     b.resize(b.size() - zb);
+    // The product has as many digits as both factors together: a power's peak, in effect.
+    RequireMemory(PowerMemory(static_cast<double>(a.size() + b.size())));
     const mpz_class product = DigitsToMpz(a) * DigitsToMpz(b);
     std::string digits = MpzToDigits(product);
     if (digits != "0") digits.append(za + zb, '0');

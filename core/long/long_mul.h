@@ -9,7 +9,7 @@ namespace numerel {
 // or empty gives "0", a factor "1" gives the other (trimmed) factor, decimals are multiplied as
 // integers and the point is put back (TrimFraction), integer products have no leading zeros.
 // Cost: one GMP multiplication plus the radix conversions, O(M(n) log n) for n digits; any
-// length.
+// length that fits in memory (beyond it std::bad_alloc, before GMP starts).
 DigitString LongMul(const DigitString& a, const DigitString& b);
 
 }  // namespace numerel

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/long/long_kernel.h"
+#include "core/long/long_memory.h"
 #include "core/long/long_messages.h"
 
 namespace numerel {
@@ -27,6 +28,7 @@ Division Prepare(const DigitString& a, const DigitString& b) {
         d.zero_divisor = true;
         return d;
     }
+    RequireMemory(DivisionMemory(static_cast<double>(d.p.size() + d.q.size()), 0.0));
     d.q_value = DigitsToMpz(b, q_offset);
     d.zero_divisor = d.q_value == 0;
     if (!d.zero_divisor && d.q != "1") d.p_value = DigitsToMpz(a, p_offset);

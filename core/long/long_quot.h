@@ -10,7 +10,8 @@ namespace numerel {
 // "0" or empty (or any divisor of value zero) shows ZeroDivisorMessage() and gives "0"; a
 // divisor "1" gives the trimmed a; otherwise the quotient without leading zeros. An empty a is
 // 0 (quotient "0"), as the calculator reads an empty operand everywhere else. Cost: one GMP
-// division plus the conversions; any length. A point or other character in an operand is read as
+// division plus the conversions; any length that fits in memory (beyond it std::bad_alloc,
+// before GMP starts). A point or other character in an operand is read as
 // the digit 0.
 DigitString LongIntQuot(const DigitString& a, const DigitString& b, Prompter& prompter);
 
