@@ -93,8 +93,9 @@ void OutputPane::SetStoredText(const QString& shown, const QString& stored) {
     stored_ = stored;
 }
 
-bool OutputPane::ShowStoredFile(const QString& stored) {
-    std::shared_ptr<const MappedText> content = MappedText::MapFile(stored);
+bool OutputPane::ShowStoredFile(const QString& stored, std::shared_ptr<const MappedText> mapped) {
+    std::shared_ptr<const MappedText> content =
+        mapped ? std::move(mapped) : MappedText::MapFile(stored);
     if (!content) return false;
     DropStoredFile();
     setPlainText(QString());

@@ -35,9 +35,10 @@ public:
     // Replaces the whole content with `shown`, the part of the stored result file `stored` that
     // the pane holds; the file then belongs to the pane.
     void SetStoredText(const QString& shown, const QString& stored);
-    // Shows the whole of the stored result file `stored`, which then belongs to the pane. False,
-    // with nothing changed, when the file cannot be mapped.
-    bool ShowStoredFile(const QString& stored);
+    // Shows the whole of the stored result file `stored`, which then belongs to the pane: as
+    // `mapped` already holds it, or mapped here. False, with nothing changed, when the file
+    // cannot be mapped.
+    bool ShowStoredFile(const QString& stored, std::shared_ptr<const MappedText> mapped = nullptr);
     // The stored result file behind the pane, or an empty string.
     QString StoredFile() const { return stored_; }
     QString Text() const;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <new>
 
+#include "ui/mapped_text.h"
 #include "ui/output_pane.h"
 #include "ui/page.h"
 #include "ui/stored_result.h"
@@ -311,19 +312,27 @@ bool RunProtocol::RunThroughResultFile(OutputPane* pane, int box, FileWork work,
     }
     auto fixed_text = std::make_shared<std::optional<QString>>();
     auto written = std::make_shared<bool>(false);
+    auto mapped = std::make_shared<std::shared_ptr<const MappedText>>();
     const ProgressFn progress = ProgressFor(box);
     RunOnWorker(
         PageOf(pane),
-        [this, work = std::move(work), progress, fixed_text, written] {
-            // The file is closed however the work ends.
-            struct Closer {
-                TempResultFile& file;
-                bool& written;
-                ~Closer() { written = file.Close(); }
-            } closer{result_file_, *written};
-            *fixed_text = work(result_file_, progress);
+        [this, work = std::move(work), progress, fixed_text, written, mapped, limit = pane_limit_] {
+            {
+                // The file is closed however the work ends.
+                struct Closer {
+                    TempResultFile& file;
+                    bool& written;
+                    ~Closer() { written = file.Close(); }
+                } closer{result_file_, *written};
+                *fixed_text = work(result_file_, progress);
+            }
+            // A result longer than the pane holds is mapped and indexed here, off the window's
+            // thread (a second or so a gigabyte).
+            if (!*fixed_text && *written && result_file_.UnstoredNote().isEmpty() &&
+                QFileInfo(result_file_.Path()).size() > limit)
+                *mapped = MappedText::MapFile(result_file_.Path());
         },
-        [this, pane, fixed_text, written, before_pane = std::move(before_pane),
+        [this, pane, fixed_text, written, mapped, before_pane = std::move(before_pane),
          after = std::move(after), fail](const RunEnd& end) {
             const std::int64_t t1 = platform_.NowSeconds();
             const auto give_up = [&](const QString& what) {
@@ -344,7 +353,7 @@ bool RunProtocol::RunThroughResultFile(OutputPane* pane, int box, FileWork work,
                 // which then stays while the pane shows it.
                 if (note.isEmpty() && QFileInfo(result_file_.Path()).size() > pane_limit_) {
                     const QString kept = KeepResultFile(pane);
-                    if (!pane->ShowStoredFile(kept)) {
+                    if (!pane->ShowStoredFile(kept, *mapped)) {
                         // Where it cannot be mapped, the pane shows its beginning.
                         std::optional<PaneContent> content = ReadForPane(kept, pane_limit_);
                         if (!content) {
