@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "core/tools/prime_search_big.h"
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
 #include "ui/pick_path_binding.h"
@@ -61,6 +62,7 @@ Page2Primes::Page2Primes(Shell& shell, QWidget* parent) : Page(shell, parent) {
     instance.fields = {Text4, Text5};
     instance.binary_button = Command5;
     instance.decimal_button = Command21;
+    instance.large_values = true;
     instance.reset = [this] {
         Text5->clear();
         Text4->clear();
@@ -78,7 +80,33 @@ void Page2Primes::Activate() {
     shell_.keys.SetCancel(Command6);
 }
 
+void Page2Primes::SearchBig(const PrimesBigChecked& check) {
+    if (const auto* rejection = std::get_if<Rejection>(&check)) {
+        if (!rejection->message) return;
+        shell_.run.ResetStatus();
+        Reject(*rejection, {Text4, Text5}, kPane);
+        return;
+    }
+    shell_.run.ResetStatus();
+    const PrimesBigBounds bounds = std::get<PrimesBigBounds>(check);
+    auto summary = std::make_shared<std::optional<SearchSummary>>();
+    shell_.run.RunThroughResultFile(
+        Pane(kPane), kProgressBox,
+        [bounds, summary](ResultSink& sink, const ProgressFn& progress) {
+            *summary = PrimesRunBig(bounds, sink, progress);
+            return PaneTextOf(**summary);
+        },
+        [this, summary] {
+            if (*summary) Label6->setText(QString::fromStdString((*summary)->caption));
+        });
+}
+
 void Page2Primes::Search(PathButton button) {
+    if (button == PathButton::Decimal96) {
+        const std::optional<PrimesBigChecked> big =
+            PrimesCheckBig(Text4->text().toStdString(), Text5->text().toStdString());
+        if (big) return SearchBig(*big);
+    }
     const PrimesChecked check =
         PrimesCheck(button, Text4->text().toStdString(), Text5->text().toStdString());
     if (const auto* rejection = std::get_if<Rejection>(&check)) {

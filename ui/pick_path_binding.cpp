@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/input/pick_path.h"
+#include "core/input/read_big_integer.h"
 #include "ui/keyboard_model.h"
 #include "ui/platform.h"
 
@@ -29,10 +30,10 @@ void PickPathBinding::React(QLineEdit* changed) {
     if (instance_.before) instance_.before(changed);
     std::vector<std::string> texts;
     for (QLineEdit* field : instance_.fields) texts.push_back(field->text().toStdString());
-    const PathDecision decision = PickPath(texts);
+    const PathDecision decision = instance_.large_values ? PickPathBig(texts) : PickPath(texts);
     if (decision.button) ShowButton(*decision.button == PathButton::Decimal96);
     if (decision.over_limit) {
-        platform_.ShowMessage(OverLimitMessage());
+        platform_.ShowMessage(instance_.large_values ? BigOverLimitMessage() : OverLimitMessage());
         if (instance_.reset) instance_.reset();
     }
 }

@@ -23,6 +23,8 @@ struct PickPathInstance {
     std::function<void(QLineEdit* changed)> before;
     // After the over-limit message.
     std::function<void()> reset;
+    // The large button takes values of up to 1000 digits (PickPathBig), not only up to 2^96 - 1.
+    bool large_values = false;
 };
 
 class PickPathBinding : public QObject {
