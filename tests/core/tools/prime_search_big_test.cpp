@@ -29,7 +29,8 @@ Listing RunBig(const mpz_class& from, const mpz_class& to, std::uint64_t budget 
     return {sink.Text(), summary};
 }
 
-Listing RunDecimal96(const mpz_class& from, const mpz_class& to, std::uint64_t budget = UINT64_MAX) {
+Listing RunDecimal96(const mpz_class& from, const mpz_class& to,
+                     std::uint64_t budget = UINT64_MAX) {
     StringSink sink(budget);
     SearchSummary summary =
         PrimesRun(PrimesBounds{ToU128(from), ToU128(to), PathButton::Decimal96}, sink, {});
