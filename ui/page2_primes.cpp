@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "core/tools/prime_search_big.h"
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
 #include "ui/pick_path_binding.h"
@@ -61,6 +62,7 @@ Page2Primes::Page2Primes(Shell& shell, QWidget* parent) : Page(shell, parent) {
     instance.fields = {Text4, Text5};
     instance.binary_button = Command5;
     instance.decimal_button = Command21;
+    instance.limit = InputLimit::Digits1000;
     instance.reset = [this] {
         Text5->clear();
         Text4->clear();
@@ -78,10 +80,9 @@ void Page2Primes::Activate() {
     shell_.keys.SetCancel(Command6);
 }
 
-void Page2Primes::Search(PathButton button) {
-    const PrimesChecked check =
-        PrimesCheck(button, Text4->text().toStdString(), Text5->text().toStdString());
-    if (const auto* rejection = std::get_if<Rejection>(&check)) {
+// The small and the large search differ only in their check and run.
+void Page2Primes::StartSearch(const Rejection* rejection, SearchRun run) {
+    if (rejection) {
         // The Decimal96 button with an empty bound does nothing at all.
         if (!rejection->message) return;
         shell_.run.ResetStatus();
@@ -89,18 +90,38 @@ void Page2Primes::Search(PathButton button) {
         return;
     }
     shell_.run.ResetStatus();
-    const PrimesBounds bounds = std::get<PrimesBounds>(check);
     Label6->setText("共");
     auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,
-        [bounds, summary](ResultSink& sink, const ProgressFn& progress) {
-            *summary = PrimesRun(bounds, sink, progress);
+        [run = std::move(run), summary](ResultSink& sink, const ProgressFn& progress) {
+            *summary = run(sink, progress);
             return PaneTextOf(**summary);
         },
         [this, summary] {
             if (*summary) Label6->setText(QString::fromStdString((*summary)->caption));
         });
+}
+
+void Page2Primes::Search(PathButton button) {
+    const std::string from = Text4->text().toStdString();
+    const std::string to = Text5->text().toStdString();
+    if (button == PathButton::Decimal96) {
+        if (const std::optional<PrimesBigChecked> big = PrimesCheckBig(from, to)) {
+            const auto* bounds = std::get_if<PrimesBigBounds>(&*big);
+            return StartSearch(std::get_if<Rejection>(&*big),
+                               [bounds = bounds ? *bounds : PrimesBigBounds{}](
+                                   ResultSink& sink, const ProgressFn& progress) {
+                                   return PrimesRunBig(bounds, sink, progress);
+                               });
+        }
+    }
+    const PrimesChecked check = PrimesCheck(button, from, to);
+    const auto* bounds = std::get_if<PrimesBounds>(&check);
+    StartSearch(std::get_if<Rejection>(&check), [bounds = bounds ? *bounds : PrimesBounds{}](
+                                                    ResultSink& sink, const ProgressFn& progress) {
+        return PrimesRun(bounds, sink, progress);
+    });
 }
 
 void Page2Primes::Command5_Click() {

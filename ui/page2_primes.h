@@ -1,9 +1,12 @@
 // Page 2, "批量求素数": every prime of an interval [Text4, Text5] with its count, up to 15 digits
-// with Command5 (binary64) and up to 29 digits with Command21 (Decimal96), both in one place.
+// with Command5 (binary64) and up to 1000 digits with Command21 (Decimal96), both in one place.
 #pragma once
+
+#include <functional>
 
 #include "core/input/pick_path.h"
 #include "core/tools/prime_search.h"
+#include "core/tools/prime_search_big.h"
 #include "ui/page.h"
 
 namespace numerel::ui {
@@ -20,6 +23,9 @@ public:
 
 private:
     void Search(PathButton button);
+    using SearchRun = std::function<SearchSummary(ResultSink&, const ProgressFn&)>;
+    // Shows the rejection, or clears the count and runs `run` through the result file.
+    void StartSearch(const Rejection* rejection, SearchRun run);
 
     QLabel* LabelFrom;
     QLabel* LabelTo;

@@ -89,6 +89,7 @@ Page4Goldbach::Page4Goldbach(Shell& shell, QWidget* parent) : Page(shell, parent
         shell_.keys.SetCancel(Command17);
     };
     even.reset = [this] { Text11_0->clear(); };
+    even.limit = InputLimit::Digits1000;
     even_change_ = BindPickPath(std::move(even));
 
     PickPathInstance odd;
@@ -100,6 +101,7 @@ Page4Goldbach::Page4Goldbach(Shell& shell, QWidget* parent) : Page(shell, parent
         shell_.keys.SetCancel(Command18);
     };
     odd.reset = [this] { Text12_0->clear(); };
+    odd.limit = InputLimit::Digits1000;
     odd_change_ = BindPickPath(std::move(odd));
 
     connect(Command11, &QPushButton::clicked, this, &Page4Goldbach::Command11_Click);
@@ -124,8 +126,7 @@ void Page4Goldbach::ClearForRun() {
 
 // The pane is emptied, with the status label and the bar, before any message; a rejection that
 // keeps the pane does nothing at all.
-bool Page4Goldbach::Pressed(const GoldbachChecked& check, QLineEdit* field) {
-    const auto* rejection = std::get_if<Rejection>(&check);
+bool Page4Goldbach::Pressed(const Rejection* rejection, QLineEdit* field) {
     if (rejection != nullptr && !rejection->empty_pane) return false;
     ClearForRun();
     if (rejection == nullptr) return true;
@@ -133,44 +134,71 @@ bool Page4Goldbach::Pressed(const GoldbachChecked& check, QLineEdit* field) {
     return false;
 }
 
+void Page4Goldbach::StartRun(bool even, ToolRun run) {
+    (even ? Label14 : Label15)->setText("共");
+    auto summary = std::make_shared<std::optional<SearchSummary>>();
+    auto work = [run = std::move(run), summary](ResultSink& sink, const ProgressFn& progress) {
+        *summary = run(sink, progress);
+        return PaneTextOf(**summary);
+    };
+    if (even) {
+        shell_.run.RunThroughResultFile(
+            Pane(kPane), kEvenProgressBox, std::move(work),
+            // Before the time report: its message box already shows the count.
+            [this, summary] {
+                if (*summary) Label14->setText(QString::fromStdString((*summary)->caption));
+            });
+    } else {
+        shell_.run.RunThroughResultFile(
+            Pane(kPane), kOddProgressBox, std::move(work), {},
+            // The odd tool writes its count only after the time report.
+            [this, summary](bool shown) {
+                if (shown && *summary)
+                    Label15->setText(QString::fromStdString((*summary)->caption));
+            });
+    }
+}
+
 void Page4Goldbach::Even(PathButton button) {
     const GoldbachOptions options{Check1->isChecked(), Check3_3->isChecked()};
-    const GoldbachChecked check =
-        GoldbachEvenCheck(button, Text11_0->text().toStdString(), options);
-    if (!Pressed(check, Text11_0)) return;
+    const std::string text = Text11_0->text().toStdString();
+    if (button == PathButton::Decimal96) {
+        if (const std::optional<GoldbachBigChecked> big = GoldbachEvenCheckBig(text, options)) {
+            if (!Pressed(std::get_if<Rejection>(&*big), Text11_0)) return;
+            const GoldbachBigRequest request = std::get<GoldbachBigRequest>(*big);
+            StartRun(true, [request](ResultSink& sink, const ProgressFn& progress) {
+                return GoldbachEvenRunBig(request, sink, progress);
+            });
+            return;
+        }
+    }
+    const GoldbachChecked check = GoldbachEvenCheck(button, text, options);
+    if (!Pressed(std::get_if<Rejection>(&check), Text11_0)) return;
     const GoldbachRequest request = std::get<GoldbachRequest>(check);
-    Label14->setText("共");
-    auto summary = std::make_shared<std::optional<SearchSummary>>();
-    shell_.run.RunThroughResultFile(
-        Pane(kPane), kEvenProgressBox,
-        [request, summary](ResultSink& sink, const ProgressFn& progress) {
-            *summary = GoldbachEvenRun(request, sink, progress);
-            return PaneTextOf(**summary);
-        },
-        // Before the time report: its message box already shows the count.
-        [this, summary] {
-            if (*summary) Label14->setText(QString::fromStdString((*summary)->caption));
-        });
+    StartRun(true, [request](ResultSink& sink, const ProgressFn& progress) {
+        return GoldbachEvenRun(request, sink, progress);
+    });
 }
 
 void Page4Goldbach::Odd(PathButton button) {
     const GoldbachOptions options{Check2->isChecked(), Check3_4->isChecked()};
-    const GoldbachChecked check = GoldbachOddCheck(button, Text12_0->text().toStdString(), options);
-    if (!Pressed(check, Text12_0)) return;
+    const std::string text = Text12_0->text().toStdString();
+    if (button == PathButton::Decimal96) {
+        if (const std::optional<GoldbachBigChecked> big = GoldbachOddCheckBig(text, options)) {
+            if (!Pressed(std::get_if<Rejection>(&*big), Text12_0)) return;
+            const GoldbachBigRequest request = std::get<GoldbachBigRequest>(*big);
+            StartRun(false, [request](ResultSink& sink, const ProgressFn& progress) {
+                return GoldbachOddRunBig(request, sink, progress);
+            });
+            return;
+        }
+    }
+    const GoldbachChecked check = GoldbachOddCheck(button, text, options);
+    if (!Pressed(std::get_if<Rejection>(&check), Text12_0)) return;
     const GoldbachRequest request = std::get<GoldbachRequest>(check);
-    Label15->setText("共");
-    auto summary = std::make_shared<std::optional<SearchSummary>>();
-    shell_.run.RunThroughResultFile(
-        Pane(kPane), kOddProgressBox,
-        [request, summary](ResultSink& sink, const ProgressFn& progress) {
-            *summary = GoldbachOddRun(request, sink, progress);
-            return PaneTextOf(**summary);
-        },
-        {},
-        // The odd tool writes its count only after the time report.
-        [this, summary](bool shown) {
-            if (shown && *summary) Label15->setText(QString::fromStdString((*summary)->caption));
-        });
+    StartRun(false, [request](ResultSink& sink, const ProgressFn& progress) {
+        return GoldbachOddRun(request, sink, progress);
+    });
 }
 
 void Page4Goldbach::Command11_Click() {

@@ -3,8 +3,11 @@
 // place; both write into the shared pane RichTextBox1(4).
 #pragma once
 
+#include <functional>
+
 #include "core/input/pick_path.h"
 #include "core/tools/goldbach.h"
+#include "core/tools/goldbach_big.h"
 #include "ui/page.h"
 
 namespace numerel::ui {
@@ -27,8 +30,12 @@ private:
     void Odd(PathButton button);
     // The start of a press: status label, bar and the shared pane.
     void ClearForRun();
-    // What a press does before its run; false when it ends there.
-    bool Pressed(const GoldbachChecked& check, QLineEdit* field);
+    // What a press does before its run (rejection: nullptr when accepted); false when it ends
+    // there.
+    bool Pressed(const Rejection* rejection, QLineEdit* field);
+    // A tool's run phase through the result file; `even` picks the box, count label and order.
+    using ToolRun = std::function<SearchSummary(ResultSink&, const ProgressFn&)>;
+    void StartRun(bool even, ToolRun run);
 
     QLabel* LabelEven;
     QLineEdit* Text11_0;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/input/pick_path.h"
+#include "core/input/read_big_integer.h"
 #include "ui/keyboard_model.h"
 #include "ui/platform.h"
 

@@ -155,12 +155,22 @@ TEST_F(Page2Test, NarrowLargeIntervalRaisesTheUpperBound) {
     EXPECT_EQ(PaneText(2), "此区间内没有素数");
 }
 
+TEST_F(Page2Test, LargeBoundsAreListedByTheLargeButton) {
+    TypeBounds("79228162514264337593543950336", "79228162514264337593543950436");
+    ExpectButton(true);
+    form->Keys().PressEnter();
+    WaitForRun();
+    EXPECT_TRUE(platform.messages.empty());
+    // primes([2^96, 2^96+100]) in PARI/GP.
+    EXPECT_EQ(PaneText(2), " 79228162514264337593543950397  79228162514264337593543950417 ");
+    EXPECT_EQ(Label("Label6")->text(), "共2个");
+}
+
 TEST_F(Page2Test, OverLimitWhileTypingEmptiesBothBounds) {
-    TypeBounds("1000000000000000", "79228162514264337593543950336");
+    TypeBounds("1000000000000000", "1e1000");
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0],
-              (Message{"很抱歉!,最大只能到\r79228162514264337593543950335(29位)", "输入超限",
-                       MessageIcon::Exclamation, MessageButtons::Ok}));
+    EXPECT_EQ(platform.messages[0], (Message{"很抱歉!,最大只能到\r10^1000-1(1000位)", "输入超限",
+                                             MessageIcon::Exclamation, MessageButtons::Ok}));
     EXPECT_EQ(Text4()->text(), "");
     EXPECT_EQ(Text5()->text(), "");
     ExpectButton(false);

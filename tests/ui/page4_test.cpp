@@ -99,7 +99,15 @@ INSTANTIATE_TEST_SUITE_P(
                      "27=3+5+19\n27=3+7+17\n27=3+11+13\n27=5+5+17\n27=5+11+11\n27=7+7+13\n",
                      "共6种"},
         GoldbachCase{"OddSixteenDigitsOne", Tool::Odd, "1000000000000001", true, false,
-                     "1000000000000001=3+421+999999999999577\n", "共1种"}),
+                     "1000000000000001=3+421+999999999999577\n", "共1种"},
+        // Beyond 2^96 - 1, first partitions from PARI/GP's isprime.
+        GoldbachCase{"EvenBeyondDecimal96TypedLeftSide", Tool::Even, "1e40", true, true,
+                     "1e40=17+9999999999999999999999999999999999999983\n", "共1种"},
+        GoldbachCase{"OddBeyondDecimal96One", Tool::Odd,
+                     "10000000000000000000000000000000000000001", true, false,
+                     "10000000000000000000000000000000000000001=3+199+"
+                     "9999999999999999999999999999999999999799\n",
+                     "共1种"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RejectCase {
@@ -146,7 +154,10 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"OddSeven", Tool::Odd, "7"}, RejectCase{"OddEven", Tool::Odd, "10"},
         RejectCase{"OddFraction", Tool::Odd, "9.5"}, RejectCase{"OddEmpty", Tool::Odd, ""},
         RejectCase{"OddLargeEven", Tool::Odd, "1000000000000000"},
-        RejectCase{"OddLargeNotANumber", Tool::Odd, "1000000000000001x"}),
+        RejectCase{"OddLargeNotANumber", Tool::Odd, "1000000000000001x"},
+        RejectCase{"EvenBeyondDecimal96Odd", Tool::Even,
+                   "10000000000000000000000000000000000000001"},
+        RejectCase{"OddBeyondDecimal96Even", Tool::Odd, "1e40"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Page4Test, EmptyFieldOnTheLargeButton) {
@@ -192,9 +203,9 @@ TEST_F(Page4Test, OverLimitEmptiesTheFieldAndBringsBackTheBinaryButton) {
         SCOPED_TRACE(Names(tool).field);
         platform.messages.clear();
         Type(ToolField(tool), "1000000000000000");
-        Type(ToolField(tool), "79228162514264337593543950336");
+        Type(ToolField(tool), "1e1000");
         ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0].title, "输入超限");
+        EXPECT_EQ(platform.messages[0].text, "很抱歉!,最大只能到\r10^1000-1(1000位)");
         EXPECT_EQ(ToolField(tool)->text(), "");
         EXPECT_EQ(Label(Names(tool).count)->text(), "0");
         EXPECT_FALSE(ToolButton(tool, false)->isHidden());
