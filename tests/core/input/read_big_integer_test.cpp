@@ -27,7 +27,9 @@ TEST_P(ReadBigIntegerExamples, ReadsTheDecimalSyntaxExactly) {
     const ReadCase& c = GetParam();
     const BigIntegerRead read = ReadBigInteger(c.text);
     EXPECT_EQ(read.status, c.status);
-    if (c.status == BigReadStatus::Ok) EXPECT_EQ(read.value.get_str(), c.value);
+    if (c.status == BigReadStatus::Ok) {
+        EXPECT_EQ(read.value.get_str(), c.value);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
