@@ -17,8 +17,9 @@ int RunBig(CliContext& context, const PrimesBigChecked& check) {
         if (rejection->message) context.ShowMessage(*rejection->message);
         return kExitRejected;
     }
-    StreamSink sink(context.Out());
-    FinishSearch(context, sink, PrimesRunBig(std::get<PrimesBigBounds>(check), sink, {}));
+    StreamSearch(context, [&](ResultSink& sink) {
+        return PrimesRunBig(std::get<PrimesBigBounds>(check), sink, {});
+    });
     return kExitOk;
 }
 
