@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/nt/flint_thread_memory.h"
 #include "core/run_control.h"
 
 namespace numerel {
@@ -120,9 +121,8 @@ bool RunPairs(std::vector<PairTest>& pairs, const fmpz_t n, unsigned threads) {
     std::vector<std::thread> helpers;
     for (unsigned t = 1; t < threads && t < pairs.size(); ++t) {
         helpers.emplace_back([&work] {
+            const FlintThreadMemory flint_memory;
             work();
-            // FLINT keeps a memory pool per thread; a thread that ends must hand its back.
-            flint_cleanup();
         });
     }
     // The calling thread works too, and alone sees its stop token.

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/nt/flint_thread_memory.h"
 #include "core/run_control.h"
 
 namespace numerel {
@@ -76,6 +77,7 @@ public:
         const StopToken* token = detail::current_stop_token;
         for (unsigned k = 0; k < count; ++k) {
             threads_.emplace_back([this, token, &test] {
+                const FlintThreadMemory flint_memory;
                 std::optional<StopScope> scope;
                 if (token != nullptr) scope.emplace(*token);
                 while (shared_.DecideOne(test)) {

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "core/nt/factor_big.h"
+#include "core/nt/flint_thread_memory.h"
 #include "core/run_control.h"
 
 namespace numerel {
@@ -28,6 +29,7 @@ bool ProveWatched(const mpz_class& n, const std::function<void(double seconds)>&
     auto state = std::make_shared<State>();
     const StopToken* token = detail::current_stop_token;
     std::thread helper([state, n, token] {
+        const FlintThreadMemory flint_memory;
         std::optional<StopScope> scope;
         if (token != nullptr) scope.emplace(*token);
         bool prime = false;

@@ -15,6 +15,7 @@
 
 #include "core/input/uint128_mpz.h"
 #include "core/nt/factor_qs.h"
+#include "core/nt/flint_thread_memory.h"
 #include "core/nt/siqs_base.h"
 #include "core/nt/siqs_linalg.h"
 #include "core/nt/siqs_poly.h"
@@ -40,7 +41,10 @@ public:
         : base_(base), store_(store), token_(detail::current_stop_token) {
         const unsigned count = std::max(1u, std::thread::hardware_concurrency());
         for (unsigned id = 0; id < count; ++id)
-            threads_.emplace_back([this, seed, id] { Work(seed * 0x9E3779B97F4A7C15ULL + id); });
+            threads_.emplace_back([this, seed, id] {
+                const FlintThreadMemory flint_memory;
+                Work(seed * 0x9E3779B97F4A7C15ULL + id);
+            });
     }
     ~SieveCrew() { Finish(); }
     SieveCrew(const SieveCrew&) = delete;
