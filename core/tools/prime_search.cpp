@@ -69,7 +69,7 @@ PrimesChecked CheckDecimal96(std::string_view from_text, std::string_view to_tex
         // The sum in the type itself keeps the typed scale; past 2^96 - 1 it is written exactly
         // and the field's own over-limit check takes over.
         const std::optional<Decimal96> raised = Add(a.value, Decimal96::FromInteger(6));
-        rejection.text = raised ? raised->ToString() : DecimalText(from + 6);
+        rejection.text = raised ? raised->ToString() : ToDecimalString(from + 6);
         return rejection;
     }
     return PrimesBounds{from, *to, PathButton::Decimal96};

@@ -61,7 +61,7 @@ RunFn Twins(uint128 from, uint128 to) {
 
 RunFn Goldbach(uint128 n) {
     return [=](ResultSink& sink, const ProgressFn& progress) {
-        const GoldbachRequest request{n, DecimalText(n), {}};
+        const GoldbachRequest request{n, ToDecimalString(n), {}};
         const SearchSummary s = n % 2 == 0 ? GoldbachEvenRun(request, sink, progress)
                                            : GoldbachOddRun(request, sink, progress);
         return FromSummary(s, static_cast<StringSink&>(sink));
@@ -217,7 +217,7 @@ private:
     const StopScope scope(token);
     FirstLineSink sink(token);
     const uint128 n = uint128{1} << 63;
-    const SearchSummary s = GoldbachEvenRun({n, DecimalText(n), {}}, sink, {});
+    const SearchSummary s = GoldbachEvenRun({n, ToDecimalString(n), {}}, sink, {});
     const bool ok = s.stopped && s.count == 1 &&
                     sink.Text().starts_with("9223372036854775808=409+9223372036854775399");
     std::exit(ok ? 0 : 1);
