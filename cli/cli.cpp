@@ -10,7 +10,7 @@
 
 namespace numerel::cli {
 
-std::string NormaliseLineEnds(const std::string& text) {
+std::string EveryLineBreakToLf(const std::string& text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -27,13 +27,13 @@ std::string NormaliseLineEnds(const std::string& text) {
 }
 
 void CliContext::ShowMessage(const Message& message) {
-    std::string text = NormaliseLineEnds(message.text);
+    std::string text = EveryLineBreakToLf(message.text);
     std::replace(text.begin(), text.end(), '\n', ' ');
     err_ << message.title << ": " << text << '\n';
 }
 
 void CliContext::WritePane(const std::string& text) {
-    std::string normalised = NormaliseLineEnds(text);
+    std::string normalised = EveryLineBreakToLf(text);
     if (normalised.empty() || normalised.back() != '\n') normalised.push_back('\n');
     out_ << normalised;
 }

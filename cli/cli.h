@@ -96,7 +96,7 @@ const char* Version();
 int RunGuarded(int (*run)(CliContext& context), CliContext& context);
 
 // Line ends as "\n": CR LF, LF CR, a lone CR and a lone LF each become one "\n".
-std::string NormaliseLineEnds(const std::string& text);
+std::string EveryLineBreakToLf(const std::string& text);
 
 }  // namespace numerel::cli
 

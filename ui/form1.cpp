@@ -43,7 +43,7 @@ const char* const kTabCaptions[kPageCount] = {"分解一个数", "分解一批�
 Form1::Form1(Platform& platform, const QString& result_directory, QWidget* parent)
     : QWidget(parent), platform_(platform) {
     setObjectName("Form1");
-    setWindowTitle("Numerel2.02");
+    setWindowTitle("Numerel" NUMEREL_VERSION);
     setFont(SongFont(kControlPointSize));
     platform_.SetDialogParent(this);
 

@@ -76,7 +76,7 @@ void OutputPane::SetText(const QString& text) {
     DropStoredFile();
     // Rich-text panes keep CR LF as one paragraph break.
     QString plain = text;
-    NormaliseLineEnds(plain);
+    CrLfAndCrToLf(plain);
     if (plain.size() > kLongPaneText) {
         setPlainText(QString());
         ShowLong(true);

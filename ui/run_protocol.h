@@ -26,7 +26,7 @@
 
 #include "core/result_sink.h"
 #include "core/run_control.h"
-#include "core/tools/prime_search_output.h"
+#include "core/tools/search_output.h"
 #include "ui/platform.h"
 #include "ui/progress_frame.h"
 #include "ui/result_directory.h"

@@ -28,7 +28,7 @@ QString LastLine(QFile& in, qint64 from) {
     while (begin < bytes.size() && (static_cast<unsigned char>(bytes[begin]) & 0xC0) == 0x80)
         ++begin;
     QString line = QString::fromUtf8(bytes.mid(begin));
-    NormaliseLineEnds(line);
+    CrLfAndCrToLf(line);
     return line;
 }
 
@@ -45,7 +45,7 @@ qint64 FileBytesOf(const QString& head) {
 
 }  // namespace
 
-void NormaliseLineEnds(QString& text) {
+void CrLfAndCrToLf(QString& text) {
     if (!text.contains(u'\r')) return;
     QChar* units = text.data();
     const qsizetype size = text.size();
@@ -99,7 +99,7 @@ std::optional<PaneContent> ReadForPane(const QString& path, qsizetype limit) {
             carry = QStringLiteral("\r");
             piece.chop(1);
         }
-        NormaliseLineEnds(piece);
+        CrLfAndCrToLf(piece);
         content.text += piece;
     }
     if (in.error() != QFileDevice::NoError) return std::nullopt;

@@ -19,9 +19,9 @@ struct PaneContent {
     bool complete = true;  // false: the text is only part of the file
 };
 
-// CR LF and lone CR become LF, in one pass (QString::replace moves the tail of the text once per
-// batch of hits, which takes seconds on a million lines).
-void NormaliseLineEnds(QString& text);
+// CR LF and lone CR become LF (LF CR stays two line ends), in one pass (QString::replace moves the
+// tail of the text once per batch of hits, which takes seconds on a million lines).
+void CrLfAndCrToLf(QString& text);
 
 // Reads the UTF-8 file at `path` for a pane; nullopt when it cannot be read.
 std::optional<PaneContent> ReadForPane(const QString& path, qsizetype limit = kPaneCharLimit);

@@ -43,7 +43,7 @@ std::uint64_t ModSmall(std::uint64_t lo, std::uint64_t p) {
     return static_cast<std::uint64_t>(r);
 }
 
-void VisitEachFactored(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisit& visit) {
+bool VisitEachFactored(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisit& visit) {
     std::vector<std::uint64_t> primes;
     for (std::uint64_t n = lo;; ++n) {
         PollStop();
@@ -56,14 +56,14 @@ void VisitEachFactored(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVi
                 if (factors.p[i] != n) primes.push_back(factors.p[i]);
             std::sort(primes.begin(), primes.end());
         }
-        visit(n, primes);
-        if (n == hi) break;
+        if (!visit(n, primes)) return false;
+        if (n == hi) return true;
     }
 }
 
 // Every prime p <= sqrt(hi) marks its multiples 2p, 3p, ... in the segment; each number collects
 // its marks in a list (newest first, so the primes come out in decreasing order and are reversed).
-void VisitEachSieved(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisit& visit) {
+bool VisitEachSieved(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisit& visit) {
     // Each sieving prime with the offset of its next multiple (other than the prime itself) from
     // the start of the current segment; offsets stay below 2p + segment < 2^32.
     struct SievingPrime {
@@ -107,19 +107,19 @@ void VisitEachSieved(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisi
                 primes.push_back(marks[m].first);
             std::reverse(primes.begin(), primes.end());
             if (i % 4096 == 0) PollStop();
-            visit(start + i, primes);
+            if (!visit(start + i, primes)) return false;
         }
-        if (length == hi - start + 1) break;
+        if (length == hi - start + 1) return true;
         start += length;
     }
 }
 
 }  // namespace
 
-void ForEachPrimeDivisors(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisit& visit,
-                          SieveStrategy strategy) {
+bool VisitPrimeDivisors(std::uint64_t lo, std::uint64_t hi, const PrimeDivisorsVisit& visit,
+                        SieveStrategy strategy) {
     lo = std::max<std::uint64_t>(lo, 1);
-    if (lo > hi) return;
+    if (lo > hi) return true;
     const auto root = static_cast<std::uint64_t>(IntegerSqrt(hi));
     if (root >= kMaxSieveRoot) strategy = SieveStrategy::PerNumber;
     if (strategy == SieveStrategy::Auto) {
@@ -130,10 +130,8 @@ void ForEachPrimeDivisors(std::uint64_t lo, std::uint64_t hi, const PrimeDivisor
         strategy = count * kPerNumberOverPerPrime >= primes ? SieveStrategy::Segmented
                                                             : SieveStrategy::PerNumber;
     }
-    if (strategy == SieveStrategy::Segmented)
-        VisitEachSieved(lo, hi, visit);
-    else
-        VisitEachFactored(lo, hi, visit);
+    return strategy == SieveStrategy::Segmented ? VisitEachSieved(lo, hi, visit)
+                                                : VisitEachFactored(lo, hi, visit);
 }
 
 }  // namespace numerel

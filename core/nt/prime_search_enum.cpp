@@ -27,11 +27,11 @@ std::vector<std::uint32_t> SmallOddPrimes() {
 
 }  // namespace
 
-void ForEachPrimeTested(uint128 lo, uint128 hi, const std::function<void(uint128)>& fn) {
+bool ForEachPrimeTested(uint128 lo, uint128 hi, const std::function<bool(uint128)>& fn) {
     lo = std::max(lo, uint128{kTestedFrom});
-    if (lo > hi) return;
+    if (lo > hi) return true;
     lo |= 1;  // first odd number
-    if (lo > hi) return;
+    if (lo > hi) return true;
     static const std::vector<std::uint32_t> small_primes = SmallOddPrimes();
     std::vector<unsigned char> composite(kSegment);
     // Segment: the odd numbers start, start + 2, ..., at most kSegment of them, not above hi.
@@ -50,9 +50,9 @@ void ForEachPrimeTested(uint128 lo, uint128 hi, const std::function<void(uint128
             if (composite[j] != 0) continue;
             PollStop();
             const uint128 candidate = start + 2 * static_cast<uint128>(j);
-            if (IsPrimeOddDec(candidate)) fn(candidate);
+            if (IsPrimeOddDec(candidate) && !fn(candidate)) return false;
         }
-        if (remaining <= kSegment) return;
+        if (remaining <= kSegment) return true;
         start += 2 * static_cast<uint128>(kSegment);
     }
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <primesieve.hpp>
 
+#include "core/go_on.h"
 #include "core/input/decimal96.h"
 #include "core/run_control.h"
 
@@ -25,8 +26,9 @@ inline constexpr std::uint64_t kTestedFrom = std::uint64_t{1} << 20;
 // as kTestedFrom), in increasing order. Cost: a sieve by the odd primes below 2^17 over each
 // 2^18 numbers, then one proven primality test per survivor (about 1 in 10 odd numbers): about
 // 0.1 us per number below 2^64 and up to 0.6 ms per prime near 2^96; no start-up cost; memory
-// about 1 MB. Polls stop before every proven test.
-void ForEachPrimeTested(uint128 lo, uint128 hi, const std::function<void(uint128)>& fn);
+// about 1 MB. Polls stop before every proven test. Ends early, returning false, when fn returns
+// false; true when it went through.
+bool ForEachPrimeTested(uint128 lo, uint128 hi, const std::function<bool(uint128)>& fn);
 
 // Calls fn(p) for every prime p of [lo, hi] (both ends inclusive), in increasing order: with a
 // std::uint64_t below 2^64 and a uint128 from 2^64 on. Nothing when lo > hi. Cost below kSieveTop:
@@ -35,21 +37,17 @@ void ForEachPrimeTested(uint128 lo, uint128 hi, const std::function<void(uint128
 // and everything from kSieveTop on goes through ForEachPrimeTested. Polls stop at every batch
 // of primes, so fn should cost no more than a microsecond or so; the first batch, which lists
 // the sieving primes up to sqrt(lo), is not interrupted (about 0.1 s at 10^16, a second near
-// kSieveTop on an idle machine).
+// kSieveTop on an idle machine). fn may return bool: false ends the walk there and
+// ForEachPrime returns false; otherwise it returns true.
 template <class Fn>
-void ForEachPrime(uint128 lo, uint128 hi, Fn&& fn) {
-    if (lo > hi) return;
+bool ForEachPrime(uint128 lo, uint128 hi, Fn&& fn) {
+    if (lo > hi) return true;
     const auto tested = [&fn](uint128 p) {
-        if (p < kTwoTo64) {
-            fn(static_cast<std::uint64_t>(p));
-        } else {
-            fn(p);
-        }
+        return p < kTwoTo64 ? VisitGoesOn(fn, static_cast<std::uint64_t>(p)) : VisitGoesOn(fn, p);
     };
     if (lo >= kTestedFrom &&
         static_cast<double>(hi - lo) * 128 < std::sqrt(static_cast<double>(hi))) {
-        ForEachPrimeTested(lo, hi, tested);
-        return;
+        return ForEachPrimeTested(lo, hi, tested);
     }
     if (lo < kSieveTop) {
         const std::uint64_t lo64 = static_cast<std::uint64_t>(lo);
@@ -67,13 +65,12 @@ void ForEachPrime(uint128 lo, uint128 hi, Fn&& fn) {
                     done = true;
                     break;
                 }
-                fn(p);
+                if (!VisitGoesOn(fn, p)) return false;
             }
         }
     }
-    if (hi >= kSieveTop) {
-        ForEachPrimeTested(std::max(lo, uint128{kSieveTop}), hi, tested);
-    }
+    if (hi >= kSieveTop) return ForEachPrimeTested(std::max(lo, uint128{kSieveTop}), hi, tested);
+    return true;
 }
 
 }  // namespace numerel

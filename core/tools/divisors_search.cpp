@@ -9,7 +9,7 @@
 #include "core/nt/factor_sieve.h"
 #include "core/run_control.h"
 #include "core/tools/factor_text.h"
-#include "core/tools/prime_search_output.h"
+#include "core/tools/search_output.h"
 
 namespace numerel {
 

@@ -56,13 +56,12 @@ SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,
             ++summary.count;
         }
     }
-    // The list is all there is: once the budget is used up the run ends.
-    struct ListFull {};
     const std::uint64_t first = a;  // a' of the main loop
     try {
-        ForEachPrimeDivisors(first, b, [&](std::uint64_t i, std::span<const std::uint64_t> primes) {
+        // The list is all there is: once the budget is used up the run ends.
+        const auto item = [&](std::uint64_t i, std::span<const std::uint64_t> primes) {
             PollStop();
-            if (sink.Full()) throw ListFull{};
+            if (sink.Full()) return false;
             AppendNumber(sink, i);
             sink.Append("=");
             std::uint64_t c = i;
@@ -83,9 +82,9 @@ SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,
                                  ? 1.0
                                  : static_cast<double>(i - first) / static_cast<double>(b - first));
             }
-        });
-    } catch (const ListFull&) {
-        summary.cut = true;
+            return true;
+        };
+        summary.cut = !VisitPrimeDivisors(first, b, item);
     } catch (const RunStopped&) {
         summary.stopped = true;
     }

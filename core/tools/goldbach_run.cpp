@@ -68,8 +68,8 @@ SearchSummary GoldbachEvenRun(const GoldbachRequest& request, ResultSink& sink,
                               const ProgressFn& progress) {
     const uint128 n = request.n;
     const GoldbachOptions options = request.options;
-    PartitionLines lines(
-        sink, options.one_result && options.show_progress ? request.typed_text : DecimalText(n));
+    PartitionLines lines(sink, options.one_result && options.show_progress ? request.typed_text
+                                                                           : ToDecimalString(n));
     const auto line = [&](auto p, auto q) { lines.Write(p, q); };
     PartitionProgress bar(progress, n);
     return lines.Run([&] {
@@ -93,7 +93,7 @@ SearchSummary GoldbachEvenRun(const GoldbachRequest& request, ResultSink& sink,
 SearchSummary GoldbachOddRun(const GoldbachRequest& request, ResultSink& sink,
                              const ProgressFn& progress) {
     const uint128 n = request.n;
-    PartitionLines lines(sink, DecimalText(n));
+    PartitionLines lines(sink, ToDecimalString(n));
     const auto line = [&](auto p, auto q, auto r) { lines.Write(p, q, r); };
     PartitionProgress bar(progress, n);
     return lines.Run([&] {

@@ -69,7 +69,7 @@ PrimesChecked CheckDecimal96(std::string_view from_text, std::string_view to_tex
         // The sum in the type itself keeps the typed scale; past 2^96 - 1 it is written exactly
         // and the field's own over-limit check takes over.
         const std::optional<Decimal96> raised = Add(a.value, Decimal96::FromInteger(6));
-        rejection.text = raised ? raised->ToString() : DecimalText(from + 6);
+        rejection.text = raised ? raised->ToString() : ToDecimalString(from + 6);
         return rejection;
     }
     return PrimesBounds{from, *to, PathButton::Decimal96};
@@ -82,18 +82,63 @@ PrimesChecked PrimesCheck(PathButton button, std::string_view from_text, std::st
                                           : CheckDecimal96(from_text, to_text);
 }
 
+namespace {
+
+// The main loop over i = a0, a0 + 6, ... while i <= b - 2, testing i and i + 2: it writes exactly
+// the primes of [a0, last i + 2], which the sieve enumerates directly. Once the budget is used up,
+// the rest up to b is counted by the fastest exact method; returns whether it counted up to b.
+bool ListMainLoop(const PrimesBounds& bounds, uint128 a0, SinkWriter& out, SearchSummary& summary,
+                  std::uint64_t& kept, const ProgressFn& progress) {
+    const uint128 b = bounds.to;
+    const uint128 last = a0 + (b - 2 - a0) / 6 * 6 + 2;
+    const bool number_items = bounds.path == PathButton::Decimal96;
+    ProgressThrottle throttle(progress, a0, b - a0);
+    const double span = static_cast<double>(b - a0);
+    std::string& text = out.Buffer();
+    uint128 last_listed = 0;
+    const bool listed_all = ForEachPrime(a0, last, [&](auto p) {
+        ++summary.count;
+        if (number_items) text += ' ';
+        AppendDecimal(text, p);
+        text += ' ';
+        out.Commit();
+        if (out.Full()) {
+            summary.cut = true;
+            kept = summary.count;
+            last_listed = p;
+            return false;
+        }
+        if (throttle.Due(p)) {
+            const uint128 i = p - (p - a0) % 6;
+            throttle.Report(p, static_cast<double>(i - a0) / span);
+        }
+        return true;
+    });
+    if (listed_all) {
+        // The page's loop leaves the bar at its last i, primes found there or not.
+        if (progress) progress(static_cast<double>(last - 2 - a0) / span);
+        return false;
+    }
+    summary.count += CountPrimes(last_listed + 1, b, [&](double fraction) {
+        if (progress)
+            progress((static_cast<double>(last_listed - a0) +
+                      fraction * static_cast<double>(b - last_listed)) /
+                     span);
+    });
+    return true;
+}
+
+}  // namespace
+
 SearchSummary PrimesRun(const PrimesBounds& bounds, ResultSink& sink, const ProgressFn& progress) {
     SinkWriter out(sink);
     std::string& text = out.Buffer();
     SearchSummary summary;
-    std::uint64_t& count = summary.count;
     std::uint64_t kept = 0;  // items written before the budget ran out
     const auto text_item = [&](uint128 p) {
-        if (!summary.cut) {
-            AppendDecimal(text, p);
-            text += ' ';
-        }
-        ++count;
+        AppendDecimal(text, p);
+        text += ' ';
+        ++summary.count;
     };
     const uint128 b = bounds.to;
     uint128 a = bounds.from;
@@ -115,52 +160,9 @@ SearchSummary PrimesRun(const PrimesBounds& bounds, ResultSink& sink, const Prog
             if (IsPrimeOddDec(a)) text_item(a);
             a += 2;
         } while ((a + 1) % 6 != 0);
-        const uint128 a0 = a;
 
-        // Main loop over i = a0, a0 + 6, ... while i <= b - 2, testing i and i + 2: it writes
-        // exactly the primes of [a0, last i + 2], which the sieve enumerates directly.
-        bool counted_to_b = false;
-        if (a0 + 2 <= b) {
-            const uint128 last = a0 + (b - 2 - a0) / 6 * 6 + 2;
-            const bool number_items = bounds.path == PathButton::Decimal96;
-            ProgressThrottle throttle(progress, a0, b - a0);
-            const double span = static_cast<double>(b - a0);
-            // Once the budget is used up, the rest up to b is counted by the fastest exact method.
-            struct ListFull {
-                uint128 last_listed;
-            };
-            try {
-                ForEachPrime(a0, last, [&](auto p) {
-                    ++count;
-                    if (!summary.cut) {
-                        if (number_items) text += ' ';
-                        AppendDecimal(text, p);
-                        text += ' ';
-                        out.Commit();
-                        if (out.Full()) {
-                            summary.cut = true;
-                            kept = count;
-                            throw ListFull{p};
-                        }
-                    }
-                    if (throttle.Due(p)) {
-                        const uint128 i = p - (p - a0) % 6;
-                        throttle.Report(p, static_cast<double>(i - a0) / span);
-                    }
-                });
-            } catch (const ListFull& full) {
-                count += CountPrimes(full.last_listed + 1, b, [&](double fraction) {
-                    if (progress)
-                        progress((static_cast<double>(full.last_listed - a0) +
-                                  fraction * static_cast<double>(b - full.last_listed)) /
-                                 span);
-                });
-                counted_to_b = true;
-            }
-            // The page's loop leaves the bar at its last i, primes found there or not.
-            if (!counted_to_b && progress) progress(static_cast<double>(last - 2 - a0) / span);
-        }
-
+        const bool counted_to_b =
+            a + 2 <= b && ListMainLoop(bounds, a, out, summary, kept, progress);
         // Upper end: a prime b = 6k - 1 lies beyond the main loop's last i + 2.
         if (b >= 3 && !counted_to_b) {
             const uint128 odd_b = b % 2 == 0 ? b - 1 : b;
@@ -170,7 +172,7 @@ SearchSummary PrimesRun(const PrimesBounds& bounds, ResultSink& sink, const Prog
         summary.stopped = true;
     }
     FinishSearchText(out, summary, "个", kept);
-    if (count < 1 && !summary.stopped) summary.pane_text = "此区间内没有素数";
+    if (summary.count < 1 && !summary.stopped) summary.pane_text = "此区间内没有素数";
     return summary;
 }
 

@@ -64,13 +64,13 @@ void PrintTo(const LineEndCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class NormaliseLineEndsTest : public testing::TestWithParam<LineEndCase> {};
+class EveryLineBreakToLfTest : public testing::TestWithParam<LineEndCase> {};
 
-TEST_P(NormaliseLineEndsTest, EachLineBreakBecomesOneNewline) {
-    EXPECT_EQ(NormaliseLineEnds(GetParam().input), GetParam().expected);
+TEST_P(EveryLineBreakToLfTest, EachLineBreakBecomesOneNewline) {
+    EXPECT_EQ(EveryLineBreakToLf(GetParam().input), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, NormaliseLineEndsTest,
+INSTANTIATE_TEST_SUITE_P(Cases, EveryLineBreakToLfTest,
                          testing::Values(LineEndCase{"CrLf", "a\r\nb\r\n", "a\nb\n"},
                                          LineEndCase{"LfCr", "a,\n\rb", "a,\nb"},
                                          LineEndCase{"LoneCr", "a\rb", "a\nb"},

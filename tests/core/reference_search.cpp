@@ -1,6 +1,6 @@
 #include "reference_search.h"
 
-#include "core/tools/prime_search_output.h"
+#include "core/tools/search_output.h"
 
 namespace numerel::reference {
 
@@ -33,7 +33,7 @@ bool TrialDivisionIsPrimeOdd(uint128 n) {
 Run Primes(uint128 a, uint128 b, bool number_items, PrimeTest prime) {
     Run run;
     const auto text_item = [&](uint128 p) {
-        run.text += DecimalText(p) + " ";
+        run.text += ToDecimalString(p) + " ";
         ++run.count;
     };
     if (a == 1 || a == 2) {
@@ -56,7 +56,7 @@ Run Primes(uint128 a, uint128 b, bool number_items, PrimeTest prime) {
         for (const uint128 x : {i, i + 2}) {
             if (!prime(x)) continue;
             if (number_items) {
-                run.text += " " + DecimalText(x) + " ";
+                run.text += " " + ToDecimalString(x) + " ";
                 ++run.count;
             } else {
                 text_item(x);
@@ -72,7 +72,7 @@ Run Primes(uint128 a, uint128 b, bool number_items, PrimeTest prime) {
 Run Twins(uint128 a, uint128 b, PrimeTest prime) {
     Run run;
     const auto pair = [&](uint128 p) {
-        run.text += "(" + DecimalText(p) + "," + DecimalText(p + 2) + ")";
+        run.text += "(" + ToDecimalString(p) + "," + ToDecimalString(p + 2) + ")";
         ++run.count;
     };
     if (a == 2 || a == 3) {
@@ -99,7 +99,7 @@ Run Twins(uint128 a, uint128 b, PrimeTest prime) {
 Run GoldbachEven(uint128 n, const std::string& left, bool one_result, PrimeTest prime) {
     Run run;
     const auto line = [&](uint128 p) {
-        run.text += left + "=" + DecimalText(p) + "+" + DecimalText(n - p) + "\r\n";
+        run.text += left + "=" + ToDecimalString(p) + "+" + ToDecimalString(n - p) + "\r\n";
         ++run.count;
     };
     const double nd = static_cast<double>(n);
@@ -131,8 +131,8 @@ Run GoldbachOdd(uint128 n, bool one_result, PrimeTest prime) {
         if (!prime(p)) continue;
         for (q = p; p + 2 * q <= n; q += 2) {
             if (prime(q) && prime(n - p - q)) {
-                run.text += DecimalText(n) + "=" + DecimalText(p) + "+" + DecimalText(q) + "+" +
-                            DecimalText(n - p - q) + "\r\n";
+                run.text += ToDecimalString(n) + "=" + ToDecimalString(p) + "+" +
+                            ToDecimalString(q) + "+" + ToDecimalString(n - p - q) + "\r\n";
                 ++run.count;
                 if (one_result) {
                     written = true;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/result_sink.h"
-#include "core/tools/prime_search_output.h"
+#include "core/tools/search_output.h"
 #include "reference_search.h"
 
 namespace numerel::reference {

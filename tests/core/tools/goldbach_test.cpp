@@ -24,7 +24,7 @@ FastRun RunTool(Tool tool, uint128 n, std::string typed, GoldbachOptions options
 }
 
 FastRun RunTool(Tool tool, uint128 n, bool one_result) {
-    return RunTool(tool, n, DecimalText(n), GoldbachOptions{one_result, false});
+    return RunTool(tool, n, ToDecimalString(n), GoldbachOptions{one_result, false});
 }
 
 bool FlintIsPrimeOdd(uint128 n) {
@@ -51,7 +51,7 @@ class GoldbachRunExamples : public testing::TestWithParam<RunCase> {};
 
 TEST_P(GoldbachRunExamples, WritesThePartitionsAndCount) {
     const RunCase& c = GetParam();
-    const FastRun run = RunTool(c.tool, c.n, c.typed ? c.typed : DecimalText(c.n), c.options);
+    const FastRun run = RunTool(c.tool, c.n, c.typed ? c.typed : ToDecimalString(c.n), c.options);
     EXPECT_EQ(run.text, c.text);
     EXPECT_EQ(run.summary.caption, c.caption);
     EXPECT_FALSE(run.summary.pane_text.has_value());
@@ -98,16 +98,16 @@ INSTANTIATE_TEST_SUITE_P(
 // division: same lines, same count, progress only at values the loops set.
 TEST(GoldbachDifferential, EveryEvenUpTo2000) {
     for (uint128 n = 6; n <= 2000; n += 2) {
-        SCOPED_TRACE(DecimalText(n));
-        ExpectSameRun(
-            RunTool(Tool::Even, n, false),
-            reference::GoldbachEven(n, DecimalText(n), false, reference::TrialDivisionIsPrimeOdd));
+        SCOPED_TRACE(ToDecimalString(n));
+        ExpectSameRun(RunTool(Tool::Even, n, false),
+                      reference::GoldbachEven(n, ToDecimalString(n), false,
+                                              reference::TrialDivisionIsPrimeOdd));
     }
 }
 
 TEST(GoldbachDifferential, EveryOddUpTo501) {
     for (uint128 n = 9; n <= 501; n += 2) {
-        SCOPED_TRACE(DecimalText(n));
+        SCOPED_TRACE(ToDecimalString(n));
         ExpectSameRun(RunTool(Tool::Odd, n, false),
                       reference::GoldbachOdd(n, false, reference::TrialDivisionIsPrimeOdd));
     }
@@ -117,14 +117,14 @@ TEST(GoldbachDifferential, OneResultSmallAndLarge) {
     const uint128 kEvens[] = {
         6, 8, 98, 1000, 123456, kTen15, (uint128{1} << 64) + 2, (uint128{1} << 96) - 2};
     for (const uint128 n : kEvens) {
-        SCOPED_TRACE(DecimalText(n));
+        SCOPED_TRACE(ToDecimalString(n));
         ExpectSameRun(RunTool(Tool::Even, n, true),
-                      reference::GoldbachEven(n, DecimalText(n), true, &FlintIsPrimeOdd));
+                      reference::GoldbachEven(n, ToDecimalString(n), true, &FlintIsPrimeOdd));
     }
     const uint128 kOdds[] = {
         9, 11, 17, 999, 123457, kTen15 + 1, (uint128{1} << 64) + 1, (uint128{1} << 96) - 1};
     for (const uint128 n : kOdds) {
-        SCOPED_TRACE(DecimalText(n));
+        SCOPED_TRACE(ToDecimalString(n));
         ExpectSameRun(RunTool(Tool::Odd, n, true),
                       reference::GoldbachOdd(n, true, &FlintIsPrimeOdd));
     }
@@ -163,7 +163,7 @@ TEST_P(GoldbachCheckTable, AcceptsOrRejectsAsTheTool) {
     if (c.accepted) {
         const auto* request = std::get_if<GoldbachRequest>(&result);
         ASSERT_NE(request, nullptr);
-        EXPECT_TRUE(request->n == c.want_n) << DecimalText(request->n);
+        EXPECT_TRUE(request->n == c.want_n) << ToDecimalString(request->n);
         EXPECT_EQ(request->typed_text, c.text);
         EXPECT_TRUE(request->options.one_result && request->options.show_progress);
         return;

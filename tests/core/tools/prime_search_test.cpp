@@ -88,7 +88,7 @@ TEST(PrimesRunCounts, PiOfPowersOfTen) {
         std::uint64_t pi;
     } kPi[] = {{10, 4}, {100, 25}, {1000, 168}, {100000, 9592}, {1000000, 78498}};
     for (const auto& row : kPi) {
-        SCOPED_TRACE(DecimalText(row.to));
+        SCOPED_TRACE(ToDecimalString(row.to));
         EXPECT_EQ(RunPrimes(1, row.to, kB64).summary.count, row.pi);
     }
 }
@@ -115,7 +115,7 @@ TEST(PrimesRunDifferential, SeededRandomSmallIntervals) {
         const uint128 from = trial < 200 ? 1 + rng() % 200 : 1 + rng() % 100000000;
         const uint128 to = from + 6 + rng() % (trial < 300 ? 300 : 20000);
         const PathButton path = trial % 2 ? kD96 : kB64;
-        SCOPED_TRACE(DecimalText(from) + ".." + DecimalText(to));
+        SCOPED_TRACE(ToDecimalString(from) + ".." + ToDecimalString(to));
         ExpectSameRun(
             RunPrimes(from, to, path),
             reference::Primes(from, to, path == kD96, reference::TrialDivisionIsPrimeOdd));
@@ -125,7 +125,7 @@ TEST(PrimesRunDifferential, SeededRandomSmallIntervals) {
 TEST(PrimesRunDifferential, EveryStartAndWidthNearTheSmallEnd) {
     for (uint128 from = 1; from <= 40; ++from) {
         for (uint128 to = from + 6; to <= from + 30; ++to) {
-            SCOPED_TRACE(DecimalText(from) + ".." + DecimalText(to));
+            SCOPED_TRACE(ToDecimalString(from) + ".." + ToDecimalString(to));
             ExpectSameRun(RunPrimes(from, to, kD96),
                           reference::Primes(from, to, true, reference::TrialDivisionIsPrimeOdd));
         }
@@ -186,7 +186,7 @@ TEST_P(PrimesCheckTable, AcceptsOrRejectsAsThePage) {
         const auto* bounds = std::get_if<PrimesBounds>(&result);
         ASSERT_NE(bounds, nullptr);
         EXPECT_TRUE(bounds->from == c.want_from && bounds->to == c.want_to)
-            << DecimalText(bounds->from) << ".." << DecimalText(bounds->to);
+            << ToDecimalString(bounds->from) << ".." << ToDecimalString(bounds->to);
         EXPECT_EQ(bounds->path, c.button);
         return;
     }

@@ -61,7 +61,7 @@ RunFn Twins(uint128 from, uint128 to) {
 
 RunFn Goldbach(uint128 n) {
     return [=](ResultSink& sink, const ProgressFn& progress) {
-        const GoldbachRequest request{n, DecimalText(n), {}};
+        const GoldbachRequest request{n, ToDecimalString(n), {}};
         const SearchSummary s = n % 2 == 0 ? GoldbachEvenRun(request, sink, progress)
                                            : GoldbachOddRun(request, sink, progress);
         return FromSummary(s, static_cast<StringSink&>(sink));
@@ -175,6 +175,7 @@ TEST_P(BudgetedSearch, CutsTheListAndCountsTheRest) {
     ASSERT_NE(at, std::string::npos) << cut.text.substr(cut.text.size() - 200);
     const std::uint64_t kept = std::stoull(cut.text.substr(at + cut_line.size()));
     EXPECT_GT(kept, 0U);
+    EXPECT_LT(kept, total);
     std::string expected = FirstItems(full.text, kept, c.item_end);
     if (!expected.ends_with("\r\n")) expected += "\r\n";
     EXPECT_EQ(cut.text, expected + cut_line + std::to_string(kept) + c.unit + ",共" +
@@ -188,11 +189,30 @@ INSTANTIATE_TEST_SUITE_P(
         // counting slices.
         BudgetCase{"PrimesByPi", Primes(1, 10000000), 664579, " ", "个"},
         BudgetCase{"PrimesNarrowBySieve", Primes(1000000000000, 1000001000000), 0, " ", "个"},
+        // Above the sieve's range the primes come from the tested enumeration, which must end
+        // where the list did.
+        BudgetCase{"PrimesAboveTheSieve", Primes(uint128{1} << 60, (uint128{1} << 60) + 300000), 0,
+                   " ", "个"},
         BudgetCase{"TwinsBySlices", Twins(2, 1000000000), 3424506, ")", "对"},
         BudgetCase{"TwinsByEnumeration", Twins(uint128{1} << 51, (uint128{1} << 51) + 3000000), 0,
                    ")", "对"},
         BudgetCase{"GoldbachEven", Goldbach(10000000), 0, "\r\n", "种"}),
     [](const testing::TestParamInfo<BudgetCase>& info) { return info.param.name; });
+
+// The batch factorization's list is all there is: it ends at the budget, and the cut line counts
+// the lines kept out of every number asked for.
+TEST(BudgetedFactorRange, EndsTheListAtTheBudget) {
+    StringSink full_sink(UINT64_MAX);
+    const Outcome full = FactorRange(1, 200000)(full_sink, {});
+    StringSink sink(1000);
+    const Outcome cut = FactorRange(1, 200000)(sink, {});
+    EXPECT_TRUE(cut.cut);
+    EXPECT_FALSE(cut.stopped);
+    ASSERT_GT(cut.count, 0U);
+    ASSERT_LT(cut.count, 200000U);
+    EXPECT_EQ(cut.text, FirstItems(full.text, cut.count, "\r\n") + "……列表过长,只保存了前" +
+                            std::to_string(cut.count) + "个,共200000个\r\n");
+}
 
 // AddressSanitizer reserves more address space than the limit below.
 #if !defined(__SANITIZE_ADDRESS__)
@@ -217,7 +237,7 @@ private:
     const StopScope scope(token);
     FirstLineSink sink(token);
     const uint128 n = uint128{1} << 63;
-    const SearchSummary s = GoldbachEvenRun({n, DecimalText(n), {}}, sink, {});
+    const SearchSummary s = GoldbachEvenRun({n, ToDecimalString(n), {}}, sink, {});
     const bool ok = s.stopped && s.count == 1 &&
                     sink.Text().starts_with("9223372036854775808=409+9223372036854775399");
     std::exit(ok ? 0 : 1);

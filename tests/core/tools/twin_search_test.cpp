@@ -73,7 +73,7 @@ TEST(TwinsRunCounts, PairsBelowPowersOfTen) {
         std::uint64_t pairs;
     } kPairs[] = {{1000, 35}, {100000, 1224}, {1000000, 8169}, {10000000, 58980}};
     for (const auto& row : kPairs) {
-        SCOPED_TRACE(DecimalText(row.to));
+        SCOPED_TRACE(ToDecimalString(row.to));
         EXPECT_EQ(RunTwins(2, row.to).summary.count, row.pairs);
     }
 }
@@ -101,7 +101,7 @@ TEST(TwinsRunDifferential, SeededRandomSmallIntervals) {
     for (int trial = 0; trial < 400; ++trial) {
         const uint128 from = trial < 200 ? 2 + rng() % 100 : 2 + rng() % 100000000;
         const uint128 to = from + 2 + rng() % (trial < 300 ? 200 : 20000);
-        SCOPED_TRACE(DecimalText(from) + ".." + DecimalText(to));
+        SCOPED_TRACE(ToDecimalString(from) + ".." + ToDecimalString(to));
         ExpectSameRun(RunTwins(from, to),
                       reference::Twins(from, to, reference::TrialDivisionIsPrimeOdd));
     }
@@ -110,7 +110,7 @@ TEST(TwinsRunDifferential, SeededRandomSmallIntervals) {
 TEST(TwinsRunDifferential, EveryStartAndWidthNearTheSmallEnd) {
     for (uint128 from = 2; from <= 40; ++from) {
         for (uint128 to = from + 2; to <= from + 40; ++to) {
-            SCOPED_TRACE(DecimalText(from) + ".." + DecimalText(to));
+            SCOPED_TRACE(ToDecimalString(from) + ".." + ToDecimalString(to));
             ExpectSameRun(RunTwins(from, to),
                           reference::Twins(from, to, reference::TrialDivisionIsPrimeOdd));
         }
@@ -163,7 +163,7 @@ TEST_P(TwinsCheckTable, AcceptsOrRejectsAsThePage) {
         const auto* bounds = std::get_if<TwinsBounds>(&result);
         ASSERT_NE(bounds, nullptr);
         EXPECT_TRUE(bounds->from == c.want_from && bounds->to == c.want_to)
-            << DecimalText(bounds->from) << ".." << DecimalText(bounds->to);
+            << ToDecimalString(bounds->from) << ".." << ToDecimalString(bounds->to);
         return;
     }
     const auto* rejection = std::get_if<Rejection>(&result);

@@ -1,6 +1,7 @@
-// What the interval and partition searches share on their output side: fast decimal formatting,
-// a buffered writer in front of a ResultSink, a throttle for progress reports, and the summary a
-// search hands back to the page (count caption, or a fixed pane text when nothing was found).
+// What every search shares on its output side: fast decimal formatting, a buffered writer in
+// front of a ResultSink, the summary a search hands back to the page (count caption, or a fixed
+// pane text when nothing was found) and the closing stop, cut and disk-full lines. The progress
+// throttle the searches use is ProgressThrottle in core/progress_throttle.h.
 #pragma once
 
 #include <charconv>
@@ -20,11 +21,6 @@ inline void AppendDecimal(std::string& out, std::uint64_t v) {
     char digits[20];
     const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
     out.append(digits, end);
-}
-
-// The decimal text of v (the searches' name for ToDecimalString).
-inline std::string DecimalText(uint128 v) {
-    return ToDecimalString(v);
 }
 
 // Collects small pieces of text and hands them to the sink in large chunks. Line ends go to the

@@ -1,4 +1,4 @@
-#include "core/tools/prime_search_output.h"
+#include "core/tools/search_output.h"
 
 namespace numerel {
 
