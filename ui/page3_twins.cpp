@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "core/tools/twin_search.h"
+#include "core/tools/twin_search_big.h"
 #include "ui/keyboard_model.h"
 #include "ui/output_pane.h"
 #include "ui/run_protocol.h"
@@ -64,21 +65,38 @@ void Page3Twins::Activate() {
 }
 
 void Page3Twins::Command13_Click() {
+    const std::string from = Text13->text().toStdString();
+    const std::string to = Text14->text().toStdString();
+    if (const std::optional<TwinsBigChecked> big = TwinsCheckBig(from, to)) {
+        const auto* bounds = std::get_if<TwinsBigBounds>(&*big);
+        return StartSearch(std::get_if<Rejection>(&*big),
+                           [bounds = bounds ? *bounds : TwinsBigBounds{}](
+                               ResultSink& sink, const ProgressFn& progress) {
+                               return TwinsRunBig(bounds, sink, progress);
+                           });
+    }
+    const TwinsChecked check = TwinsCheck(from, to);
+    const auto* bounds = std::get_if<TwinsBounds>(&check);
+    StartSearch(std::get_if<Rejection>(&check), [bounds = bounds ? *bounds : TwinsBounds{}](
+                                                    ResultSink& sink, const ProgressFn& progress) {
+        return TwinsRun(bounds, sink, progress);
+    });
+}
+
+// The exact and the large search differ only in their check and run.
+void Page3Twins::StartSearch(const Rejection* rejection, SearchRun run) {
     shell_.run.ResetStatus();
-    const TwinsChecked check =
-        TwinsCheck(Text13->text().toStdString(), Text14->text().toStdString());
-    if (const auto* rejection = std::get_if<Rejection>(&check)) {
+    if (rejection) {
         // The pane and Label11 keep what the last run left.
         Reject(*rejection, {Text13, Text14}, kPane);
         return;
     }
-    const TwinsBounds bounds = std::get<TwinsBounds>(check);
     Label11->setText("共");
     auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
         Pane(kPane), kProgressBox,
-        [bounds, summary](ResultSink& sink, const ProgressFn& progress) {
-            *summary = TwinsRun(bounds, sink, progress);
+        [run = std::move(run), summary](ResultSink& sink, const ProgressFn& progress) {
+            *summary = run(sink, progress);
             return PaneTextOf(**summary);
         },
         [this, summary] {

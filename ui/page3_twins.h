@@ -1,7 +1,11 @@
 // Page 3, "孪生素数": every pair of twin primes lying wholly inside [Text13, Text14], with the
-// number of pairs. One button: bounds above 15 digits are searched exactly all the same.
+// number of pairs. One button: bounds above 15 digits are searched exactly all the same, up to
+// 1000 digits.
 #pragma once
 
+#include <functional>
+
+#include "core/tools/prime_search_output.h"
 #include "ui/page.h"
 
 namespace numerel::ui {
@@ -16,6 +20,10 @@ public:
     void Command14_Click();
 
 private:
+    using SearchRun = std::function<SearchSummary(ResultSink&, const ProgressFn&)>;
+    // Shows the rejection, or clears the count and runs `run` through the result file.
+    void StartSearch(const Rejection* rejection, SearchRun run);
+
     QLabel* Label21;
     QLabel* Label22;
     QLineEdit* Text13;

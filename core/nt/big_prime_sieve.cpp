@@ -39,12 +39,18 @@ bool IsBpswProbablePrime(const mpz_class& n) {
     return mpz_probab_prime_p(n.get_mpz_t(), 1) > 0;
 }
 
-void ForEachBigPrime(const mpz_class& lo, const mpz_class& hi,
-                     const std::function<bool(const mpz_class&)>& fn) {
+namespace {
+
+// The primes p of [lo, hi] for which p + gap is prime too (gap 0: every prime), in increasing
+// order: the sieve crosses out both progressions, so only candidates whose members both survive
+// reach the tests.
+void ForEachBigPrimeWithGap(const mpz_class& lo, const mpz_class& hi, unsigned gap,
+                            const std::function<bool(const mpz_class&)>& fn) {
     if (lo > hi || hi < 2) return;
     mpz_class start = lo;
     if (start <= 2) {
-        if (!fn(mpz_class(2))) return;
+        // 2 + gap is even for every even gap but 0.
+        if (gap == 0 && !fn(mpz_class(2))) return;
         start = 3;
     }
     if (mpz_even_p(start.get_mpz_t())) ++start;
@@ -59,12 +65,16 @@ void ForEachBigPrime(const mpz_class& lo, const mpz_class& hi,
             room < kSegmentOdds ? static_cast<std::uint32_t>(room.get_ui()) : kSegmentOdds;
         std::fill(crossed.begin(), crossed.begin() + odds, 0);
         for (const std::uint32_t r : primes) {
-            // The first index j with start + 2j divisible by r: 2j = -start (mod r).
-            const std::uint64_t rem = mpz_fdiv_ui(start.get_mpz_t(), r);
-            std::uint64_t j = (r - rem) % r * ((r + 1) / 2) % r;
-            // r itself stays: it is a prime of the interval.
-            if (start <= r && start + 2 * j == r) j += r;
-            for (; j < odds; j += r) crossed[j] = 1;
+            // Crosses every index j with start + 2j + shift divisible by r, but the one where that
+            // number is r itself: r is a prime of the interval.
+            const auto cross = [&](std::uint32_t shift) {
+                const std::uint64_t rem = mpz_fdiv_ui(start.get_mpz_t(), r);
+                std::uint64_t j = (2 * std::uint64_t{r} - rem - shift % r) % r * ((r + 1) / 2) % r;
+                if (start + shift <= r && start + 2 * j + shift == r) j += r;
+                for (; j < odds; j += r) crossed[j] = 1;
+            };
+            cross(0);
+            if (gap != 0) cross(gap);
         }
         candidates.clear();
         for (std::uint32_t j = 0; j < odds; ++j) {
@@ -73,13 +83,30 @@ void ForEachBigPrime(const mpz_class& lo, const mpz_class& hi,
         bool go_on = true;
         FilterInOrder(
             candidates.size(),
-            [&candidates](std::size_t i) {
-                return IsBpswProbablePrime(candidates[i]) && IsProvenPrime(candidates[i]);
+            [&candidates, gap](std::size_t i) {
+                const mpz_class& p = candidates[i];
+                if (gap == 0) return IsBpswProbablePrime(p) && IsProvenPrime(p);
+                const mpz_class q = p + gap;
+                // Both probable before either proof: most candidates fail a cheap test.
+                return IsBpswProbablePrime(p) && IsBpswProbablePrime(q) && IsProvenPrime(p) &&
+                       IsProvenPrime(q);
             },
             [&](std::size_t i) { return go_on = fn(candidates[i]); });
         if (!go_on) return;
         start += 2 * mpz_class(odds);
     }
+}
+
+}  // namespace
+
+void ForEachBigPrime(const mpz_class& lo, const mpz_class& hi,
+                     const std::function<bool(const mpz_class&)>& fn) {
+    ForEachBigPrimeWithGap(lo, hi, 0, fn);
+}
+
+void ForEachBigTwinPrime(const mpz_class& lo, const mpz_class& hi,
+                         const std::function<bool(const mpz_class&)>& fn) {
+    ForEachBigPrimeWithGap(lo, hi, 2, fn);
 }
 
 }  // namespace numerel

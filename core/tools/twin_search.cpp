@@ -13,7 +13,7 @@ namespace {
 Rejection Reject(bool over_limit) {
     const Message bounds{"请输入两个≥2的整数!\r两数至少相差2.", "重新输入!",
                          MessageIcon::Exclamation, MessageButtons::Ok};
-    return {.message = over_limit ? OverLimitMessage() : bounds,
+    return {.message = over_limit ? OverLimitMessage(InputLimit::Digits1000) : bounds,
             .effect = FieldEffect::RewriteFirst,
             .text = "2",
             .focus = FocusAfter::Last};

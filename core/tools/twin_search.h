@@ -27,7 +27,8 @@ using TwinsChecked = Checked<TwinsBounds>;
 // 整数!" CR "两数至少相差2." / "重新输入!". The page has no Decimal96 button, so a bound above
 // SmallLimit is read exactly (ReadExactInteger) and searched exactly up to 2^96 - 1; a
 // text that cannot be read exactly gets the same message, a value beyond 2^96 - 1 the
-// over-limit message. Cost: a few number readings.
+// over-limit message of the 1000-digit fields (TwinsCheckBig reads what lies beyond). Cost: a few
+// number readings.
 TwinsChecked TwinsCheck(std::string_view from_text, std::string_view to_text);
 
 // The pairs of [from, to] (both inclusive, both members inside) in increasing order as tokens

@@ -99,6 +99,20 @@ INSTANTIATE_TEST_SUITE_P(
             "TwinsThreeTo20", {"twins", "3", "20"}, 0, "(3,5)(5,7)(11,13)(17,19)\n共4对\n", ""},
         SearchCase{
             "TwinsNoneFound", {"twins", "6", "12"}, 0, "此区间内没有孪生素数对\n共0对\n", ""},
+        // The pairs checked with PARI/GP (forprime over the window, isprime of p + 2).
+        SearchCase{"TwinsBeyond2To96Lines",
+                   {"twins", "10^40", "1e40+30000", "--lines"},
+                   0,
+                   "(10000000000000000000000000000000000016111,"
+                   "10000000000000000000000000000000000016113)\n"
+                   "(10000000000000000000000000000000000028837,"
+                   "10000000000000000000000000000000000028839)\n共2对\n",
+                   ""},
+        SearchCase{"TwinsOverLimit",
+                   {"twins", "2", "1e1000"},
+                   1,
+                   "",
+                   "输入超限: 很抱歉!,最大只能到 10^1000-1(1000位)\n"},
         SearchCase{"TwinsRejected",
                    {"twins", "2", "3"},
                    1,

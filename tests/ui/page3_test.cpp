@@ -61,7 +61,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "共2对"},
         TwinsCase{"TwentyNineDigits", "10000000000000000000000000000",
                   "10000000000000000000000000603",
-                  "(10000000000000000000000000601,10000000000000000000000000603)", "共1对"}),
+                  "(10000000000000000000000000601,10000000000000000000000000603)", "共1对"},
+        // The pair checked with PARI/GP (isprime of both members).
+        TwinsCase{"BeyondTwoTo96", "10^40+16111", "10^40+16113",
+                  "(10000000000000000000000000000000000016111,"
+                  "10000000000000000000000000000000000016113)",
+                  "共1对"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Page3Test, RejectionSetsTheLowerBoundToTwoAndKeepsTheResult) {
@@ -74,7 +79,7 @@ TEST_F(Page3Test, RejectionSetsTheLowerBoundToTwoAndKeepsTheResult) {
     };
     for (const Row& row :
          {Row{"2", "3", "重新输入!"}, Row{"1", "10", "重新输入!"}, Row{"2.5", "10", "重新输入!"},
-          Row{"", "", "重新输入!"}, Row{"2", "79228162514264337593543950336", "输入超限"}}) {
+          Row{"", "", "重新输入!"}, Row{"2", "1e1000", "输入超限"}}) {
         SCOPED_TRACE(std::string(row.from) + " / " + row.to);
         platform.messages.clear();
         Search(row.from, row.to);
@@ -89,6 +94,8 @@ TEST_F(Page3Test, RejectionSetsTheLowerBoundToTwoAndKeepsTheResult) {
     }
     Search("1", "10");
     EXPECT_EQ(platform.messages.back().text, "请输入两个≥2的整数!\r两数至少相差2.");
+    Search("2", "1e1000");
+    EXPECT_EQ(platform.messages.back().text, "很抱歉!,最大只能到\r10^1000-1(1000位)");
 }
 
 TEST_F(Page3Test, PageChangeAndEscapeClearThePage) {

@@ -75,7 +75,8 @@ Seen Page2(const std::string& t) {
 Seen Page3(const std::string& t) {
     const TwinsChecked checked = TwinsCheck("2", t);
     if (const auto* bounds = std::get_if<TwinsBounds>(&checked)) return {bounds->to};
-    return {std::nullopt, std::get<Rejection>(checked).message == OverLimitMessage()};
+    return {std::nullopt,
+            std::get<Rejection>(checked).message == OverLimitMessage(InputLimit::Digits1000)};
 }
 
 // The even tool: the odd one's binary64 parity test sees 1e29 as even before any exact reading.

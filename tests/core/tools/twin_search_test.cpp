@@ -169,7 +169,7 @@ TEST_P(TwinsCheckTable, AcceptsOrRejectsAsThePage) {
     const auto* rejection = std::get_if<Rejection>(&result);
     ASSERT_NE(rejection, nullptr);
     const Message expected = c.over_limit
-                                 ? OverLimitMessage()
+                                 ? OverLimitMessage(InputLimit::Digits1000)
                                  : Message{"请输入两个≥2的整数!\r两数至少相差2.", "重新输入!",
                                            MessageIcon::Exclamation, MessageButtons::Ok};
     EXPECT_EQ(rejection->message, expected);

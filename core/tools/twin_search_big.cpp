@@ -1,0 +1,91 @@
+#include "core/tools/twin_search_big.h"
+
+#include "core/input/pick_path.h"
+#include "core/input/read_big_integer.h"
+#include "core/nt/big_prime_sieve.h"
+#include "core/run_control.h"
+
+namespace numerel {
+
+namespace {
+
+Rejection Reject(bool over_limit) {
+    const Message bounds{"请输入两个≥2的整数!\r两数至少相差2.", "重新输入!",
+                         MessageIcon::Exclamation, MessageButtons::Ok};
+    return {.message = over_limit ? OverLimitMessage(InputLimit::Digits1000) : bounds,
+            .effect = FieldEffect::RewriteFirst,
+            .text = "2",
+            .focus = FocusAfter::Last};
+}
+
+void AppendBig(std::string& text, const mpz_class& v) {
+    const std::size_t at = text.size();
+    text.resize(at + mpz_sizeinbase(v.get_mpz_t(), 10) + 2);
+    mpz_get_str(text.data() + at, 10, v.get_mpz_t());
+    text.resize(at + std::char_traits<char>::length(text.data() + at));
+}
+
+double Fraction(const mpz_class& done, const mpz_class& span) {
+    return mpz_get_d(done.get_mpz_t()) / mpz_get_d(span.get_mpz_t());
+}
+
+}  // namespace
+
+std::optional<TwinsBigChecked> TwinsCheckBig(std::string_view from_text, std::string_view to_text) {
+    if (!BeyondDecimal96(from_text) && !BeyondDecimal96(to_text)) return std::nullopt;
+    const BigIntegerRead a = ReadBigInteger(from_text);
+    const BigIntegerRead b = ReadBigInteger(to_text);
+    if (a.status == BigReadStatus::Overflow || b.status == BigReadStatus::Overflow) {
+        return Reject(true);
+    }
+    if (a.status != BigReadStatus::Ok || b.status != BigReadStatus::Ok || a.value < 2 ||
+        b.value < a.value + 2) {
+        return Reject(false);
+    }
+    return TwinsBigBounds{a.value, b.value};
+}
+
+SearchSummary TwinsRunBig(const TwinsBigBounds& bounds, ResultSink& sink,
+                          const ProgressFn& progress) {
+    SinkWriter out(sink);
+    std::string& text = out.Buffer();
+    SearchSummary summary;
+    std::uint64_t kept = 0;
+    const mpz_class& a = bounds.from;
+    const mpz_class last = bounds.to - 2;  // the largest lower member inside
+    try {
+        if (a <= last) {
+            const mpz_class span = last - a;
+            const mpz_class report_step = span / 1024 + 1;
+            mpz_class next_report = a;
+            ForEachBigTwinPrime(a, last, [&](const mpz_class& p) {
+                ++summary.count;
+                if (!summary.cut) {
+                    text += '(';
+                    AppendBig(text, p);
+                    text += ',';
+                    AppendBig(text, p + 2);
+                    text += ')';
+                    out.Commit();
+                    if (out.Full()) {
+                        summary.cut = true;
+                        kept = summary.count;
+                    }
+                }
+                if (progress && p >= next_report && span > 0) {
+                    progress(Fraction(p - a, span));
+                    next_report = p + report_step;
+                }
+                return true;
+            });
+            if (progress) progress(1.0);
+        }
+    } catch (const RunStopped&) {
+        summary.stopped = true;
+    }
+    FinishSearchText(out, summary, "对", kept);
+    if (summary.count == 0 && !summary.stopped) summary.pane_text = "此区间内没有孪生素数对";
+    return summary;
+}
+
+}  // namespace numerel
