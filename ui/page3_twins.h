@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "core/tools/prime_search_output.h"
+#include "core/tools/search_output.h"
 #include "ui/page.h"
 
 namespace numerel::ui {

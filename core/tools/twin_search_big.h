@@ -9,7 +9,7 @@
 
 #include "core/result_sink.h"
 #include "core/tools/checked.h"
-#include "core/tools/prime_search_output.h"
+#include "core/tools/search_output.h"
 
 namespace numerel {
 
