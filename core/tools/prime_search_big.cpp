@@ -18,18 +18,6 @@ Rejection BoundsRejection() {
             .empty_pane = true};
 }
 
-void AppendBig(std::string& text, const mpz_class& v) {
-    const std::size_t at = text.size();
-    text.resize(at + mpz_sizeinbase(v.get_mpz_t(), 10) + 2);
-    mpz_get_str(text.data() + at, 10, v.get_mpz_t());
-    text.resize(at + std::char_traits<char>::length(text.data() + at));
-}
-
-// Progress (p - a0)/(b - a0) as a double, whatever the size of the numbers.
-double Fraction(const mpz_class& done, const mpz_class& span) {
-    return mpz_get_d(done.get_mpz_t()) / mpz_get_d(span.get_mpz_t());
-}
-
 }  // namespace
 
 std::optional<PrimesBigChecked> PrimesCheckBig(std::string_view from_text,
@@ -64,7 +52,7 @@ SearchSummary PrimesRunBig(const PrimesBigBounds& bounds, ResultSink& sink,
     std::uint64_t kept = 0;
     const auto text_item = [&](const mpz_class& p) {
         if (!summary.cut) {
-            AppendBig(text, p);
+            AppendDecimal(text, p);
             text += ' ';
         }
         ++summary.count;
@@ -97,7 +85,7 @@ SearchSummary PrimesRunBig(const PrimesBigBounds& bounds, ResultSink& sink,
                 ++summary.count;
                 if (!summary.cut) {
                     text += ' ';
-                    AppendBig(text, p);
+                    AppendDecimal(text, p);
                     text += ' ';
                     out.Commit();
                     if (out.Full()) {
@@ -107,12 +95,12 @@ SearchSummary PrimesRunBig(const PrimesBigBounds& bounds, ResultSink& sink,
                 }
                 if (progress && p >= next_report) {
                     const mpz_class i = p - (p - a0) % 6;
-                    progress(Fraction(i - a0, span));
+                    progress(FractionOf(i - a0, span));
                     next_report = p + report_step;
                 }
                 return true;
             });
-            if (progress) progress(Fraction(last - 2 - a0, span));
+            if (progress) progress(FractionOf(last - 2 - a0, span));
         }
         mpz_class odd_b = b;
         if (mpz_even_p(odd_b.get_mpz_t())) --odd_b;

@@ -2,6 +2,17 @@
 
 namespace numerel {
 
+void AppendDecimal(std::string& out, const mpz_class& v) {
+    const std::size_t at = out.size();
+    out.resize(at + mpz_sizeinbase(v.get_mpz_t(), 10) + 2);
+    mpz_get_str(out.data() + at, 10, v.get_mpz_t());
+    out.resize(at + std::char_traits<char>::length(out.data() + at));
+}
+
+double FractionOf(const mpz_class& done, const mpz_class& span) {
+    return mpz_get_d(done.get_mpz_t()) / mpz_get_d(span.get_mpz_t());
+}
+
 std::string CountCaption(std::uint64_t count, std::string_view unit, bool stopped) {
     std::string caption = stopped ? std::string(kStoppedMark) : std::string();
     caption += "共";

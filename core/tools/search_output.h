@@ -4,6 +4,8 @@
 // throttle the searches use is ProgressThrottle in core/progress_throttle.h.
 #pragma once
 
+#include <gmpxx.h>
+
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -22,6 +24,12 @@ inline void AppendDecimal(std::string& out, std::uint64_t v) {
     const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
     out.append(digits, end);
 }
+
+// The same for a value of any size, written in place.
+void AppendDecimal(std::string& out, const mpz_class& v);
+
+// done / span as a double, whatever the size of the numbers: the progress of a large search.
+double FractionOf(const mpz_class& done, const mpz_class& span);
 
 // Collects small pieces of text and hands them to the sink in large chunks. Line ends go to the
 // sink's own EndLine, so the pending text is handed over first. After each hand-over it asks the

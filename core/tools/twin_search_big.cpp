@@ -18,17 +18,6 @@ Rejection Reject(bool over_limit) {
             .focus = FocusAfter::Last};
 }
 
-void AppendBig(std::string& text, const mpz_class& v) {
-    const std::size_t at = text.size();
-    text.resize(at + mpz_sizeinbase(v.get_mpz_t(), 10) + 2);
-    mpz_get_str(text.data() + at, 10, v.get_mpz_t());
-    text.resize(at + std::char_traits<char>::length(text.data() + at));
-}
-
-double Fraction(const mpz_class& done, const mpz_class& span) {
-    return mpz_get_d(done.get_mpz_t()) / mpz_get_d(span.get_mpz_t());
-}
-
 }  // namespace
 
 std::optional<TwinsBigChecked> TwinsCheckBig(std::string_view from_text, std::string_view to_text) {
@@ -62,9 +51,9 @@ SearchSummary TwinsRunBig(const TwinsBigBounds& bounds, ResultSink& sink,
                 ++summary.count;
                 if (!summary.cut) {
                     text += '(';
-                    AppendBig(text, p);
+                    AppendDecimal(text, p);
                     text += ',';
-                    AppendBig(text, p + 2);
+                    AppendDecimal(text, p + 2);
                     text += ')';
                     out.Commit();
                     if (out.Full()) {
@@ -73,7 +62,7 @@ SearchSummary TwinsRunBig(const TwinsBigBounds& bounds, ResultSink& sink,
                     }
                 }
                 if (progress && p >= next_report && span > 0) {
-                    progress(Fraction(p - a, span));
+                    progress(FractionOf(p - a, span));
                     next_report = p + report_step;
                 }
                 return true;
