@@ -3,13 +3,13 @@
 #include <cstdlib>
 #include <memory>
 
-#include "ui/desktop_language.h"
-#include "ui/form1.h"
-#include "ui/guarded_application.h"
-#include "ui/qt_platform.h"
-#include "ui/run_protocol.h"
-#include "ui/termination_signals.h"
-#include "ui/window_icon.h"
+#include "ui/platform/desktop_language.h"
+#include "ui/platform/qt_platform.h"
+#include "ui/platform/termination_signals.h"
+#include "ui/run/run_protocol.h"
+#include "ui/window/form1.h"
+#include "ui/window/guarded_application.h"
+#include "ui/window/window_icon.h"
 
 int main(int argc, char** argv) {
     numerel::ui::GuardedApplication app(argc, argv);

@@ -23,14 +23,14 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "ui/clickable_label.h"
-#include "ui/form1.h"
-#include "ui/keyboard_model.h"
-#include "ui/long_text_view.h"
-#include "ui/output_pane.h"
-#include "ui/pane_menu.h"
-#include "ui/platform.h"
-#include "ui/run_protocol.h"
+#include "ui/pages/clickable_label.h"
+#include "ui/pages/keyboard_model.h"
+#include "ui/pane/long_text_view.h"
+#include "ui/pane/output_pane.h"
+#include "ui/pane/pane_menu.h"
+#include "ui/platform/platform.h"
+#include "ui/run/run_protocol.h"
+#include "ui/window/form1.h"
 
 namespace {
 

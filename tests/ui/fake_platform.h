@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "ui/platform.h"
+#include "ui/platform/platform.h"
 
 namespace numerel::ui::testing {
 

@@ -15,12 +15,12 @@
 #include <memory>
 
 #include "fake_platform.h"
-#include "ui/clickable_label.h"
-#include "ui/form1.h"
-#include "ui/keyboard_model.h"
-#include "ui/output_pane.h"
-#include "ui/progress_frame.h"
-#include "ui/run_protocol.h"
+#include "ui/pages/clickable_label.h"
+#include "ui/pages/keyboard_model.h"
+#include "ui/pane/output_pane.h"
+#include "ui/run/progress_frame.h"
+#include "ui/run/run_protocol.h"
+#include "ui/window/form1.h"
 
 namespace numerel::ui::testing {
 

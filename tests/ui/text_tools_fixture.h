@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "form_fixture.h"
-#include "ui/pane_menu.h"
+#include "ui/pane/pane_menu.h"
 
 // Readable QStrings in failure messages.
 static inline void PrintTo(const QString& text, std::ostream* os) {

@@ -1,0 +1,61 @@
+// Base of the tab pages: builds controls the way the window design names them and knows what a
+// page change to it does (focus, default and cancel button).
+#pragma once
+
+#include <QWidget>
+#include <initializer_list>
+
+#include "core/message.h"
+#include "core/tools/checked.h"
+#include "ui/pages/shell.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace numerel::ui {
+
+class PickPathBinding;
+struct PickPathInstance;
+
+class Page : public QWidget {
+    Q_OBJECT
+public:
+    explicit Page(Shell& shell, QWidget* parent = nullptr);
+    // The page-change row of this page: focus, default and cancel button.
+    virtual void Activate() {}
+
+protected:
+    // Controls in the 9 pt Song face, with the design's name as objectName.
+    QLineEdit* MakeField(const QString& name);
+    QPushButton* MakeButton(const QString& name, const QString& caption);
+    // A button that starts a computation: disabled while any run goes on.
+    QPushButton* MakeRunButton(const QString& name, const QString& caption);
+    QLabel* MakeLabel(const QString& name, const QString& caption);
+    QCheckBox* MakeCheck(const QString& name, const QString& caption);
+    // Check3(index) with its caption, registered with the run protocol.
+    QCheckBox* MakeProgressBox(int index);
+    OutputPane* Pane(int index) const;
+    // Of a binary64 / Decimal96 button pair, the one in view. A page change makes it the default
+    // so that Enter runs the button the user sees.
+    static QPushButton* ShownOf(QPushButton* binary, QPushButton* decimal);
+    bool Show(const Message& message);
+    // The integer fields' change reaction for one group of fields, owned by this page.
+    PickPathBinding* BindPickPath(PickPathInstance instance);
+    // What a clear button puts back to idle besides its fields and pane.
+    enum class ClearResets { StatusAndBar, Status, Nothing };
+    static constexpr int kNoPane = -1;
+    // A clear button: the pane (unless kNoPane) emptied, then the fields in the order given, the
+    // focus, then the resets.
+    void ClearTool(std::initializer_list<QLineEdit*> fields, int pane,
+                   ClearResets resets = ClearResets::StatusAndBar,
+                   FocusAfter focus = FocusAfter::First);
+    // Shows a check's rejection and applies its field effect to the tool's fields, given in the
+    // order its check reads them, and to the pane.
+    void Reject(const Rejection& rejection, std::initializer_list<QLineEdit*> fields, int pane);
+
+    Shell& shell_;
+};
+
+}  // namespace numerel::ui

@@ -1,0 +1,185 @@
+#include "ui/pane/find_dialog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <utility>
+
+#include "core/message.h"
+#include "ui/pane/output_pane.h"
+#include "ui/platform/fonts.h"
+#include "ui/platform/platform.h"
+#include "ui/results/mapped_text.h"
+
+namespace numerel::ui {
+
+Dialog::Dialog(Platform& platform, PaneSource current_pane, QWidget* owner)
+    : QDialog(owner), platform_(platform), current_pane_(std::move(current_pane)) {
+    setObjectName("Dialog");
+    setWindowTitle("查找");
+    setFont(SongFont(kControlPointSize));
+    setModal(false);
+
+    auto* frame = new QGroupBox("查找方向", this);
+    frame->setObjectName("Frame1");
+    option1_ = new QRadioButton("向上", frame);
+    option1_->setObjectName("Option1");
+    option2_ = new QRadioButton("向下", frame);
+    option2_->setObjectName("Option2");
+    option2_->setChecked(true);
+    auto* directions = new QHBoxLayout(frame);
+    directions->addWidget(option1_);
+    directions->addWidget(option2_);
+
+    label1_ = new QLabel("查找内容:", this);
+    label1_->setObjectName("Label1");
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName("Text1");
+    text1_->setToolTip("可以预先选中一个字符串");
+    label1_->setBuddy(text1_);
+    ok_button_ = new QPushButton("查找下一个(&N)", this);
+    ok_button_->setObjectName("OKButton");
+    ok_button_->setDefault(true);  // Enter in Text1
+    cancel_button_ = new QPushButton("取消(&C)", this);
+    cancel_button_->setObjectName("CancelButton");
+    cancel_button_->setAutoDefault(false);
+    label2_ = new QLabel("距离第一个", this);
+    label2_->setObjectName("Label2");
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(label1_, 0, 0);
+    layout->addWidget(text1_, 0, 1);
+    layout->addWidget(ok_button_, 0, 2);
+    layout->addWidget(frame, 1, 0, 1, 2);
+    layout->addWidget(cancel_button_, 1, 2, Qt::AlignTop);
+    layout->addWidget(label2_, 2, 0, 1, 3);
+    layout->setColumnStretch(1, 1);
+    setMinimumWidth(420);
+
+    connect(ok_button_, &QPushButton::clicked, this, &Dialog::OKButton_Click);
+    connect(cancel_button_, &QPushButton::clicked, this, &Dialog::CancelButton_Click);
+    connect(text1_, &QLineEdit::textChanged, this, &Dialog::Text1_Change);
+    Form_Load();
+}
+
+Dialog::~Dialog() {
+    if (search_.joinable()) search_.join();
+}
+
+void Dialog::Form_Load() {
+    const OutputPane* pane = current_pane_();
+    text1_->setText(pane != nullptr ? pane->SelectedText() : QString());
+    Text1_Change();  // also when the text did not change (an empty selection)
+}
+
+void Dialog::FocusText1() {
+    text1_->setFocus(Qt::OtherFocusReason);
+}
+
+void Dialog::Text1_Change() {
+    state_ = FindState{};
+}
+
+void Dialog::OKButton_Click() {
+    FindNext(text1_->text());
+}
+
+void Dialog::CancelButton_Click() {
+    QWidget* owner = parentWidget();
+    QDialog::reject();  // closes, and the window deletes itself
+    if (owner != nullptr) {
+        owner->show();
+        owner->activateWindow();
+    }
+}
+
+void Dialog::reject() {
+    CancelButton_Click();
+}
+
+void Dialog::FindNext(const QString& s) {
+    if (searching_) return;
+    OutputPane* pane = current_pane_();
+    if (pane != nullptr && !s.isEmpty()) {
+        if (std::shared_ptr<const MappedText> content = pane->LongContent()) {
+            FindInLong(pane, std::move(content), s);
+            return;
+        }
+    }
+    const QString text = pane != nullptr ? pane->Text() : QString();
+    const qsizetype n = text.size();
+    const qsizetype length = s.size();
+    // The last 0-based start a hit may have: there must be room for s, and even an empty s is
+    // only tried at positions 1..n.
+    const qsizetype last_start = n - std::max<qsizetype>(length, 1);
+    qsizetype hit = -1;
+    if (option2_->isChecked()) {
+        // Down: p = pos + 1, pos + 2, ..., that is 0-based starts from pos on.
+        if (state_.pos <= last_start) {
+            hit = text.indexOf(s, state_.pos, Qt::CaseSensitive);
+            if (hit > last_start) hit = -1;
+        }
+    } else {
+        // Up: p = pos - 1, pos - 2, ..., 1, that is 0-based starts from pos - 2 down to 0.
+        const qsizetype from = std::min<qsizetype>(state_.pos - 2, last_start);
+        if (from >= 0) hit = text.lastIndexOf(s, from, Qt::CaseSensitive);
+    }
+    ShowHit(pane, s, hit);
+}
+
+void Dialog::FindInLong(OutputPane* pane, std::shared_ptr<const MappedText> content,
+                        const QString& s) {
+    const bool down = option2_->isChecked();
+    const qint64 pos = state_.pos;
+    const qint64 last_start = content->Units() - s.size();
+    if (search_.joinable()) search_.join();
+    searching_ = true;
+    ok_button_->setEnabled(false);
+    QPointer<Dialog> self(this);
+    QPointer<OutputPane> target(pane);
+    search_ = std::thread([self, target, content, s, down, pos, last_start] {
+        qint64 hit = -1;
+        if (down) {
+            if (pos <= last_start) hit = content->FindForward(s, pos);
+        } else {
+            const qint64 from = std::min(pos - 2, last_start);
+            if (from >= 0) hit = content->FindBackward(s, from);
+        }
+        // The dialog waits for this thread before it goes, so `self` is still there to call.
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, target, content, s, hit] {
+                self->searching_ = false;
+                self->ok_button_->setEnabled(true);
+                // A pane whose text changed meanwhile is left alone.
+                if (target && target->LongContent() == content) self->ShowHit(target, s, hit);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void Dialog::ShowHit(OutputPane* pane, const QString& s, qint64 hit) {
+    if (hit < 0) {
+        platform_.ShowMessage(Message{"找不到'" + s.toStdString() + "'", "未找到",
+                                      MessageIcon::Information, MessageButtons::Ok});
+        return;
+    }
+
+    const int start = static_cast<int>(hit);
+    const int length = static_cast<int>(s.size());
+    // Every hit stays red after the selection has moved on.
+    pane->MarkHit(start, length);
+    pane->Select(start, length);
+
+    const int p = start + 1;
+    state_.pos = p;
+    if (!state_.first) state_.first = p;
+    label2_->setText("距离第一个'" + s + "'" + QString::number(p - *state_.first) + " 个字符");
+}
+
+}  // namespace numerel::ui
