@@ -6,6 +6,7 @@
 #include "core/input/read_big_integer.h"
 #include "core/input/read_number.h"
 #include "core/nt/factor_big.h"
+#include "core/nt/lucas_lehmer.h"
 #include "core/run_control.h"
 #include "core/tools/search_output.h"
 
@@ -182,7 +183,7 @@ void ForEachPerfectNumber(const mpz_class& lo, const mpz_class& hi,
         const mpz_class mersenne = (mpz_class(1) << p) - 1;
         const mpz_class n = mersenne << (p - 1);
         if (n > hi) return;
-        if (n >= lo && IsProvenPrime(mersenne)) visit(n);
+        if (n >= lo && IsMersennePrime(p)) visit(n);
     }
 }
 
