@@ -197,6 +197,126 @@ TEST(CalculatorTool, LongResultsAreConfirmed) {
     EXPECT_TRUE(prompter.Calls().empty());
 }
 
+// The boxes a click opens, in order: a message box by its text, an input box by "?" and its
+// title.
+std::vector<std::string> Boxes(const ScriptedPrompter& prompter) {
+    std::vector<std::string> boxes;
+    for (const ScriptedPrompter::Call& call : prompter.Calls()) {
+        boxes.push_back(call.is_input ? "?" + call.title : call.message.text);
+    }
+    return boxes;
+}
+
+// The precision is asked only where the quotient has a repetend or the root is not found at
+// once, after the notice; a refusal's box comes after the answer.
+TEST(CalculatorTool, QuestionsComeWhereTheResultNeedsThem) {
+    const std::string notice = PrecisionNoticeMessage().text;
+    const std::string zero = ZeroDivisorMessage().text;
+    const std::string too_large = PrecisionTooLargeMessage().text;
+    struct Case {
+        const char* name;
+        CalcOp op;
+        const char* a;
+        const char* b;
+        std::vector<std::optional<std::string>> answers;
+        std::vector<std::string> boxes;
+        const char* result;
+        CalcNoResult no_result;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"TerminatingQuotient", CalcOp::Div, "1", "8", {}, {}, "0.125", CalcNoResult::None},
+             {"DecimalOperandsTerminating",
+              CalcOp::Div,
+              "1.5",
+              "0.25",
+              {},
+              {},
+              "6",
+              CalcNoResult::None},
+             {"Repetend",
+              CalcOp::Div,
+              "1",
+              "3",
+              {"5"},
+              {notice, "?设定精确度"},
+              "0.33333",
+              CalcNoResult::None},
+             {"ZeroDivisorAsksNothing",
+              CalcOp::Div,
+              "5",
+              "0.0",
+              {},
+              {zero},
+              "",
+              CalcNoResult::ZeroDivisor},
+             {"DivisionRefused",
+              CalcOp::Div,
+              "1",
+              "3",
+              {"1e9"},
+              {notice, "?设定精确度", too_large},
+              "",
+              CalcNoResult::PrecisionRefused},
+             {"DivisionCancelled",
+              CalcOp::Div,
+              "2",
+              "7",
+              {std::nullopt},
+              {notice, "?设定精确度"},
+              "",
+              CalcNoResult::PromptCancelled},
+             {"DivisionEmptyAnswer",
+              CalcOp::Div,
+              "2",
+              "7",
+              {""},
+              {notice, "?设定精确度"},
+              "",
+              CalcNoResult::PromptCancelled},
+             {"ExactRoot", CalcOp::Sqrt, "0.0004", "", {}, {}, "0.02", CalcNoResult::None},
+             {"Root",
+              CalcOp::Sqrt,
+              "2",
+              "",
+              {"3"},
+              {notice, "?Numerel"},
+              "1.414",
+              CalcNoResult::None},
+             {"RootRefused",
+              CalcOp::Sqrt,
+              "2",
+              "",
+              {"1e9"},
+              {notice, "?Numerel", too_large},
+              "",
+              CalcNoResult::PrecisionRefused},
+             {"RootCancelled",
+              CalcOp::Sqrt,
+              "0.2",
+              "",
+              {std::nullopt},
+              {notice, "?Numerel"},
+              "",
+              CalcNoResult::PromptCancelled},
+             {"QuotientByZero",
+              CalcOp::IntQuot,
+              "7.5",
+              "0.9",
+              {},
+              {zero},
+              "",
+              CalcNoResult::ZeroDivisor},
+         }) {
+        SCOPED_TRACE(c.name);
+        ScriptedPrompter prompter(c.answers);
+        const CalcOutcome outcome = RunCalculator(c.op, {c.a, c.b}, prompter);
+        EXPECT_EQ(Boxes(prompter), c.boxes);
+        EXPECT_EQ(outcome.result, std::optional<std::string>(c.result));
+        EXPECT_EQ(outcome.no_result, c.no_result);
+        EXPECT_FALSE(outcome.rejection.has_value());
+    }
+}
+
 TEST(CalculatorTool, ButtonCaptions) {
     const auto& buttons = CalcButtons();
     EXPECT_STREQ(buttons[1].caption, "A－B");
