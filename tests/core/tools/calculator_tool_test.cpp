@@ -1,8 +1,10 @@
 // The calculator page's click, without its window: write-backs, checks, limits and results.
 #include "core/tools/calculator_tool.h"
 
+#include <gmpxx.h>
 #include <gtest/gtest.h>
 
+#include "core/long/long_kernel.h"
 #include "core/long/long_messages.h"
 #include "core/scripted_prompter.h"
 
@@ -315,6 +317,35 @@ TEST(CalculatorTool, QuestionsComeWhereTheResultNeedsThem) {
         EXPECT_EQ(outcome.no_result, c.no_result);
         EXPECT_FALSE(outcome.rejection.has_value());
     }
+}
+
+// 10 has an order above 10^8 modulo the prime 1000000007: the search for the repeat stops at
+// the limit, and its box comes after the answer, with the digits found.
+TEST(CalculatorTool, RepetendNotFoundComesWithTheDigits) {
+    ScriptedPrompter prompter({"0"});
+    const CalcOutcome outcome = RunCalculator(CalcOp::Div, {"1", "1000000007"}, prompter);
+    EXPECT_EQ(Boxes(prompter),
+              (std::vector<std::string>{PrecisionNoticeMessage().text, "?设定精确度",
+                                        RepetendNotFoundMessage().text}));
+    EXPECT_EQ(RepetendNotFoundMessage().text, "已算到 100,000,000 位,仍未出现循环,运算停止");
+    EXPECT_EQ(outcome.no_result, CalcNoResult::None);
+    ASSERT_TRUE(outcome.result.has_value());
+    const std::string& shown = *outcome.result;
+    ASSERT_TRUE(shown.starts_with("0.000000000999999993000000048999"));
+    const std::size_t n = shown.size() - 2;
+    EXPECT_GE(n, static_cast<std::size_t>(kMaxLongDigits));
+    // The last 20 digits are floor(10^n / p) mod 10^20 = (10^n - 10^n mod p) / p mod 10^20,
+    // an exact division done with p's inverse modulo 10^20.
+    const mpz_class p = 1000000007;
+    mpz_class modulus, rest, inverse, last;
+    mpz_ui_pow_ui(modulus.get_mpz_t(), 10, 20);
+    const mpz_class ten = 10, exponent = static_cast<unsigned long>(n);
+    mpz_powm(rest.get_mpz_t(), ten.get_mpz_t(), exponent.get_mpz_t(), p.get_mpz_t());
+    mpz_invert(inverse.get_mpz_t(), p.get_mpz_t(), modulus.get_mpz_t());
+    last = (modulus - rest) * inverse % modulus;  // 10^n is 0 modulo 10^20
+    std::string expected = last.get_str();
+    expected.insert(0, 20 - expected.size(), '0');
+    EXPECT_EQ(shown.substr(shown.size() - 20), expected);
 }
 
 TEST(CalculatorTool, ButtonCaptions) {
