@@ -98,7 +98,7 @@ struct CalcOutcome {
 // refusal's message comes after the run, as does RepetendNotFoundMessage() with the digits
 // found. The integer part of an operand such as ".4" is "0", written back as such.
 //
-// The steps, each once and in this order, Run and AfterRun again while AfterRun says so:
+// The steps: Prepare; when it says so, Run then AfterRun, and again while AfterRun says so.
 class CalcClick {
 public:
     CalcClick(CalcOp op, CalcOperands operands, CalcWriteBack write_back = {});
