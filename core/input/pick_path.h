@@ -19,8 +19,8 @@ enum class InputLimit {
     Digits1000  // 10^1000 - 1 (page 0); its large button factors beyond 2^96 - 1
 };
 
-// The caption of page 0's Label38 and what its over-limit reset writes into Text1: an expression
-// of the largest value, which the field reads back.
+// Page 0's largest admitted value as it shows it, and what its over-limit reset writes into the
+// field: an expression of the largest value, which the field reads back.
 inline constexpr const char* kLargestInput1000 = "10^1000-1";
 
 struct PathDecision {
