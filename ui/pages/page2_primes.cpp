@@ -1,17 +1,16 @@
 #include "ui/pages/page2_primes.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <optional>
 
+#include "core/tools/prime_search.h"
 #include "core/tools/prime_search_big.h"
 #include "ui/pages/keyboard_model.h"
 #include "ui/pages/pick_path_binding.h"
+#include "ui/pages/search_layout.h"
 #include "ui/pane/output_pane.h"
 #include "ui/run/run_protocol.h"
 
@@ -23,118 +22,67 @@ constexpr int kProgressBox = 2;
 }  // namespace
 
 Page2Primes::Page2Primes(Shell& shell, QWidget* parent) : Page(shell, parent) {
-    LabelFrom = MakeLabel("Page2From", "从");
-    LabelTo = MakeLabel("Page2To", "到");
-    Text4 = MakeField("Text4");
-    Text5 = MakeField("Text5");
-    Command5 = MakeRunButton("Command5", "计算");
-    Command21 = MakeRunButton("Command21", "计算");
-    Command21->hide();
-    Command6 = MakeButton("Command6", "清空");
-    Check3_2 = MakeProgressBox(2);
-    Label6 = MakeLabel("Label6", "共有");
-
-    auto* bounds = new QGridLayout;
-    bounds->addWidget(LabelFrom, 0, 0);
-    bounds->addWidget(Text4, 0, 1);
-    bounds->addWidget(LabelTo, 1, 0);
-    bounds->addWidget(Text5, 1, 1);
-    bounds->setColumnMinimumWidth(1, 280);
-    auto* top = new QHBoxLayout;
-    top->addLayout(bounds);
-    top->addStretch(1);
-    auto* button_row = new QHBoxLayout;
-    button_row->addWidget(Command5);
-    button_row->addWidget(Command21);
-    button_row->addWidget(Command6);
-    button_row->addSpacing(16);
-    button_row->addWidget(Check3_2);
-    button_row->addSpacing(16);
-    button_row->addWidget(Label6);
-    button_row->addStretch(1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(button_row);
-    layout->addWidget(Pane(kPane), 1);
+    fromCaption = MakeLabel("Page2From", "从");
+    toCaption = MakeLabel("Page2To", "到");
+    primesFrom = MakeField("Text4");
+    primesTo = MakeField("Text5");
+    searchButton = MakeRunButton("Command5", "计算");
+    decimalSearchButton = MakeRunButton("Command21", "计算");
+    decimalSearchButton->hide();
+    clearButton = MakeButton("Command6", "清空");
+    progressBox = MakeProgressBox(kProgressBox);
+    primesCount = MakeLabel("Label6", "共有");
+    LayOutIntervalSearch(this,
+                         {fromCaption,
+                          primesFrom,
+                          toCaption,
+                          primesTo,
+                          {searchButton, decimalSearchButton, clearButton},
+                          progressBox,
+                          primesCount},
+                         Pane(kPane));
+    primes_ = {.fields = {primesFrom, primesTo},
+               .pane = kPane,
+               .progress_box = kProgressBox,
+               .count = primesCount};
 
     // A change of either bound judges both together.
     PickPathInstance instance;
-    instance.fields = {Text4, Text5};
-    instance.binary_button = Command5;
-    instance.decimal_button = Command21;
+    instance.fields = {primesFrom, primesTo};
+    instance.binary_button = searchButton;
+    instance.decimal_button = decimalSearchButton;
     instance.limit = InputLimit::Digits1000;
     instance.reset = [this] {
-        Text5->clear();
-        Text4->clear();
+        primesTo->clear();
+        primesFrom->clear();
     };
     bounds_change_ = BindPickPath(std::move(instance));
 
-    connect(Command5, &QPushButton::clicked, this, &Page2Primes::Command5_Click);
-    connect(Command21, &QPushButton::clicked, this, &Page2Primes::Command21_Click);
-    connect(Command6, &QPushButton::clicked, this, &Page2Primes::Command6_Click);
+    connect(searchButton, &QPushButton::clicked, this, [this] { Search(PathButton::Binary64); });
+    connect(decimalSearchButton, &QPushButton::clicked, this,
+            [this] { Search(PathButton::Decimal96); });
+    connect(clearButton, &QPushButton::clicked, this, &Page2Primes::Clear);
 }
 
 void Page2Primes::Activate() {
-    Text4->setFocus();
-    shell_.keys.SetDefault(ShownOf(Command5, Command21));
-    shell_.keys.SetCancel(Command6);
-}
-
-// The small and the large search differ only in their check and run.
-void Page2Primes::StartSearch(const Rejection* rejection, SearchRun run) {
-    if (rejection) {
-        // The Decimal96 button with an empty bound does nothing at all.
-        if (!rejection->message) return;
-        shell_.run.ResetStatus();
-        Reject(*rejection, {Text4, Text5}, kPane);
-        return;
-    }
-    shell_.run.ResetStatus();
-    Label6->setText("共");
-    auto summary = std::make_shared<std::optional<SearchSummary>>();
-    shell_.run.RunThroughResultFile(
-        Pane(kPane), kProgressBox,
-        [run = std::move(run), summary](ResultSink& sink, const ProgressFn& progress) {
-            *summary = run(sink, progress);
-            return PaneTextOf(**summary);
-        },
-        [this, summary] {
-            if (*summary) Label6->setText(QString::fromStdString((*summary)->caption));
-        });
+    primesFrom->setFocus();
+    shell_.keys.SetDefault(ShownOf(searchButton, decimalSearchButton));
+    shell_.keys.SetCancel(clearButton);
 }
 
 void Page2Primes::Search(PathButton button) {
-    const std::string from = Text4->text().toStdString();
-    const std::string to = Text5->text().toStdString();
+    const std::string from = primesFrom->text().toStdString();
+    const std::string to = primesTo->text().toStdString();
     if (button == PathButton::Decimal96) {
-        if (const std::optional<PrimesBigChecked> big = PrimesCheckBig(from, to)) {
-            const auto* bounds = std::get_if<PrimesBigBounds>(&*big);
-            return StartSearch(std::get_if<Rejection>(&*big),
-                               [bounds = bounds ? *bounds : PrimesBigBounds{}](
-                                   ResultSink& sink, const ProgressFn& progress) {
-                                   return PrimesRunBig(bounds, sink, progress);
-                               });
-        }
+        if (const std::optional<PrimesBigChecked> big = PrimesCheckBig(from, to))
+            return RunSearch(primes_, *big, &PrimesRunBig);
     }
-    const PrimesChecked check = PrimesCheck(button, from, to);
-    const auto* bounds = std::get_if<PrimesBounds>(&check);
-    StartSearch(std::get_if<Rejection>(&check), [bounds = bounds ? *bounds : PrimesBounds{}](
-                                                    ResultSink& sink, const ProgressFn& progress) {
-        return PrimesRun(bounds, sink, progress);
-    });
+    RunSearch(primes_, PrimesCheck(button, from, to), &PrimesRun);
 }
 
-void Page2Primes::Command5_Click() {
-    Search(PathButton::Binary64);
-}
-
-void Page2Primes::Command21_Click() {
-    Search(PathButton::Decimal96);
-}
-
-void Page2Primes::Command6_Click() {
-    Label6->setText("共");
-    ClearTool({Text4, Text5}, kPane);
+void Page2Primes::Clear() {
+    primesCount->setText("共");
+    ClearTool({primesFrom, primesTo}, kPane);
 }
 
 }  // namespace numerel::ui

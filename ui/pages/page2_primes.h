@@ -1,13 +1,10 @@
-// Page 2, "批量求素数": every prime of an interval [Text4, Text5] with its count, up to 15 digits
-// with Command5 (binary64) and up to 1000 digits with Command21 (Decimal96), both in one place.
+// Page 2, "批量求素数": every prime of an interval [from, to] with its count, up to 15 digits
+// with the binary64 search button and up to 1000 digits with the Decimal96 one, both in one place.
 #pragma once
 
-#include <functional>
-
 #include "core/input/pick_path.h"
-#include "core/tools/prime_search.h"
-#include "core/tools/prime_search_big.h"
 #include "ui/pages/page.h"
+#include "ui/pages/search_tool.h"
 
 namespace numerel::ui {
 
@@ -17,26 +14,21 @@ public:
     explicit Page2Primes(Shell& shell, QWidget* parent = nullptr);
     void Activate() override;
 
-    void Command5_Click();
-    void Command21_Click();
-    void Command6_Click();
-
 private:
     void Search(PathButton button);
-    using SearchRun = std::function<SearchSummary(ResultSink&, const ProgressFn&)>;
-    // Shows the rejection, or clears the count and runs `run` through the result file.
-    void StartSearch(const Rejection* rejection, SearchRun run);
+    void Clear();
 
-    QLabel* LabelFrom;
-    QLabel* LabelTo;
-    QLineEdit* Text4;
-    QLineEdit* Text5;
-    QPushButton* Command5;
-    QPushButton* Command21;
-    QPushButton* Command6;
-    QCheckBox* Check3_2;
-    QLabel* Label6;
+    QLabel* fromCaption;
+    QLabel* toCaption;
+    QLineEdit* primesFrom;
+    QLineEdit* primesTo;
+    QPushButton* searchButton;
+    QPushButton* decimalSearchButton;
+    QPushButton* clearButton;
+    QCheckBox* progressBox;
+    QLabel* primesCount;
     PickPathBinding* bounds_change_;
+    SearchTool primes_;
 };
 
 }  // namespace numerel::ui
