@@ -40,7 +40,7 @@ protected:
     QPushButton* MakeRunButton(const QString& name, const QString& caption);
     QLabel* MakeLabel(const QString& name, const QString& caption);
     QCheckBox* MakeCheck(const QString& name, const QString& caption);
-    // Check3(index) with its caption, registered with the run protocol.
+    // The run protocol's progress box `index`, "显示进度(较慢)", registered with it.
     QCheckBox* MakeProgressBox(int index);
     OutputPane* Pane(int index) const;
     // Of a binary64 / Decimal96 button pair, the one in view. A page change makes it the default
