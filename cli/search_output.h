@@ -73,7 +73,7 @@ private:
 };
 
 // Ends the pane text as the contract asks (or prints the fixed pane text that replaces it) and
-// writes the caption line; a search without a caption (factor-range) ends with its list.
+// writes the caption line; a search without a count caption ends with its list.
 template <class Sink>
 void FinishSearch(CliContext& context, const Sink& sink, const SearchSummary& summary) {
     if (summary.pane_text) {

@@ -78,7 +78,7 @@ protected:
     // start.
     bool Admit(const SearchTool& tool, const Rejection* rejection);
     // The count shows its running text, the work runs through the result file and the count
-    // caption follows as the tool says; a run that ends without a summary leaves the count alone.
+    // caption follows as the tool says; a run that ends without a summary shows no caption.
     using SearchWork = std::function<SearchSummary(ResultSink&, const ProgressFn&)>;
     void RunSearch(const SearchTool& tool, SearchWork work);
 
