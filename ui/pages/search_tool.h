@@ -33,10 +33,10 @@ enum class CountShown {
 };
 
 struct SearchTool {
-    std::vector<QLineEdit*> fields;  // in the order the tool's check reads them
+    std::vector<QLineEdit*> fields{};  // in the order the tool's check reads them
     int pane = 0;
     int progress_box = 0;
-    CountTarget count;
+    CountTarget count{};  // none: the tool shows no count
     QString count_while_running = "共";
     CountShown count_shown = CountShown::BeforePane;
     // A pane that several tools share is emptied, with the bar, by every press that goes on.
