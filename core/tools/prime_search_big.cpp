@@ -72,7 +72,7 @@ SearchSummary PrimesRunBig(const PrimesBigBounds& bounds, ResultSink& sink,
         if (mpz_even_p(a.get_mpz_t())) ++a;
         do {
             PollStop();
-            if (IsBpswProbablePrime(a) && IsProvenPrime(a)) text_item(a);
+            if (IsBpswProbablePrime(a) && IsProvenPrime(a, ProofThreads::AllCores)) text_item(a);
             a += 2;
         } while (mpz_fdiv_ui(a.get_mpz_t(), 6) != 5);
         const mpz_class a0 = a;
@@ -105,7 +105,7 @@ SearchSummary PrimesRunBig(const PrimesBigBounds& bounds, ResultSink& sink,
         mpz_class odd_b = b;
         if (mpz_even_p(odd_b.get_mpz_t())) --odd_b;
         if (mpz_fdiv_ui(odd_b.get_mpz_t(), 6) != 1 && IsBpswProbablePrime(odd_b) &&
-            IsProvenPrime(odd_b)) {
+            IsProvenPrime(odd_b, ProofThreads::AllCores)) {
             text_item(odd_b);
         }
     } catch (const RunStopped&) {

@@ -188,7 +188,7 @@ void PrintTo(const ProofCase& c, std::ostream* os) {
 class IsProvenPrimeTest : public testing::TestWithParam<ProofCase> {};
 
 TEST_P(IsProvenPrimeTest, AgreesWithPari) {
-    EXPECT_EQ(IsProvenPrime(GetParam().n), GetParam().prime);
+    EXPECT_EQ(IsProvenPrime(GetParam().n, ProofThreads::AllCores), GetParam().prime);
 }
 
 INSTANTIATE_TEST_SUITE_P(
