@@ -13,8 +13,8 @@ namespace numerel {
 double ExpectedProofSeconds(double digits);
 
 // IsProvenPrime(n) on every core, run on a helper thread while the calling thread calls
-// watch(seconds so far) about ten times a second. Stop: polled at every watch; a stop leaves the helper to finish on
-// its own (it owns a copy of n) and throws RunStopped at once.
+// watch(seconds so far) about ten times a second. Stop: polled at every watch; a stop leaves the
+// helper to finish on its own (it owns a copy of n) and throws RunStopped at once.
 bool ProveWatched(const mpz_class& n, const std::function<void(double seconds)>& watch);
 
 }  // namespace numerel
