@@ -153,9 +153,13 @@ SearchSummary PrimesRun(const PrimesBounds& bounds, ResultSink& sink, const Prog
     } catch (const RunStopped&) {
         summary.stopped = true;
     }
+    FinishPrimesText(out, summary, kept);
+    return summary;
+}
+
+void FinishPrimesText(SinkWriter& out, SearchSummary& summary, std::uint64_t kept) {
     FinishSearchText(out, summary, "个", kept);
     if (summary.count < 1 && !summary.stopped) summary.pane_text = "此区间内没有素数";
-    return summary;
 }
 
 }  // namespace numerel

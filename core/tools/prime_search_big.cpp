@@ -6,6 +6,7 @@
 #include "core/nt/factor_big.h"
 #include "core/run_control.h"
 #include "core/tools/prime_list_ends.h"
+#include "core/tools/prime_search.h"
 
 namespace numerel {
 
@@ -103,8 +104,7 @@ SearchSummary PrimesRunBig(const PrimesBigBounds& bounds, ResultSink& sink,
     } catch (const RunStopped&) {
         summary.stopped = true;
     }
-    FinishSearchText(out, summary, "个", kept);
-    if (summary.count < 1 && !summary.stopped) summary.pane_text = "此区间内没有素数";
+    FinishPrimesText(out, summary, kept);
     return summary;
 }
 

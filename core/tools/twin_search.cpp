@@ -108,9 +108,13 @@ SearchSummary TwinsRun(const TwinsBounds& bounds, ResultSink& sink, const Progre
     } catch (const RunStopped&) {
         summary.stopped = true;
     }
+    FinishTwinsText(out, summary, kept);
+    return summary;
+}
+
+void FinishTwinsText(SinkWriter& out, SearchSummary& summary, std::uint64_t kept) {
     FinishSearchText(out, summary, "对", kept);
     if (summary.count == 0 && !summary.stopped) summary.pane_text = "此区间内没有孪生素数对";
-    return summary;
 }
 
 }  // namespace numerel

@@ -45,4 +45,8 @@ Rejection TwinsRejection(bool over_limit);
 // caption exact.
 SearchSummary TwinsRun(const TwinsBounds& bounds, ResultSink& sink, const ProgressFn& progress);
 
+// Ends a twins list on either path: FinishSearchText for "对", and "此区间内没有孪生素数对" as
+// pane text when no pair was found and the run was not stopped.
+void FinishTwinsText(SinkWriter& out, SearchSummary& summary, std::uint64_t kept);
+
 }  // namespace numerel

@@ -60,8 +60,7 @@ SearchSummary TwinsRunBig(const TwinsBigBounds& bounds, ResultSink& sink,
     } catch (const RunStopped&) {
         summary.stopped = true;
     }
-    FinishSearchText(out, summary, "对", kept);
-    if (summary.count == 0 && !summary.stopped) summary.pane_text = "此区间内没有孪生素数对";
+    FinishTwinsText(out, summary, kept);
     return summary;
 }
 
