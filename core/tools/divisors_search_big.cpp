@@ -167,7 +167,7 @@ std::optional<DivisorsBigChecked> DivisorsCheckBig(PathButton path, std::string_
     if (const auto refusal = Refusal(lower)) return *refusal;
     if (const auto refusal = Refusal(upper)) return *refusal;
     if (input.to >= beyond_limit) return OverLimit();
-    if (input.from != lower.value) input.from_text = "2";
+    if (input.from != lower.value) input.from_text.emplace("2");
     if (input.to != upper.value) input.to_text = input.to.get_str();
     return input;
 }

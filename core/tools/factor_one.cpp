@@ -43,7 +43,9 @@ void SetValue(FactorOneInput& input, const mpz_class& value) {
 
 void AppendPower(std::string& line, const std::string& base, int exponent) {
     line += base;
-    if (exponent > 1) line += "^" + std::to_string(exponent);
+    if (exponent <= 1) return;
+    line += '^';
+    line += std::to_string(exponent);
 }
 
 bool FactorLargeRun(const FactorOneInput& input, ResultSink& pane, const ProgressFn& progress,
