@@ -94,7 +94,7 @@ void Page3Twins::StartSearch(const Rejection* rejection, SearchRun run) {
     Label11->setText("共");
     auto summary = std::make_shared<std::optional<SearchSummary>>();
     shell_.run.RunThroughResultFile(
-        Pane(kPane), kProgressBox,
+        this, Pane(kPane), kProgressBox,
         [run = std::move(run), summary](ResultSink& sink, const ProgressFn& progress) {
             *summary = run(sink, progress);
             return PaneTextOf(**summary);

@@ -143,14 +143,14 @@ void Page4Goldbach::StartRun(bool even, ToolRun run) {
     };
     if (even) {
         shell_.run.RunThroughResultFile(
-            Pane(kPane), kEvenProgressBox, std::move(work),
+            this, Pane(kPane), kEvenProgressBox, std::move(work),
             // Before the time report: its message box already shows the count.
             [this, summary] {
                 if (*summary) Label14->setText(QString::fromStdString((*summary)->caption));
             });
     } else {
         shell_.run.RunThroughResultFile(
-            Pane(kPane), kOddProgressBox, std::move(work), {},
+            this, Pane(kPane), kOddProgressBox, std::move(work), {},
             // The odd tool writes its count only after the time report.
             [this, summary](bool shown) {
                 if (shown && *summary)

@@ -118,7 +118,7 @@ void Page5Divisors::Search(PathButton path) {
     Text9->clear();
     auto outcome = std::make_shared<std::optional<DivisorsOutcome>>();
     shell_.run.RunThroughResultFile(
-        Pane(kPane), kProgressBox,
+        this, Pane(kPane), kProgressBox,
         [input, outcome](ResultSink& sink, const ProgressFn& progress) -> std::optional<QString> {
             *outcome = DivisorsRun(input, sink, progress);
             return std::nullopt;
