@@ -74,7 +74,7 @@ void SaveLongPane(numerel::ui::MainWindow& form, numerel::ui::OutputPane* pane,
         last_tick = now;
     });
     ticks.start(10);
-    form.Menu()->EditSave_Click();
+    form.Menu()->Save();
     const double click_ms = clock.nsecsElapsed() / 1e6;
     last_tick = clock.elapsed();
     while (!QFileInfo::exists(path)) QApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -64,7 +64,7 @@ TEST_F(RunTest, WindowWorksDuringARunAndStopShowsThePartialList) {
     EXPECT_TRUE(Button("Command2")->isEnabled());  // another page's clear button
     EXPECT_TRUE(form->StopButton()->isEnabled());
 
-    // The event loop goes on: a timer fires, the tabs switch, Label9 counts the seconds.
+    // The event loop goes on: a timer fires, the tabs switch, the status counts the seconds.
     bool fired = false;
     QTimer::singleShot(0, [&] { fired = true; });
     EXPECT_TRUE(SpinUntil([&] { return fired; }));
