@@ -109,6 +109,9 @@ std::string DiskFullLine(std::uint64_t total, std::string_view unit);
 // The line that closes a cut list: DiskFullLine when the sink ran out of room, else CutLine.
 std::string FullLine(const ResultSink& sink, std::uint64_t kept, std::uint64_t total,
                      std::string_view unit);
+// The same for counts of any size (the large searches).
+std::string FullLine(const ResultSink& sink, const mpz_class& kept, const mpz_class& total,
+                     std::string_view unit);
 
 // Ends a search's text the way every search does: the stop line or the cut line where they apply,
 // and fills in the summary's caption (and stopped, cut) for count items of `unit`.
