@@ -92,8 +92,8 @@ PaneMenu::PaneMenu(PaneHost& host, Platform& platform)
     delete_item_ = AddItem("EditDel", "删除(&D)", QKeySequence(Qt::Key_Delete), &PaneMenu::Delete);
     popup_->addSeparator()->setObjectName("heg");
     find_item_ = AddItem("EditFind1", "查找字符(&F)", QKeySequence("Ctrl+F"), &PaneMenu::OpenFind);
-    count_item_ = AddItem("EditFind2", "统计字符个数(&T)", QKeySequence("Ctrl+T"),
-                          &PaneMenu::CountString);
+    count_item_ =
+        AddItem("EditFind2", "统计字符个数(&T)", QKeySequence("Ctrl+T"), &PaneMenu::CountString);
     length_item_ =
         AddItem("EditFind3", "测字符串长(&L)", QKeySequence("Ctrl+L"), &PaneMenu::MeasureSelection);
     popup_->addSeparator()->setObjectName("heg2");
