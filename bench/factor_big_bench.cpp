@@ -36,7 +36,7 @@ void ProvenPrime(benchmark::State& state, unsigned long exponent) {
     mpz_class n = Power(10, exponent);
     mpz_nextprime(n.get_mpz_t(), n.get_mpz_t());
     for (auto _ : state) {
-        if (!IsProvenPrime(n)) {
+        if (!IsProvenPrime(n, ProofThreads::AllCores)) {
             state.SkipWithError("not proven");
             return;
         }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "cli/search_output.h"
+#include "cli/search_command.h"
 #include "core/input/pick_path.h"
 #include "core/tools/divisors_search.h"
 #include "core/tools/divisors_search_big.h"
@@ -12,32 +12,30 @@
 namespace numerel::cli {
 namespace {
 
-// Streams one run of either path, then its summary on a line of its own.
-template <class Input, class Run>
-int RunChecked(CliContext& context, const Checked<Input>& checked, Run run) {
-    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
-        context.ShowMessage(*rejection->message);
-        return kExitRejected;
-    }
-    StreamSink sink(context.Out());
-    const DivisorsOutcome outcome = run(std::get<Input>(checked), sink, ProgressFn{});
-    if (sink.NeedsLineEnd()) context.Out() << '\n';
-    context.WriteLine(outcome.summary);
-    return kExitOk;
+// The summary box's text is the search's caption.
+template <class Input>
+SearchSummary Summarised(DivisorsOutcome (*run)(const Input&, ResultSink&, const ProgressFn&),
+                         const Input& input, ResultSink& sink) {
+    SearchSummary summary;
+    summary.caption = run(input, sink, ProgressFn{}).summary;
+    return summary;
 }
 
 int RunDivisors(CliContext& context) {
     const std::vector<std::string>& fields = context.Args();  // lower bound, upper bound
-    const std::optional<PathButton> button = ButtonAfterFilling(fields, InputLimit::Digits1000);
-    if (!button) {
-        context.ShowMessage(OverLimitMessage(InputLimit::Digits1000));
-        return kExitRejected;
-    }
+    const std::optional<PathButton> button = PickButton(context, InputLimit::Digits1000);
+    if (!button) return kExitRejected;
     const bool perfect_only = context.Flag();
-    if (const auto big = DivisorsCheckBig(*button, fields[0], fields[1], perfect_only))
-        return RunChecked(context, *big, DivisorsRunBig);
-    return RunChecked(context, DivisorsCheck(*button, fields[0], fields[1], perfect_only),
-                      DivisorsRun);
+    if (const auto big = DivisorsCheckBig(*button, fields[0], fields[1], perfect_only)) {
+        return RunSearchCommand(
+            context, *big, [](const DivisorsBigInput& input, ResultSink& sink, const ProgressFn&) {
+                return Summarised(DivisorsRunBig, input, sink);
+            });
+    }
+    return RunSearchCommand(context, DivisorsCheck(*button, fields[0], fields[1], perfect_only),
+                            [](const DivisorsInput& input, ResultSink& sink, const ProgressFn&) {
+                                return Summarised(DivisorsRun, input, sink);
+                            });
 }
 
 }  // namespace

@@ -121,7 +121,7 @@ void ForEachBigPrimePair(const mpz_class& m, std::uint64_t lo,
             [&](std::size_t i) {
                 if (!candidates.MayBePrime(batch[i])) return false;
                 const mpz_class q = m - batch[i];
-                return IsBpswProbablePrime(q) && IsProvenPrime(q);
+                return IsBpswProbablePrime(q) && IsProvenPrime(q, ProofThreads::One);
             },
             [&](std::size_t i) {
                 tick_to(i + 1);

@@ -85,11 +85,11 @@ void ForEachBigPrimeWithGap(const mpz_class& lo, const mpz_class& hi, unsigned g
             candidates.size(),
             [&candidates, gap](std::size_t i) {
                 const mpz_class& p = candidates[i];
-                if (gap == 0) return IsBpswProbablePrime(p) && IsProvenPrime(p);
+                if (gap == 0) return IsBpswProbablePrime(p) && IsProvenPrime(p, ProofThreads::One);
                 const mpz_class q = p + gap;
                 // Both probable before either proof: most candidates fail a cheap test.
-                return IsBpswProbablePrime(p) && IsBpswProbablePrime(q) && IsProvenPrime(p) &&
-                       IsProvenPrime(q);
+                return IsBpswProbablePrime(p) && IsBpswProbablePrime(q) &&
+                       IsProvenPrime(p, ProofThreads::One) && IsProvenPrime(q, ProofThreads::One);
             },
             [&](std::size_t i) { return go_on = fn(candidates[i]); });
         if (!go_on) return;

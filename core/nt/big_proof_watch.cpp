@@ -35,7 +35,7 @@ bool ProveWatched(const mpz_class& n, const std::function<void(double seconds)>&
         bool prime = false;
         std::exception_ptr error;
         try {
-            prime = IsProvenPrime(n);
+            prime = IsProvenPrime(n, ProofThreads::AllCores);
         } catch (...) {
             error = std::current_exception();
         }

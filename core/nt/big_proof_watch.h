@@ -12,9 +12,9 @@ namespace numerel {
 // growth of APR-CL-class proofs (about digits^3.2; 0.04 s at 100 digits). Only for a bar.
 double ExpectedProofSeconds(double digits);
 
-// IsProvenPrime(n), run on a helper thread while the calling thread calls watch(seconds so far)
-// about ten times a second. Stop: polled at every watch; a stop leaves the helper to finish on
-// its own (it owns a copy of n) and throws RunStopped at once.
+// IsProvenPrime(n) on every core, run on a helper thread while the calling thread calls
+// watch(seconds so far) about ten times a second. Stop: polled at every watch; a stop leaves the
+// helper to finish on its own (it owns a copy of n) and throws RunStopped at once.
 bool ProveWatched(const mpz_class& n, const std::function<void(double seconds)>& watch);
 
 }  // namespace numerel

@@ -210,7 +210,7 @@ private:
         }
         if (IsProbablePrime(piece.value)) {
             SetStage(FactorStage::Proof);
-            if (IsProvenPrime(piece.value)) {
+            if (IsProvenPrime(piece.value, ProofThreads::AllCores)) {
                 current_.reset();
                 AddPrime(piece.value, piece.exponent);
                 return;

@@ -41,11 +41,17 @@ using BigFactorProgressFn = std::function<void(const BigFactorization& so_far, F
 // semiprimes (SIQS), more beyond.
 BigFactorization FactorBig(const mpz_class& n, const BigFactorProgressFn& progress = {});
 
+// The cores one proof may use. One where the caller already runs proofs on every core (a
+// search): helper threads would only fight for the same cores. AllCores for a proof run alone;
+// below about 60 digits it still runs on the calling thread only, where a helper costs more than
+// it saves.
+enum class ProofThreads { One, AllCores };
+
 // Is n a prime? Proven (APR-CL or a certificate), never merely probable. n < 2 is not prime.
 // Cost: microseconds below 2^64; a composite is rejected by a probable-prime test (BPSW) in
-// microseconds; a prime's proof grows quickly with its size (about a second at 300 digits) and
-// runs on every core. Stop: above 2^128 polls the calling thread's StopToken between the
-// proof's parts and throws RunStopped.
-bool IsProvenPrime(const mpz_class& n);
+// microseconds; a prime's proof grows quickly with its size (about a second at 300 digits),
+// divided by the cores `threads` allows. Stop: above 2^128 polls the calling thread's StopToken
+// between the proof's parts and throws RunStopped.
+bool IsProvenPrime(const mpz_class& n, ProofThreads threads);
 
 }  // namespace numerel

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/input/uint128_mpz.h"
+#include "core/nt/qs_multiplier.h"
 #include "core/nt/small_primes.h"
 #include "core/run_control.h"
 
@@ -46,43 +47,12 @@ Params ChooseParams(int bits) {
     return {420, 65536, 60};
 }
 
-// The small squarefree multiplier k that makes many small primes split over x^2 - kn
-// (Knuth-Schroeppel).
 std::uint32_t ChooseMultiplier(uint128 n) {
-    static constexpr std::uint32_t kCandidates[] = {1,  3,  5,  7,  11, 13, 15, 17, 19, 21, 23,
-                                                    29, 31, 33, 35, 37, 39, 41, 43, 47, 51, 53,
-                                                    55, 57, 59, 61, 65, 67, 69, 71, 73};
-    std::uint32_t best = 1;
-    double best_score = -1e30;
-    for (const std::uint32_t k : kCandidates) {
-        // kn and the sieve values must stay within the signed 128-bit range.
-        if (n > kMaxKn / k) break;
-        const uint128 kn = n * k;
-        double score = -0.5 * std::log(static_cast<double>(k));
-        switch (static_cast<unsigned>(kn % 8)) {
-            case 1:
-                score += 2 * std::log(2.0);
-                break;
-            case 5:
-                score += std::log(2.0);
-                break;
-            default:
-                score += 0.5 * std::log(2.0);
-                break;
-        }
-        for (std::uint64_t p = 3; p < 600; p = NextPrime(p)) {
-            const double lp = std::log(static_cast<double>(p));
-            if (k % p == 0)
-                score += lp / static_cast<double>(p);
-            else if (n_jacobi_unsigned(Mod(kn, p), p) == 1)
-                score += 2 * lp / static_cast<double>(p - 1);
-        }
-        if (score > best_score) {
-            best_score = score;
-            best = k;
-        }
-    }
-    return best;
+    // kn and the sieve values must stay within the signed 128-bit range.
+    const uint128 max_k = std::min<uint128>(kMaxKn / n, 73);
+    return ChooseQsMultiplier([n](std::uint64_t p) { return Mod(n, p); },
+                              static_cast<std::uint64_t>(n % 8), static_cast<std::uint64_t>(max_k),
+                              600);
 }
 
 struct FbPrime {

@@ -14,6 +14,9 @@ namespace {
 // Below this FLINT's own test is quickest (deterministic Miller-Rabin bases below about 2^81,
 // then N-1 / N+1 or a small APR-CL).
 constexpr std::size_t kSmallProofBits = 128;
+// Below this (about 60 digits) a proof takes a few milliseconds of one core: a helper thread and
+// its FLINT memory cost a noticeable share of that.
+constexpr std::size_t kParallelProofBits = 200;
 
 bool FlintIsPrime(const mpz_class& n) {
     fmpz_t value;
@@ -35,14 +38,17 @@ bool IsBpswProbablePrime(const mpz_class& n) {
 
 }  // namespace
 
-bool IsProvenPrime(const mpz_class& n) {
+bool IsProvenPrime(const mpz_class& n, ProofThreads threads) {
     if (n < 2) return false;
     if (mpz_fits_ulong_p(n.get_mpz_t()) != 0) return n_is_prime(mpz_get_ui(n.get_mpz_t())) != 0;
     // BPSW turns composites away in microseconds; only a probable prime pays for a proof.
     if (!IsBpswProbablePrime(n)) return false;
-    if (mpz_sizeinbase(n.get_mpz_t(), 2) <= kSmallProofBits) return FlintIsPrime(n);
-    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
-    switch (AprclProve(n, threads)) {
+    const std::size_t bits = mpz_sizeinbase(n.get_mpz_t(), 2);
+    if (bits <= kSmallProofBits) return FlintIsPrime(n);
+    const unsigned cores = threads == ProofThreads::AllCores && bits >= kParallelProofBits
+                               ? std::max(1u, std::thread::hardware_concurrency())
+                               : 1u;
+    switch (AprclProve(n, cores)) {
         case ProofOutcome::Prime:
             return true;
         case ProofOutcome::Composite:

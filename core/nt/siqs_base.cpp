@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "core/nt/qs_multiplier.h"
 #include "core/nt/small_primes.h"
 
 namespace numerel::siqs {
@@ -51,42 +52,9 @@ SizeRow SizeFor(double digits) {
     return *row;
 }
 
-// Knuth-Schroeppel: the small squarefree k that makes the most small primes split over
-// x^2 - kn, less the cost of the larger sieve values.
 std::uint32_t ChooseMultiplier(const mpz_class& n) {
-    static constexpr std::uint32_t kCandidates[] = {
-        1,  3,  5,  7,  11, 13, 15, 17, 19, 21, 23, 29, 31, 33, 35, 37, 39, 41, 43, 47, 51,
-        53, 55, 57, 59, 61, 65, 67, 69, 71, 73, 77, 79, 83, 85, 87, 89, 91, 93, 95, 97};
-    std::uint32_t best = 1;
-    double best_score = -1e30;
-    const unsigned long n8 = mpz_fdiv_ui(n.get_mpz_t(), 8);
-    for (const std::uint32_t k : kCandidates) {
-        double score = -0.5 * std::log(static_cast<double>(k));
-        switch ((k * n8) % 8) {
-            case 1:
-                score += 2 * std::log(2.0);
-                break;
-            case 5:
-                score += std::log(2.0);
-                break;
-            default:
-                score += 0.5 * std::log(2.0);
-                break;
-        }
-        for (std::uint64_t p = 3; p < 2000; p = NextPrime(p)) {
-            const double lp = std::log(static_cast<double>(p));
-            const std::uint64_t r = (mpz_fdiv_ui(n.get_mpz_t(), p) * (k % p)) % p;
-            if (r == 0)
-                score += lp / static_cast<double>(p);
-            else if (n_jacobi_unsigned(r, p) == 1)
-                score += 2 * lp / static_cast<double>(p - 1);
-        }
-        if (score > best_score) {
-            best_score = score;
-            best = k;
-        }
-    }
-    return best;
+    return ChooseQsMultiplier([&n](std::uint64_t p) { return mpz_fdiv_ui(n.get_mpz_t(), p); },
+                              mpz_fdiv_ui(n.get_mpz_t(), 8), 97, 2000);
 }
 
 }  // namespace

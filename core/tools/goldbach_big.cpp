@@ -8,6 +8,7 @@
 #include "core/nt/big_goldbach.h"
 #include "core/nt/big_proof_watch.h"
 #include "core/run_control.h"
+#include "core/tools/partition_lines.h"
 
 namespace numerel {
 
@@ -36,45 +37,6 @@ std::optional<GoldbachBigChecked> CheckBig(Parity parity, std::string_view text,
     }
     return GoldbachBigRequest{read.value, std::string(text), options};
 }
-
-// Writes "left=t1+t2(+t3)" lines until the budget is used up, then only counts them.
-class BigPartitionLines {
-public:
-    BigPartitionLines(ResultSink& sink, std::string left) : out_(sink), left_(std::move(left)) {}
-    void Write(std::initializer_list<mpz_class> terms) {
-        ++summary_.count;
-        if (summary_.cut) return;
-        std::string& text = out_.Buffer();
-        text += left_;
-        char separator = '=';
-        for (const mpz_class& term : terms) {
-            text += separator;
-            text += term.get_str();
-            separator = '+';
-        }
-        out_.EndLine();
-        if (out_.Full()) {
-            summary_.cut = true;
-            kept_ = summary_.count;
-        }
-    }
-    template <class Walk>
-    SearchSummary Run(Walk&& walk) {
-        try {
-            walk();
-        } catch (const RunStopped&) {
-            summary_.stopped = true;
-        }
-        FinishSearchText(out_, summary_, "种", kept_);
-        return summary_;
-    }
-
-private:
-    SinkWriter out_;
-    std::string left_;
-    SearchSummary summary_;
-    std::uint64_t kept_ = 0;
-};
 
 // Progress 2p/n of the page, reported when it moves by a thousandth at least.
 class BigPartitionProgress {
@@ -123,19 +85,19 @@ SearchSummary GoldbachEvenRunBig(const GoldbachBigRequest& request, ResultSink& 
                                  const ProgressFn& progress) {
     const mpz_class& n = request.n;
     const GoldbachOptions options = request.options;
-    BigPartitionLines lines(
+    PartitionLines lines(
         sink, options.one_result && options.show_progress ? request.typed_text : n.get_str());
     return lines.Run([&] {
         if (options.one_result) {
             const std::optional<BigPrimePair> pair =
                 FirstBigPrimePair(n, 3, WatchedProof(progress));
-            if (pair) lines.Write({mpz_class(pair->p), pair->q});
+            if (pair) lines.Write(pair->p, pair->q);
         } else {
             BigPartitionProgress bar(progress, n);
             ForEachBigPrimePair(
                 n, 3,
                 [&](std::uint64_t p, const mpz_class& q) {
-                    lines.Write({mpz_class(p), q});
+                    lines.Write(p, q);
                     return true;
                 },
                 [&](std::uint64_t p) {
@@ -149,7 +111,7 @@ SearchSummary GoldbachEvenRunBig(const GoldbachBigRequest& request, ResultSink& 
 SearchSummary GoldbachOddRunBig(const GoldbachBigRequest& request, ResultSink& sink,
                                 const ProgressFn& progress) {
     const mpz_class& n = request.n;
-    BigPartitionLines lines(sink, n.get_str());
+    PartitionLines lines(sink, n.get_str());
     BigPartitionProgress bar(progress, n);
     return lines.Run([&] {
         // Every partition has p <= n/3; for each such prime the pairs q + r = n - p, q >= p.
@@ -161,14 +123,14 @@ SearchSummary GoldbachOddRunBig(const GoldbachBigRequest& request, ResultSink& s
             const mpz_class m = n - p;
             if (request.options.one_result) {
                 if (const auto pair = FirstBigPrimePair(m, p, WatchedProof(progress))) {
-                    lines.Write({mpz_class(p), mpz_class(pair->p), pair->q});
+                    lines.Write(p, pair->p, pair->q);
                     return;
                 }
             } else {
                 ForEachBigPrimePair(
                     m, p,
                     [&](std::uint64_t q, const mpz_class& r) {
-                        lines.Write({mpz_class(p), mpz_class(q), r});
+                        lines.Write(p, q, r);
                         return true;
                     },
                     [](std::uint64_t) { return true; });

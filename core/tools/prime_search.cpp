@@ -5,6 +5,7 @@
 #include "core/nt/prime_count.h"
 #include "core/nt/prime_search_enum.h"
 #include "core/run_control.h"
+#include "core/tools/prime_list_ends.h"
 
 namespace numerel {
 
@@ -144,36 +145,21 @@ SearchSummary PrimesRun(const PrimesBounds& bounds, ResultSink& sink, const Prog
     uint128 a = bounds.from;
 
     try {
-        // Small bounds: 2 and 3 are written here, then a is made odd.
-        if (a == 1 || a == 2) {
-            text_item(2);
-            a = 3;
-        }
-        if (a == 3) {
-            text_item(3);
-            a = 4;
-        }
-        a |= 1;
-
-        // Alignment to 6k - 1, at most three odd numbers, text items.
-        do {
-            if (IsPrimeOddDec(a)) text_item(a);
-            a += 2;
-        } while ((a + 1) % 6 != 0);
-
+        a = ListPrimesUpTo6kMinus1(a, IsPrimeOddDec, text_item);
         const bool counted_to_b =
             a + 2 <= b && ListMainLoop(bounds, a, out, summary, kept, progress);
         // Upper end: a prime b = 6k - 1 lies beyond the main loop's last i + 2.
-        if (b >= 3 && !counted_to_b) {
-            const uint128 odd_b = b % 2 == 0 ? b - 1 : b;
-            if ((odd_b - 1) % 6 != 0 && IsPrimeOddDec(odd_b)) text_item(odd_b);
-        }
+        if (b >= 3 && !counted_to_b) ListPrimeAtTop(b, IsPrimeOddDec, text_item);
     } catch (const RunStopped&) {
         summary.stopped = true;
     }
+    FinishPrimesText(out, summary, kept);
+    return summary;
+}
+
+void FinishPrimesText(SinkWriter& out, SearchSummary& summary, std::uint64_t kept) {
     FinishSearchText(out, summary, "个", kept);
     if (summary.count < 1 && !summary.stopped) summary.pane_text = "此区间内没有素数";
-    return summary;
 }
 
 }  // namespace numerel

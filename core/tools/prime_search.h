@@ -53,4 +53,8 @@ PrimesChecked PrimesCheck(PathButton button, std::string_view from_text, std::st
 // set and the caption stays the exact "共N个".
 SearchSummary PrimesRun(const PrimesBounds& bounds, ResultSink& sink, const ProgressFn& progress);
 
+// Ends a primes list on either path: FinishSearchText for "个", and "此区间内没有素数" as pane
+// text when no prime was found and the run was not stopped.
+void FinishPrimesText(SinkWriter& out, SearchSummary& summary, std::uint64_t kept);
+
 }  // namespace numerel

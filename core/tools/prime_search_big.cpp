@@ -5,6 +5,8 @@
 #include "core/nt/big_prime_sieve.h"
 #include "core/nt/factor_big.h"
 #include "core/run_control.h"
+#include "core/tools/prime_list_ends.h"
+#include "core/tools/prime_search.h"
 
 namespace numerel {
 
@@ -61,20 +63,16 @@ SearchSummary PrimesRunBig(const PrimesBigBounds& bounds, ResultSink& sink,
     mpz_class a = bounds.from;
     try {
         // The steps of PrimesRun, on numbers of any size.
-        if (a == 1 || a == 2) {
-            text_item(2);
-            a = 3;
-        }
-        if (a == 3) {
-            text_item(3);
-            a = 4;
-        }
-        if (mpz_even_p(a.get_mpz_t())) ++a;
-        do {
-            PollStop();
-            if (IsBpswProbablePrime(a) && IsProvenPrime(a)) text_item(a);
-            a += 2;
-        } while (mpz_fdiv_ui(a.get_mpz_t(), 6) != 5);
+        const auto proven = [](const mpz_class& n) {
+            return IsBpswProbablePrime(n) && IsProvenPrime(n, ProofThreads::AllCores);
+        };
+        a = ListPrimesUpTo6kMinus1(
+            a,
+            [&proven](const mpz_class& n) {
+                PollStop();
+                return proven(n);
+            },
+            text_item);
         const mpz_class a0 = a;
         if (a0 + 2 <= b) {
             const mpz_class last = a0 + (b - 2 - a0) / 6 * 6 + 2;
@@ -102,17 +100,11 @@ SearchSummary PrimesRunBig(const PrimesBigBounds& bounds, ResultSink& sink,
             });
             if (progress) progress(FractionOf(last - 2 - a0, span));
         }
-        mpz_class odd_b = b;
-        if (mpz_even_p(odd_b.get_mpz_t())) --odd_b;
-        if (mpz_fdiv_ui(odd_b.get_mpz_t(), 6) != 1 && IsBpswProbablePrime(odd_b) &&
-            IsProvenPrime(odd_b)) {
-            text_item(odd_b);
-        }
+        ListPrimeAtTop(b, proven, text_item);
     } catch (const RunStopped&) {
         summary.stopped = true;
     }
-    FinishSearchText(out, summary, "个", kept);
-    if (summary.count < 1 && !summary.stopped) summary.pane_text = "此区间内没有素数";
+    FinishPrimesText(out, summary, kept);
     return summary;
 }
 

@@ -8,9 +8,7 @@
 
 namespace numerel {
 
-namespace {
-
-Rejection Reject(bool over_limit) {
+Rejection TwinsRejection(bool over_limit) {
     const Message bounds{"请输入两个≥2的整数!\r两数至少相差2.", "重新输入!",
                          MessageIcon::Exclamation, MessageButtons::Ok};
     return {.message = over_limit ? OverLimitMessage(InputLimit::Digits1000) : bounds,
@@ -19,21 +17,19 @@ Rejection Reject(bool over_limit) {
             .focus = FocusAfter::Last};
 }
 
-}  // namespace
-
 TwinsChecked TwinsCheck(std::string_view from_text, std::string_view to_text) {
     const double a = ReadNumber(from_text);
     const double b = ReadNumber(to_text);
     // The difference is checked on the exact values below: above 2^53 doubles may coincide.
-    if (!(IsWhole(a) && a >= 2 && IsWhole(b))) return Reject(false);
+    if (!(IsWhole(a) && a >= 2 && IsWhole(b))) return TwinsRejection(false);
     const ExactInteger from = ReadExactInteger(from_text);
     const ExactInteger to = ReadExactInteger(to_text);
     if (from.status == ExactStatus::Overflow || to.status == ExactStatus::Overflow) {
-        return Reject(true);
+        return TwinsRejection(true);
     }
     if (from.status != ExactStatus::Exact || to.status != ExactStatus::Exact ||
         to.value < from.value + 2) {
-        return Reject(false);
+        return TwinsRejection(false);
     }
     return TwinsBounds{from.value, to.value};
 }
@@ -112,9 +108,13 @@ SearchSummary TwinsRun(const TwinsBounds& bounds, ResultSink& sink, const Progre
     } catch (const RunStopped&) {
         summary.stopped = true;
     }
+    FinishTwinsText(out, summary, kept);
+    return summary;
+}
+
+void FinishTwinsText(SinkWriter& out, SearchSummary& summary, std::uint64_t kept) {
     FinishSearchText(out, summary, "对", kept);
     if (summary.count == 0 && !summary.stopped) summary.pane_text = "此区间内没有孪生素数对";
-    return summary;
 }
 
 }  // namespace numerel

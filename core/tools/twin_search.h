@@ -31,6 +31,9 @@ using TwinsChecked = Checked<TwinsBounds>;
 // number readings.
 TwinsChecked TwinsCheck(std::string_view from_text, std::string_view to_text);
 
+// The rejection of the twins' bounds on either path: the over-limit message or the bounds'.
+Rejection TwinsRejection(bool over_limit);
+
 // The pairs of [from, to] (both inclusive, both members inside) in increasing order as tokens
 // "(3,5)(5,7)" with no separator and no line end. Returns the count, "共N对", and
 // "此区间内没有孪生素数对" as pane text when there is none. progress (may be empty) gets
@@ -41,5 +44,9 @@ TwinsChecked TwinsCheck(std::string_view from_text, std::string_view to_text);
 // the rest is counted (CountTwins) and the text ends with CutLine(K, N, "对"); cut set, the
 // caption exact.
 SearchSummary TwinsRun(const TwinsBounds& bounds, ResultSink& sink, const ProgressFn& progress);
+
+// Ends a twins list on either path: FinishSearchText for "对", and "此区间内没有孪生素数对" as
+// pane text when no pair was found and the run was not stopped.
+void FinishTwinsText(SinkWriter& out, SearchSummary& summary, std::uint64_t kept);
 
 }  // namespace numerel

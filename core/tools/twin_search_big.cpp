@@ -4,32 +4,20 @@
 #include "core/input/read_big_integer.h"
 #include "core/nt/big_prime_sieve.h"
 #include "core/run_control.h"
+#include "core/tools/twin_search.h"
 
 namespace numerel {
-
-namespace {
-
-Rejection Reject(bool over_limit) {
-    const Message bounds{"请输入两个≥2的整数!\r两数至少相差2.", "重新输入!",
-                         MessageIcon::Exclamation, MessageButtons::Ok};
-    return {.message = over_limit ? OverLimitMessage(InputLimit::Digits1000) : bounds,
-            .effect = FieldEffect::RewriteFirst,
-            .text = "2",
-            .focus = FocusAfter::Last};
-}
-
-}  // namespace
 
 std::optional<TwinsBigChecked> TwinsCheckBig(std::string_view from_text, std::string_view to_text) {
     if (!BeyondDecimal96(from_text) && !BeyondDecimal96(to_text)) return std::nullopt;
     const BigIntegerRead a = ReadBigInteger(from_text);
     const BigIntegerRead b = ReadBigInteger(to_text);
     if (a.status == BigReadStatus::Overflow || b.status == BigReadStatus::Overflow) {
-        return Reject(true);
+        return TwinsRejection(true);
     }
     if (a.status != BigReadStatus::Ok || b.status != BigReadStatus::Ok || a.value < 2 ||
         b.value < a.value + 2) {
-        return Reject(false);
+        return TwinsRejection(false);
     }
     return TwinsBigBounds{a.value, b.value};
 }
@@ -72,8 +60,7 @@ SearchSummary TwinsRunBig(const TwinsBigBounds& bounds, ResultSink& sink,
     } catch (const RunStopped&) {
         summary.stopped = true;
     }
-    FinishSearchText(out, summary, "对", kept);
-    if (summary.count == 0 && !summary.stopped) summary.pane_text = "此区间内没有孪生素数对";
+    FinishTwinsText(out, summary, kept);
     return summary;
 }
 

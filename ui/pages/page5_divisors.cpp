@@ -105,14 +105,22 @@ void Page5Divisors::EmptyBounds() {
     fromField->clear();
 }
 
+SearchTool Page5Divisors::Tool() const {
+    // A summary without its list would mislead.
+    return {.fields = {fromField, toField},
+            .pane = kPane,
+            .progress_box = kProgressBox,
+            .count = summaryBox,
+            .count_while_running = QString(),
+            .count_shown = CountShown::WithListOnly};
+}
+
 void Page5Divisors::Search(PathButton path) {
-    shell_.run.ResetStatus();
     const std::string from = fromField->text().toStdString();
     const std::string to = toField->text().toStdString();
     const bool perfect_only = onlyPerfectCheck->isChecked();
     if (const auto big = DivisorsCheckBig(path, from, to, perfect_only)) {
-        if (const auto* rejection = std::get_if<Rejection>(&*big))
-            return Reject(*rejection, {fromField, toField}, kPane);
+        if (!Admit(Tool(), std::get_if<Rejection>(&*big))) return;
         const DivisorsBigInput& input = std::get<DivisorsBigInput>(*big);
         return StartSearch(input.from_text, input.to_text,
                            [input](ResultSink& sink, const ProgressFn& progress) {
@@ -120,8 +128,7 @@ void Page5Divisors::Search(PathButton path) {
                            });
     }
     const DivisorsChecked checked = DivisorsCheck(path, from, to, perfect_only);
-    if (const auto* rejection = std::get_if<Rejection>(&checked))
-        return Reject(*rejection, {fromField, toField}, kPane);
+    if (!Admit(Tool(), std::get_if<Rejection>(&checked))) return;
     const DivisorsInput& input = std::get<DivisorsInput>(checked);
     StartSearch(input.from_text, input.to_text,
                 [input](ResultSink& sink, const ProgressFn& progress) {
@@ -134,22 +141,11 @@ void Page5Divisors::StartSearch(const std::optional<std::string>& from_text,
     // The repairs are shown in the fields; each runs the fields' change reaction.
     if (from_text) fromField->setText(QString::fromStdString(*from_text));
     if (to_text) toField->setText(QString::fromStdString(*to_text));
-    summaryBox->clear();
-    auto outcome = std::make_shared<std::optional<DivisorsOutcome>>();
-    shell_.run.RunThroughResultFile(
-        this, Pane(kPane), kProgressBox,
-        [work = std::move(work), outcome](ResultSink& sink,
-                                          const ProgressFn& progress) -> std::optional<QString> {
-            *outcome = work(sink, progress);
-            return std::nullopt;
-        },
-        [this, outcome] {
-            if (*outcome) summaryBox->setText(QString::fromStdString((*outcome)->summary));
-        },
-        // A summary without its list would mislead.
-        [this](bool shown) {
-            if (!shown) summaryBox->clear();
-        });
+    RunSearch(Tool(), [work = std::move(work)](ResultSink& sink, const ProgressFn& progress) {
+        SearchSummary summary;
+        summary.caption = work(sink, progress).summary;
+        return summary;
+    });
 }
 
 void Page5Divisors::OnSearchClicked() {

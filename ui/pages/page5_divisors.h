@@ -7,6 +7,7 @@
 
 #include "core/tools/divisors_search.h"
 #include "ui/pages/page.h"
+#include "ui/pages/search_tool.h"
 
 namespace numerel::ui {
 
@@ -22,6 +23,7 @@ public:
 
 private:
     using DivisorsWork = std::function<DivisorsOutcome(ResultSink&, const ProgressFn&)>;
+    SearchTool Tool() const;
     void Search(PathButton path);
     // Shows the repaired bounds and runs the search.
     void StartSearch(const std::optional<std::string>& from_text,

@@ -42,7 +42,16 @@ INSTANTIATE_TEST_SUITE_P(
         AprclCase{"CarmichaelAbove2To64", mpz_class("1296198694153288947529"),
                   ProofOutcome::Composite, 2},
         AprclCase{"SemiprimeOfTwo40DigitPrimes", NextPrime(10, 39) * NextPrime(10, 40),
-                  ProofOutcome::Composite, 2}),
+                  ProofOutcome::Composite, 2},
+        // p(2p - 1), strong pseudoprimes to the first 12 and 13 prime bases (published), and
+        // one of 140 bits: on one thread, as the searches now run every proof.
+        AprclCase{"StrongPseudoprimeToBasesTo37", mpz_class("318665857834031151167461"),
+                  ProofOutcome::Composite, 1},
+        AprclCase{"StrongPseudoprimeToBasesTo41", mpz_class("3317044064679887385961981"),
+                  ProofOutcome::Composite, 1},
+        AprclCase{"PTimes2PMinus1Of140Bits",
+                  mpz_class("696898287454081975762618916063902993528153"), ProofOutcome::Composite,
+                  1}),
     [](const testing::TestParamInfo<AprclCase>& info) { return info.param.name; });
 
 }  // namespace

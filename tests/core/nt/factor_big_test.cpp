@@ -188,7 +188,21 @@ void PrintTo(const ProofCase& c, std::ostream* os) {
 class IsProvenPrimeTest : public testing::TestWithParam<ProofCase> {};
 
 TEST_P(IsProvenPrimeTest, AgreesWithPari) {
-    EXPECT_EQ(IsProvenPrime(GetParam().n), GetParam().prime);
+    EXPECT_EQ(IsProvenPrime(GetParam().n, ProofThreads::One), GetParam().prime);
+    EXPECT_EQ(IsProvenPrime(GetParam().n, ProofThreads::AllCores), GetParam().prime);
+}
+
+// The odd numbers around each change of method (word test, FLINT's own test, APR-CL on one
+// thread, APR-CL on every core), against GMP's test with 50 rounds.
+TEST(IsProvenPrimeTest, AgreesWithGmpAroundEachChangeOfMethod) {
+    for (const unsigned long bits : {64ul, 128ul, 199ul}) {
+        const mpz_class middle = Power(2, bits);
+        for (mpz_class n = middle - 301; n <= middle + 301; n += 2) {
+            const bool expected = mpz_probab_prime_p(n.get_mpz_t(), 50) > 0;
+            EXPECT_EQ(IsProvenPrime(n, ProofThreads::One), expected) << n.get_str();
+            EXPECT_EQ(IsProvenPrime(n, ProofThreads::AllCores), expected) << n.get_str();
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -200,6 +214,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ProofCase{"StrongPseudoprimeToBasesUpTo37", Value("3825123056546413051"),
                               false},
                     ProofCase{"Mersenne127", Power(2, 127) - 1, true},
+                    ProofCase{"LargestPrimeBelow2To128", Power(2, 128) - 159, true},
+                    ProofCase{"FirstPrimeAbove2To128", Power(2, 128) + 51, true},
+                    ProofCase{"LargestPrimeOf199Bits", Power(2, 199) - 49, true},
+                    ProofCase{"FirstPrimeOf200Bits", Power(2, 199) + 101, true},
                     ProofCase{"NextPrimeAfter10To100", Power(10, 100) + 267, true},
                     ProofCase{"OddNonPrimeAfterIt", Power(10, 100) + 269, false}),
     [](const testing::TestParamInfo<ProofCase>& info) { return info.param.name; });
