@@ -7,8 +7,8 @@
 #include "ui/platform/qt_platform.h"
 #include "ui/platform/termination_signals.h"
 #include "ui/run/run_protocol.h"
-#include "ui/window/form1.h"
 #include "ui/window/guarded_application.h"
+#include "ui/window/main_window.h"
 #include "ui/window/window_icon.h"
 
 int main(int argc, char** argv) {
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
                                               numerel::MessageIcon::Exclamation,
                                               numerel::MessageButtons::Ok});
     });
-    numerel::ui::Form1 window(platform);
+    numerel::ui::MainWindow window(platform);
     // ~/.config/numerel/numerel.conf; --reset-settings forgets what the window remembered.
     auto settings = std::make_unique<QSettings>("numerel", "numerel");
     if (QCoreApplication::arguments().contains("--reset-settings")) settings->clear();

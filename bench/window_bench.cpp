@@ -30,7 +30,7 @@
 #include "ui/pane/pane_menu.h"
 #include "ui/platform/platform.h"
 #include "ui/run/run_protocol.h"
-#include "ui/window/form1.h"
+#include "ui/window/main_window.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ public:
 
 // "保存" on a long pane: how long the click holds the window, when the file is complete, and the
 // longest the event loop went unserved meanwhile (timer ticks every 10 ms).
-void SaveLongPane(numerel::ui::Form1& form, numerel::ui::OutputPane* pane,
+void SaveLongPane(numerel::ui::MainWindow& form, numerel::ui::OutputPane* pane,
                   SilentPlatform& platform) {
     QTemporaryDir dir;
     const QString path = dir.filePath("saved.txt");
@@ -74,7 +74,7 @@ void SaveLongPane(numerel::ui::Form1& form, numerel::ui::OutputPane* pane,
         last_tick = now;
     });
     ticks.start(10);
-    form.Menu()->EditSave_Click();
+    form.Menu()->Save();
     const double click_ms = clock.nsecsElapsed() / 1e6;
     last_tick = clock.elapsed();
     while (!QFileInfo::exists(path)) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -104,7 +104,7 @@ const char* const kSecondField[] = {"", "Text3", "Text5"};
 
 int RunCase(int page, const QString& from, const QString& to, double stop_after) {
     SilentPlatform platform;
-    numerel::ui::Form1 form(platform);
+    numerel::ui::MainWindow form(platform);
     form.show();
     form.Tabs()->setCurrentIndex(page);
     form.findChild<QLineEdit*>(kFirstField[page])->setText(from);
@@ -157,7 +157,7 @@ int RunCase(int page, const QString& from, const QString& to, double stop_after)
         "pane %lld chars  slowest key %.1f ms  resize %.1f ms  status %s  %s\n",
         page, qPrintable(from), qPrintable(to), seconds, stop_to_screen, PeakRssMb(),
         static_cast<long long>(bytes), static_cast<long long>(pane->Text().size()), slowest_key_ms,
-        resize_ms, qPrintable(form.Label9()->text()),
+        resize_ms, qPrintable(form.StatusLabel()->text()),
         page == 2 ? qPrintable(form.findChild<QLabel*>("Label6")->text()) : "");
     if (pane->IsLong() && stop_after == 0) SaveLongPane(form, pane, platform);
     return 0;
@@ -170,7 +170,7 @@ int RunCase(int page, const QString& from, const QString& to, double stop_after)
 int DivisionCase(const QString& a, const QString& b, const QString& precision) {
     SilentPlatform platform;
     platform.precision = precision;
-    numerel::ui::Form1 form(platform);
+    numerel::ui::MainWindow form(platform);
     form.show();
     form.Tabs()->setCurrentIndex(6);
     form.findChild<QLineEdit*>("Text22")->setText(a);
@@ -188,7 +188,7 @@ int DivisionCase(const QString& a, const QString& b, const QString& precision) {
         "page 6  %s / %s to %s digits  click-to-screen %.2f s  peak RSS %ld MB  pane %lld "
         "chars  status %s\n",
         qPrintable(a), qPrintable(b), qPrintable(precision), seconds, PeakRssMb(),
-        static_cast<long long>(pane->Text().size()), qPrintable(form.Label9()->text()));
+        static_cast<long long>(pane->Text().size()), qPrintable(form.StatusLabel()->text()));
     if (pane->IsLong()) SaveLongPane(form, pane, platform);
     return 0;
 }

@@ -18,10 +18,11 @@
 #include "fake_platform.h"
 #include "ui/pages/clickable_label.h"
 #include "ui/pages/keyboard_model.h"
+#include "ui/pages/page.h"
 #include "ui/pane/output_pane.h"
 #include "ui/run/progress_frame.h"
 #include "ui/run/run_protocol.h"
-#include "ui/window/form1.h"
+#include "ui/window/main_window.h"
 
 namespace numerel::ui::testing {
 
@@ -29,7 +30,7 @@ class FormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        form = std::make_unique<Form1>(platform, dir.path());
+        form = std::make_unique<MainWindow>(platform, dir.path());
         form->show();
         QApplication::setActiveWindow(form.get());
     }
@@ -44,7 +45,7 @@ protected:
     QPushButton* Button(const QString& name) const { return Find<QPushButton>(name); }
     QLabel* Label(const QString& name) const { return Find<QLabel>(name); }
     QCheckBox* Check3(int i) const { return Find<QCheckBox>(QString("Check3_%1").arg(i)); }
-    QString Status() const { return form->Label9()->text(); }
+    QString Status() const { return form->StatusLabel()->text(); }
     QString PaneText(int i) const { return form->Pane(i)->Text(); }
     void GoToPage(int page) { form->Tabs()->setCurrentIndex(page); }
     // Lets the event loop run until the run in progress (if any) has ended, as a user would wait.
@@ -67,7 +68,7 @@ protected:
 
     QTemporaryDir dir;
     FakePlatform platform;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 }  // namespace numerel::ui::testing

@@ -156,7 +156,7 @@ void Page::RunSearch(const SearchTool& tool, SearchWork work) {
             break;
     }
     shell_.run.RunThroughResultFile(
-        Pane(tool.pane), tool.progress_box,
+        this, Pane(tool.pane), tool.progress_box,
         [work = std::move(work), summary](ResultSink& sink, const ProgressFn& progress) {
             *summary = work(sink, progress);
             return PaneTextOf(**summary);

@@ -70,7 +70,7 @@ void Page1FactorRange::Command3_Click() {
     }
     const FactorRangeInput input = std::get<FactorRangeInput>(checked);
     shell_.run.RunThroughResultFile(
-        Pane(kPane), kProgressBox,
+        this, Pane(kPane), kProgressBox,
         [input](ResultSink& sink, const ProgressFn& progress) -> std::optional<QString> {
             FactorRangeRun(input, sink, progress);
             return std::nullopt;

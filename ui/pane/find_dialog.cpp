@@ -18,7 +18,7 @@
 
 namespace numerel::ui {
 
-Dialog::Dialog(Platform& platform, PaneSource current_pane, QWidget* owner)
+FindDialog::FindDialog(Platform& platform, PaneSource current_pane, QWidget* owner)
     : QDialog(owner), platform_(platform), current_pane_(std::move(current_pane)) {
     setObjectName("Dialog");
     setWindowTitle("查找");
@@ -27,69 +27,69 @@ Dialog::Dialog(Platform& platform, PaneSource current_pane, QWidget* owner)
 
     auto* frame = new QGroupBox("查找方向", this);
     frame->setObjectName("Frame1");
-    option1_ = new QRadioButton("向上", frame);
-    option1_->setObjectName("Option1");
-    option2_ = new QRadioButton("向下", frame);
-    option2_->setObjectName("Option2");
-    option2_->setChecked(true);
+    up_option_ = new QRadioButton("向上", frame);
+    up_option_->setObjectName("Option1");
+    down_option_ = new QRadioButton("向下", frame);
+    down_option_->setObjectName("Option2");
+    down_option_->setChecked(true);
     auto* directions = new QHBoxLayout(frame);
-    directions->addWidget(option1_);
-    directions->addWidget(option2_);
+    directions->addWidget(up_option_);
+    directions->addWidget(down_option_);
 
-    label1_ = new QLabel("查找内容:", this);
-    label1_->setObjectName("Label1");
-    text1_ = new QLineEdit(this);
-    text1_->setObjectName("Text1");
-    text1_->setToolTip("可以预先选中一个字符串");
-    label1_->setBuddy(text1_);
-    ok_button_ = new QPushButton("查找下一个(&N)", this);
-    ok_button_->setObjectName("OKButton");
-    ok_button_->setDefault(true);  // Enter in Text1
+    text_label_ = new QLabel("查找内容:", this);
+    text_label_->setObjectName("Label1");
+    search_text_ = new QLineEdit(this);
+    search_text_->setObjectName("Text1");
+    search_text_->setToolTip("可以预先选中一个字符串");
+    text_label_->setBuddy(search_text_);
+    find_next_button_ = new QPushButton("查找下一个(&N)", this);
+    find_next_button_->setObjectName("OKButton");
+    find_next_button_->setDefault(true);  // Enter in the search text
     cancel_button_ = new QPushButton("取消(&C)", this);
     cancel_button_->setObjectName("CancelButton");
     cancel_button_->setAutoDefault(false);
-    label2_ = new QLabel("距离第一个", this);
-    label2_->setObjectName("Label2");
+    distance_label_ = new QLabel("距离第一个", this);
+    distance_label_->setObjectName("Label2");
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(label1_, 0, 0);
-    layout->addWidget(text1_, 0, 1);
-    layout->addWidget(ok_button_, 0, 2);
+    layout->addWidget(text_label_, 0, 0);
+    layout->addWidget(search_text_, 0, 1);
+    layout->addWidget(find_next_button_, 0, 2);
     layout->addWidget(frame, 1, 0, 1, 2);
     layout->addWidget(cancel_button_, 1, 2, Qt::AlignTop);
-    layout->addWidget(label2_, 2, 0, 1, 3);
+    layout->addWidget(distance_label_, 2, 0, 1, 3);
     layout->setColumnStretch(1, 1);
     setMinimumWidth(420);
 
-    connect(ok_button_, &QPushButton::clicked, this, &Dialog::OKButton_Click);
-    connect(cancel_button_, &QPushButton::clicked, this, &Dialog::CancelButton_Click);
-    connect(text1_, &QLineEdit::textChanged, this, &Dialog::Text1_Change);
-    Form_Load();
+    connect(find_next_button_, &QPushButton::clicked, this, &FindDialog::OnFindNext);
+    connect(cancel_button_, &QPushButton::clicked, this, &FindDialog::OnCancel);
+    connect(search_text_, &QLineEdit::textChanged, this, &FindDialog::OnSearchTextChanged);
+    LoadSelection();
 }
 
-Dialog::~Dialog() {
+FindDialog::~FindDialog() {
     if (search_.joinable()) search_.join();
 }
 
-void Dialog::Form_Load() {
+void FindDialog::LoadSelection() {
     const OutputPane* pane = current_pane_();
-    text1_->setText(pane != nullptr ? pane->SelectedText() : QString());
-    Text1_Change();  // also when the text did not change (an empty selection)
+    search_text_->setText(pane != nullptr ? pane->SelectedText() : QString());
+    OnSearchTextChanged();  // also when the text did not change (an empty selection)
 }
 
-void Dialog::FocusText1() {
-    text1_->setFocus(Qt::OtherFocusReason);
+void FindDialog::FocusSearchText() {
+    search_text_->setFocus(Qt::OtherFocusReason);
 }
 
-void Dialog::Text1_Change() {
+void FindDialog::OnSearchTextChanged() {
     state_ = FindState{};
 }
 
-void Dialog::OKButton_Click() {
-    FindNext(text1_->text());
+void FindDialog::OnFindNext() {
+    FindNext(search_text_->text());
 }
 
-void Dialog::CancelButton_Click() {
+void FindDialog::OnCancel() {
     QWidget* owner = parentWidget();
     QDialog::reject();  // closes, and the window deletes itself
     if (owner != nullptr) {
@@ -98,11 +98,11 @@ void Dialog::CancelButton_Click() {
     }
 }
 
-void Dialog::reject() {
-    CancelButton_Click();
+void FindDialog::reject() {
+    OnCancel();
 }
 
-void Dialog::FindNext(const QString& s) {
+void FindDialog::FindNext(const QString& s) {
     if (searching_) return;
     OutputPane* pane = current_pane_();
     if (pane != nullptr && !s.isEmpty()) {
@@ -118,7 +118,7 @@ void Dialog::FindNext(const QString& s) {
     // only tried at positions 1..n.
     const qsizetype last_start = n - std::max<qsizetype>(length, 1);
     qsizetype hit = -1;
-    if (option2_->isChecked()) {
+    if (down_option_->isChecked()) {
         // Down: p = pos + 1, pos + 2, ..., that is 0-based starts from pos on.
         if (state_.pos <= last_start) {
             hit = text.indexOf(s, state_.pos, Qt::CaseSensitive);
@@ -132,15 +132,15 @@ void Dialog::FindNext(const QString& s) {
     ShowHit(pane, s, hit);
 }
 
-void Dialog::FindInLong(OutputPane* pane, std::shared_ptr<const MappedText> content,
-                        const QString& s) {
-    const bool down = option2_->isChecked();
+void FindDialog::FindInLong(OutputPane* pane, std::shared_ptr<const MappedText> content,
+                            const QString& s) {
+    const bool down = down_option_->isChecked();
     const qint64 pos = state_.pos;
     const qint64 last_start = content->Units() - s.size();
     if (search_.joinable()) search_.join();
     searching_ = true;
-    ok_button_->setEnabled(false);
-    QPointer<Dialog> self(this);
+    find_next_button_->setEnabled(false);
+    QPointer<FindDialog> self(this);
     QPointer<OutputPane> target(pane);
     search_ = std::thread([self, target, content, s, down, pos, last_start] {
         qint64 hit = -1;
@@ -155,7 +155,7 @@ void Dialog::FindInLong(OutputPane* pane, std::shared_ptr<const MappedText> cont
             self.data(),
             [self, target, content, s, hit] {
                 self->searching_ = false;
-                self->ok_button_->setEnabled(true);
+                self->find_next_button_->setEnabled(true);
                 // A pane whose text changed meanwhile is left alone.
                 if (target && target->LongContent() == content) self->ShowHit(target, s, hit);
             },
@@ -163,7 +163,7 @@ void Dialog::FindInLong(OutputPane* pane, std::shared_ptr<const MappedText> cont
     });
 }
 
-void Dialog::ShowHit(OutputPane* pane, const QString& s, qint64 hit) {
+void FindDialog::ShowHit(OutputPane* pane, const QString& s, qint64 hit) {
     if (hit < 0) {
         platform_.ShowMessage(Message{"找不到'" + s.toStdString() + "'", "未找到",
                                       MessageIcon::Information, MessageButtons::Ok});
@@ -179,7 +179,8 @@ void Dialog::ShowHit(OutputPane* pane, const QString& s, qint64 hit) {
     const int p = start + 1;
     state_.pos = p;
     if (!state_.first) state_.first = p;
-    label2_->setText("距离第一个'" + s + "'" + QString::number(p - *state_.first) + " 个字符");
+    distance_label_->setText("距离第一个'" + s + "'" + QString::number(p - *state_.first) +
+                             " 个字符");
 }
 
 }  // namespace numerel::ui

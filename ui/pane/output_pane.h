@@ -1,4 +1,4 @@
-// RichTextBox1(i): a page's output pane. Plain text in, plain text out; the pop-up menu and the
+// A page's output pane. Plain text in, plain text out; the pop-up menu and the
 // text tools hang off it.
 //
 // A text of more than kLongPaneText characters goes to a LongTextView laid over the pane, since

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QTabWidget>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <string>
@@ -17,12 +16,12 @@
 #include "ui/pane/find_dialog.h"
 #include "ui/pane/long_text_view.h"
 #include "ui/pane/output_pane.h"
+#include "ui/pane/pane_host.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/platform.h"
 #include "ui/results/background_saver.h"
 #include "ui/results/mapped_text.h"
 #include "ui/results/pane_file_saver.h"
-#include "ui/window/form1.h"
 
 namespace numerel::ui {
 
@@ -77,38 +76,34 @@ void SetClipboardText(const QString& text) {
 
 }  // namespace
 
-PaneMenu::PaneMenu(Form1& window, Platform& platform)
-    : QObject(&window), window_(window), platform_(platform) {
+PaneMenu::PaneMenu(PaneHost& host, Platform& platform)
+    : QObject(host.HostWindow()), host_(host), platform_(platform) {
     saver_ = new BackgroundSaver(this);
     connect(saver_, &BackgroundSaver::Finished, this, [this](bool saved, const QString& path) {
         QApplication::restoreOverrideCursor();
         if (!saved) ShowSaveFailure(path);
     });
-    you_jian_menu_ = new QMenu(&window);
-    you_jian_menu_->setObjectName("YouJianMenu");
-    you_jian_menu_->setFont(SongFont(kControlPointSize));
-    edit_cut_ = AddItem("EditCut", "剪切(&X)", QKeySequence("Ctrl+X"), &PaneMenu::EditCut_Click);
-    edit_copy_ = AddItem("EditCopy", "复制(&C)", QKeySequence("Ctrl+C"), &PaneMenu::EditCopy_Click);
-    edit_paste_ =
-        AddItem("EditPaste", "粘贴(P)", QKeySequence("Ctrl+V"), &PaneMenu::EditPaste_Click);
-    edit_del_ =
-        AddItem("EditDel", "删除(&D)", QKeySequence(Qt::Key_Delete), &PaneMenu::EditDel_Click);
-    you_jian_menu_->addSeparator()->setObjectName("heg");
-    edit_find1_ =
-        AddItem("EditFind1", "查找字符(&F)", QKeySequence("Ctrl+F"), &PaneMenu::EditFind1_Click);
-    edit_find2_ = AddItem("EditFind2", "统计字符个数(&T)", QKeySequence("Ctrl+T"),
-                          &PaneMenu::EditFind2_Click);
-    edit_find3_ =
-        AddItem("EditFind3", "测字符串长(&L)", QKeySequence("Ctrl+L"), &PaneMenu::EditFind3_Click);
-    you_jian_menu_->addSeparator()->setObjectName("heg2");
-    edit_save_ = AddItem("EditSave", "保存(&S)", QKeySequence("Ctrl+S"), &PaneMenu::EditSave_Click);
-    edit_word_font_ =
-        AddItem("EditWordFont", "字体(&W)", QKeySequence("Ctrl+W"), &PaneMenu::EditWordFont_Click);
-    edit_sel_all_ =
-        AddItem("EditSelAll", "全选(&A)", QKeySequence("Ctrl+A"), &PaneMenu::EditSelAll_Click);
+    popup_ = new QMenu(host.HostWindow());
+    popup_->setObjectName("YouJianMenu");
+    popup_->setFont(SongFont(kControlPointSize));
+    cut_item_ = AddItem("EditCut", "剪切(&X)", QKeySequence("Ctrl+X"), &PaneMenu::Cut);
+    copy_item_ = AddItem("EditCopy", "复制(&C)", QKeySequence("Ctrl+C"), &PaneMenu::Copy);
+    paste_item_ = AddItem("EditPaste", "粘贴(P)", QKeySequence("Ctrl+V"), &PaneMenu::Paste);
+    delete_item_ = AddItem("EditDel", "删除(&D)", QKeySequence(Qt::Key_Delete), &PaneMenu::Delete);
+    popup_->addSeparator()->setObjectName("heg");
+    find_item_ = AddItem("EditFind1", "查找字符(&F)", QKeySequence("Ctrl+F"), &PaneMenu::OpenFind);
+    count_item_ =
+        AddItem("EditFind2", "统计字符个数(&T)", QKeySequence("Ctrl+T"), &PaneMenu::CountString);
+    length_item_ =
+        AddItem("EditFind3", "测字符串长(&L)", QKeySequence("Ctrl+L"), &PaneMenu::MeasureSelection);
+    popup_->addSeparator()->setObjectName("heg2");
+    save_item_ = AddItem("EditSave", "保存(&S)", QKeySequence("Ctrl+S"), &PaneMenu::Save);
+    font_item_ = AddItem("EditWordFont", "字体(&W)", QKeySequence("Ctrl+W"), &PaneMenu::ChooseFont);
+    select_all_item_ =
+        AddItem("EditSelAll", "全选(&A)", QKeySequence("Ctrl+A"), &PaneMenu::SelectAll);
 
-    for (int i = 0; i < kPageCount; ++i) {
-        OutputPane* pane = window_.Pane(i);
+    for (int i = 0; i < host_.PaneCount(); ++i) {
+        OutputPane* pane = host_.Pane(i);
         pane->installEventFilter(this);              // keys
         pane->viewport()->installEventFilter(this);  // mouse and context-menu requests
         pane->LongView()->installEventFilter(this);
@@ -118,7 +113,7 @@ PaneMenu::PaneMenu(Form1& window, Platform& platform)
 
 QAction* PaneMenu::AddItem(const char* name, const QString& caption, const QKeySequence& shortcut,
                            void (PaneMenu::*handler)()) {
-    QAction* item = you_jian_menu_->addAction(caption);
+    QAction* item = popup_->addAction(caption);
     item->setObjectName(name);
     // Shown beside the caption; the panes' key handling below makes it act.
     item->setShortcut(shortcut);
@@ -128,41 +123,40 @@ QAction* PaneMenu::AddItem(const char* name, const QString& caption, const QKeyS
     return item;
 }
 
-Dialog* PaneMenu::FindDialog() const {
+FindDialog* PaneMenu::ShownFindDialog() const {
     return dialog_.data();
 }
 
 OutputPane* PaneMenu::CurrentPane() const {
-    const int t = window_.Tabs()->currentIndex();
-    return t >= 0 && t < kPageCount ? window_.Pane(t) : nullptr;
+    const int t = host_.CurrentPage();
+    return t >= 0 && t < host_.PaneCount() ? host_.Pane(t) : nullptr;
 }
 
 OutputPane* PaneMenu::ActivePane() const {
-    return PaneOf(window_.focusWidget());
+    return PaneOf(host_.HostWindow()->focusWidget());
 }
 
 void PaneMenu::UpdateItemStates(const OutputPane* pane) {
     const bool selection = HasSelection(pane);
     // The help page's pane is read-only: what would change its text stays grey there.
     const bool editable = !pane->isReadOnly();
-    edit_copy_->setEnabled(selection);
-    edit_cut_->setEnabled(selection && editable);
-    edit_del_->setEnabled(selection && editable);
-    edit_find3_->setEnabled(selection);
-    edit_paste_->setEnabled(editable && !ClipboardText().isEmpty());
+    copy_item_->setEnabled(selection);
+    cut_item_->setEnabled(selection && editable);
+    delete_item_->setEnabled(selection && editable);
+    length_item_->setEnabled(selection);
+    paste_item_->setEnabled(editable && !ClipboardText().isEmpty());
 }
 
-void PaneMenu::RichTextBox1_MouseDown(int /*index*/, Qt::MouseButton button,
-                                      const QPoint& global_pos) {
+void PaneMenu::OnPaneMouseDown(int /*index*/, Qt::MouseButton button, const QPoint& global_pos) {
     if (button != Qt::RightButton) return;
     // Only the current page's pane can be under the mouse; t names it.
-    PreparePaneMenu(window_.Tabs()->currentIndex());
-    you_jian_menu_->popup(global_pos);
+    PrepareFor(host_.CurrentPage());
+    popup_->popup(global_pos);
 }
 
-void PaneMenu::PreparePaneMenu(int t) {
-    if (t < 0 || t >= kPageCount) return;
-    OutputPane* pane = window_.Pane(t);
+void PaneMenu::PrepareFor(int page) {
+    if (page < 0 || page >= host_.PaneCount()) return;
+    OutputPane* pane = host_.Pane(page);
     pane->setFocus(Qt::PopupFocusReason);
     UpdateItemStates(pane);
 }
@@ -175,8 +169,7 @@ bool PaneMenu::eventFilter(QObject* watched, QEvent* event) {
             OutputPane* pane = PaneOf(watched->parent());
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (pane == nullptr || mouse->button() != Qt::RightButton) break;
-            RichTextBox1_MouseDown(pane->Index(), mouse->button(),
-                                   mouse->globalPosition().toPoint());
+            OnPaneMouseDown(pane->Index(), mouse->button(), mouse->globalPosition().toPoint());
             return true;  // the right button leaves the caret and selection alone
         }
         case QEvent::ContextMenu:
@@ -200,28 +193,28 @@ bool PaneMenu::HandleShortcut(OutputPane* pane, const QKeyEvent& key) {
     // The editing keys also come in their alternative forms (Ctrl+Insert, Shift+Delete, ...),
     // so that every copy from a pane puts plain text on the clipboard.
     if (key.matches(QKeySequence::Cut))
-        item = edit_cut_;
+        item = cut_item_;
     else if (key.matches(QKeySequence::Copy))
-        item = edit_copy_;
+        item = copy_item_;
     else if (key.matches(QKeySequence::Paste))
-        item = edit_paste_;
+        item = paste_item_;
     else if (key.matches(QKeySequence::SelectAll))
-        item = edit_sel_all_;
+        item = select_all_item_;
     else {
         const QKeySequence pressed(key.keyCombination());
         for (QAction* candidate :
-             {edit_del_, edit_find1_, edit_find2_, edit_find3_, edit_save_, edit_word_font_})
+             {delete_item_, find_item_, count_item_, length_item_, save_item_, font_item_})
             if (candidate->shortcut() == pressed) item = candidate;
     }
     if (item == nullptr) return false;
     UpdateItemStates(pane);
     // Del without a selection keeps deleting the next character.
-    if (item == edit_del_ && !item->isEnabled()) return false;
+    if (item == delete_item_ && !item->isEnabled()) return false;
     item->trigger();  // does nothing while disabled
     return true;
 }
 
-void PaneMenu::EditCut_Click() {
+void PaneMenu::Cut() {
     QApplication::clipboard()->clear(QClipboard::Clipboard);
     OutputPane* pane = ActivePane();
     if (pane == nullptr || pane->isReadOnly()) return;
@@ -231,14 +224,14 @@ void PaneMenu::EditCut_Click() {
     pane->setTextCursor(cursor);
 }
 
-void PaneMenu::EditCopy_Click() {
+void PaneMenu::Copy() {
     OutputPane* pane = ActivePane();
     if (pane == nullptr) return;
     QApplication::clipboard()->clear(QClipboard::Clipboard);
     SetClipboardText(pane->SelectedText());
 }
 
-void PaneMenu::EditPaste_Click() {
+void PaneMenu::Paste() {
     OutputPane* pane = ActivePane();
     if (pane == nullptr || pane->isReadOnly()) return;
     QString text = ClipboardText();
@@ -250,7 +243,7 @@ void PaneMenu::EditPaste_Click() {
     pane->setTextCursor(cursor);
 }
 
-void PaneMenu::EditDel_Click() {
+void PaneMenu::Delete() {
     OutputPane* pane = ActivePane();
     if (pane == nullptr || pane->isReadOnly()) return;
     QTextCursor cursor = pane->textCursor();
@@ -258,16 +251,16 @@ void PaneMenu::EditDel_Click() {
     pane->setTextCursor(cursor);
 }
 
-void PaneMenu::EditSelAll_Click() {
+void PaneMenu::SelectAll() {
     OutputPane* pane = ActivePane();
     if (pane == nullptr) return;
     pane->Select(0, static_cast<int>(pane->TextLength()));
 }
 
-void PaneMenu::EditFind1_Click() {
+void PaneMenu::OpenFind() {
     if (dialog_ == nullptr) {
-        dialog_ = new Dialog(
-            platform_, [this] { return CurrentPane(); }, &window_);
+        dialog_ = new FindDialog(
+            platform_, [this] { return CurrentPane(); }, host_.HostWindow());
         dialog_->setAttribute(Qt::WA_DeleteOnClose);
         // Closed is unloaded, even before the deferred deletion has run.
         connect(dialog_, &QDialog::finished, this, [this] { dialog_ = nullptr; });
@@ -275,10 +268,10 @@ void PaneMenu::EditFind1_Click() {
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();
-    dialog_->FocusText1();
+    dialog_->FocusSearchText();
 }
 
-void PaneMenu::EditFind2_Click() {
+void PaneMenu::CountString() {
     OutputPane* pane = ActivePane();
     if (pane == nullptr) return;
     const std::optional<QString> answer = platform_.AskText("\n\n\n\n 统计内容", kAppTitle);
@@ -292,14 +285,14 @@ void PaneMenu::EditFind2_Click() {
                 MessageIcon::Information, MessageButtons::Ok});
 }
 
-void PaneMenu::EditFind3_Click() {
+void PaneMenu::MeasureSelection() {
     OutputPane* pane = ActivePane();
     if (pane == nullptr) return;
     platform_.ShowMessage(Message{"您选中的字符串长为:\r\n" + std::to_string(SelectionLength(pane)),
                                   "测字符串长", MessageIcon::Information, MessageButtons::Ok});
 }
 
-void PaneMenu::EditSave_Click() {
+void PaneMenu::Save() {
     OutputPane* pane = ActivePane();
     if (pane == nullptr) return;
     const std::optional<QString> path =
@@ -326,7 +319,7 @@ void PaneMenu::ShowSaveFailure(const QString& path) {
                                   MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
-void PaneMenu::EditWordFont_Click() {
+void PaneMenu::ChooseFont() {
     OutputPane* pane = CurrentPane();
     if (pane == nullptr) return;
     const QTextCharFormat current = pane->CurrentStyle();

@@ -1,4 +1,4 @@
-// YouJianMenu, the pop-up menu of every output pane, and its item handlers: clipboard editing,
+// The pop-up menu of every output pane, and its item handlers: clipboard editing,
 // the Find dialog, the count and length of a string, saving the pane and choosing its font.
 #pragma once
 
@@ -14,37 +14,37 @@ class QMenu;
 
 namespace numerel::ui {
 
-class Dialog;
-class Form1;
+class FindDialog;
 class OutputPane;
+class PaneHost;
 class Platform;
 class BackgroundSaver;
 
 class PaneMenu : public QObject {
     Q_OBJECT
 public:
-    // Hooks itself into every pane of `window`; owned by the window.
-    PaneMenu(Form1& window, Platform& platform);
+    // Hooks itself into every pane of `host`; owned by the host's window.
+    PaneMenu(PaneHost& host, Platform& platform);
 
-    QMenu* YouJianMenu() const { return you_jian_menu_; }
+    QMenu* Popup() const { return popup_; }
     // The open Find dialog, or nullptr.
-    Dialog* FindDialog() const;
+    FindDialog* ShownFindDialog() const;
 
     // A mouse button went down on pane `index`; only the right button opens the menu.
-    void RichTextBox1_MouseDown(int index, Qt::MouseButton button, const QPoint& global_pos);
-    // Focus to pane t and the enabled states of the items for it.
-    void PreparePaneMenu(int t);
+    void OnPaneMouseDown(int index, Qt::MouseButton button, const QPoint& global_pos);
+    // Focus to the pane of `page` and the enabled states of the items for it.
+    void PrepareFor(int page);
 
-    void EditCut_Click();
-    void EditCopy_Click();
-    void EditPaste_Click();
-    void EditDel_Click();
-    void EditSelAll_Click();
-    void EditFind1_Click();
-    void EditFind2_Click();
-    void EditFind3_Click();
-    void EditSave_Click();
-    void EditWordFont_Click();
+    void Cut();
+    void Copy();
+    void Paste();
+    void Delete();
+    void SelectAll();
+    void OpenFind();
+    void CountString();
+    void MeasureSelection();
+    void Save();
+    void ChooseFont();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,24 +56,24 @@ private:
     void ShowSaveFailure(const QString& path);
     // The shortcut of an item pressed in a pane while the menu is closed; true when handled.
     bool HandleShortcut(OutputPane* pane, const QKeyEvent& key);
-    // The main window's focused control when it is an output pane, else nullptr.
+    // The host window's focused control when it is an output pane, else nullptr.
     OutputPane* ActivePane() const;
     OutputPane* CurrentPane() const;
 
-    Form1& window_;
+    PaneHost& host_;
     Platform& platform_;
-    QMenu* you_jian_menu_;
-    QAction* edit_cut_;
-    QAction* edit_copy_;
-    QAction* edit_paste_;
-    QAction* edit_del_;
-    QAction* edit_find1_;
-    QAction* edit_find2_;
-    QAction* edit_find3_;
-    QAction* edit_save_;
-    QAction* edit_word_font_;
-    QAction* edit_sel_all_;
-    QPointer<Dialog> dialog_;
+    QMenu* popup_;
+    QAction* cut_item_;
+    QAction* copy_item_;
+    QAction* paste_item_;
+    QAction* delete_item_;
+    QAction* find_item_;
+    QAction* count_item_;
+    QAction* length_item_;
+    QAction* save_item_;
+    QAction* font_item_;
+    QAction* select_all_item_;
+    QPointer<FindDialog> dialog_;
     BackgroundSaver* saver_;
 };
 

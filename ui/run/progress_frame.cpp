@@ -17,18 +17,18 @@ ProgressFrame::ProgressFrame(QWidget* parent) : QFrame(parent), bar_full_width_(
     setFrameShape(QFrame::NoFrame);
     setAutoFillBackground(true);
     setStyleSheet("#Picture1 { background: white; border: 1px solid #808080; }");
-    label12_ = new QLabel(this);
-    label12_->setObjectName("Label12");
-    label12_->setStyleSheet("background: #000080;");
-    label12_->setGeometry(0, 0, 0, kFrameHeight);
+    bar_ = new QLabel(this);
+    bar_->setObjectName("Label12");
+    bar_->setStyleSheet("background: #000080;");
+    bar_->setGeometry(0, 0, 0, kFrameHeight);
 }
 
 int ProgressFrame::BarWidth() const {
-    return label12_->width();
+    return bar_->width();
 }
 
 void ProgressFrame::SetBarWidth(int width) {
-    label12_->setGeometry(0, 0, std::max(0, width), kFrameHeight);
+    bar_->setGeometry(0, 0, std::max(0, width), kFrameHeight);
 }
 
 void ProgressFrame::ShowFraction(double fraction) {

@@ -1,4 +1,4 @@
-// Picture1, the progress frame, with its bar Label12. The bar's width is a share of the frame's
+// The progress frame and its bar. The bar's width is a share of the frame's
 // width (BarFullWidth); a wider bar is clipped by the frame.
 #pragma once
 
@@ -20,10 +20,10 @@ public:
     // once: a run holds the event loop, and a repaint does not re-enter any handler.
     void ShowFraction(double fraction);
     void Fill() { SetBarWidth(bar_full_width_); }
-    QLabel* Bar() const { return label12_; }
+    QLabel* Bar() const { return bar_; }
 
 private:
-    QLabel* label12_;
+    QLabel* bar_;
     int bar_full_width_;
 };
 

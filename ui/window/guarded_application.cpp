@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "ui/run/run_protocol.h"
+#include "ui/run/run_end.h"
 
 namespace numerel::ui {
 

@@ -10,7 +10,7 @@
 #include "ui/pane/output_pane.h"
 #include "ui/platform/platform.h"
 #include "ui/run/run_protocol.h"
-#include "ui/window/form1.h"
+#include "ui/window/main_window.h"
 
 namespace numerel::ui {
 
@@ -19,7 +19,7 @@ namespace {
 constexpr qsizetype kLongestRememberedField = 10000;
 
 // The fields the user types into; read-only ones show results.
-QList<QLineEdit*> InputFields(const Form1& form) {
+QList<QLineEdit*> InputFields(const MainWindow& form) {
     QList<QLineEdit*> fields;
     for (int page = 0; page < kPageCount; ++page)
         for (QLineEdit* field : form.PageAt(page)->findChildren<QLineEdit*>())
@@ -33,7 +33,7 @@ QString PaneKey(int pane, const char* what) {
 
 }  // namespace
 
-void RestoreWindow(Form1& form, QSettings& settings) {
+void RestoreWindow(MainWindow& form, QSettings& settings) {
     for (QLineEdit* field : InputFields(form)) {
         const QVariant text = settings.value("fields/" + field->objectName());
         if (text.isValid()) field->setText(text.toString());
@@ -71,7 +71,7 @@ void RestoreWindow(Form1& form, QSettings& settings) {
     if (!geometry.isEmpty()) form.restoreGeometry(geometry);
 }
 
-void SaveWindow(const Form1& form, QSettings& settings) {
+void SaveWindow(const MainWindow& form, QSettings& settings) {
     settings.setValue("window/geometry", form.saveGeometry());
     settings.setValue("window/page", form.Tabs()->currentIndex());
     for (const QLineEdit* field : InputFields(form)) {

@@ -7,11 +7,11 @@ class QSettings;
 
 namespace numerel::ui {
 
-class Form1;
+class MainWindow;
 
 // Puts the window back as `settings` has it; what is missing keeps the start state. A window that
 // would lie off every present screen comes back onto one.
-void RestoreWindow(Form1& form, QSettings& settings);
-void SaveWindow(const Form1& form, QSettings& settings);
+void RestoreWindow(MainWindow& form, QSettings& settings);
+void SaveWindow(const MainWindow& form, QSettings& settings);
 
 }  // namespace numerel::ui

@@ -22,7 +22,7 @@ TEST_F(Page0Test, EnterFactorsTwelveAndReportsTheTime) {
     EnterIn(Text1());
     EXPECT_EQ(PaneText(0), "12=2^2×3");
     EXPECT_EQ(Status(), "用时0秒");
-    EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
+    EXPECT_EQ(form->Progress()->BarWidth(), form->Progress()->BarFullWidth());
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -196,7 +196,7 @@ TEST_F(Page0Test, EscapeClearsThePageRightAfterStart) {
     EXPECT_EQ(Text1()->text(), "");
     EXPECT_EQ(PaneText(0), "");
     EXPECT_EQ(Status(), "计时(算)器");
-    EXPECT_EQ(form->Picture1()->BarWidth(), 0);
+    EXPECT_EQ(form->Progress()->BarWidth(), 0);
 }
 
 TEST_F(Page0Test, ProgressDrawnOnlyWhenTicked) {
@@ -205,7 +205,7 @@ TEST_F(Page0Test, ProgressDrawnOnlyWhenTicked) {
     form->Keys().PressEnter();
     WaitForRun();
     EXPECT_EQ(PaneText(0), "999999999999989=素数");
-    EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
+    EXPECT_EQ(form->Progress()->BarWidth(), form->Progress()->BarFullWidth());
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST_F(Page1Test, OneToTwelveListsEveryNumberThroughTheResultFile) {
               "1=既不是素数,也不是合数\n2=素数\n3=素数\n4=2^2\n5=素数\n6=2×3\n7=素数\n8=2^3\n9=3^"
               "2\n10=2×5\n11=素数\n12=2^2×3\n");
     EXPECT_EQ(Status(), "用时0秒");
-    EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
+    EXPECT_EQ(form->Progress()->BarWidth(), form->Progress()->BarFullWidth());
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(ResultFileLeft());
 }
@@ -147,7 +147,7 @@ TEST_F(Page1Test, SinglePrimeWithProgressCompletesNormally) {
         ASSERT_TRUE(Check3(1)->isChecked());
         Factor(prime, prime);
         EXPECT_EQ(PaneText(1), QString(prime) + "=素数\n");
-        EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
+        EXPECT_EQ(form->Progress()->BarWidth(), form->Progress()->BarFullWidth());
         EXPECT_EQ(Status(), "用时0秒");
         EXPECT_TRUE(platform.messages.empty());
         EXPECT_FALSE(ResultFileLeft());
@@ -164,7 +164,7 @@ TEST_F(Page1Test, EscapeClearsFieldsPaneStatusAndBar) {
     EXPECT_EQ(Text3()->text(), "");
     EXPECT_EQ(PaneText(1), "");
     EXPECT_EQ(Status(), "计时(算)器");
-    EXPECT_EQ(form->Picture1()->BarWidth(), 0);
+    EXPECT_EQ(form->Progress()->BarWidth(), 0);
     EXPECT_EQ(form->focusWidget(), Text2());
 }
 

@@ -56,7 +56,7 @@ TEST_P(Page2Primes, EnterListsThePrimes) {
     EXPECT_EQ(PaneText(2), QString::fromUtf8(c.pane));
     EXPECT_EQ(Label("Label6")->text(), QString::fromUtf8(c.label6));
     EXPECT_EQ(Status(), "用时0秒");
-    EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
+    EXPECT_EQ(form->Progress()->BarWidth(), form->Progress()->BarFullWidth());
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(ResultFileLeft());
 }
@@ -205,7 +205,7 @@ TEST_F(Page2Test, PageChangeAndEscapeClearThePage) {
     EXPECT_EQ(form->Keys().Default(), Command5());
     EXPECT_EQ(form->Keys().Cancel(), Button("Command6"));
     Check3(2)->click();
-    EXPECT_TRUE(form->Picture1()->isVisible());
+    EXPECT_TRUE(form->Progress()->isVisible());
     TypeBounds("1", "7");
     form->Keys().PressEnter();
     WaitForRun();
@@ -216,7 +216,7 @@ TEST_F(Page2Test, PageChangeAndEscapeClearThePage) {
     EXPECT_EQ(PaneText(2), "");
     EXPECT_EQ(Label("Label6")->text(), "共");
     EXPECT_EQ(Status(), "计时(算)器");
-    EXPECT_EQ(form->Picture1()->BarWidth(), 0);
+    EXPECT_EQ(form->Progress()->BarWidth(), 0);
     EXPECT_TRUE(Text4()->hasFocus());
 }
 

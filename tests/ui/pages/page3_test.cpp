@@ -42,7 +42,7 @@ TEST_P(Page3Twins, EnterListsThePairs) {
     EXPECT_EQ(PaneText(3), QString::fromUtf8(c.pane));
     EXPECT_EQ(Label("Label11")->text(), QString::fromUtf8(c.label11));
     EXPECT_EQ(Status(), "用时0秒");
-    EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
+    EXPECT_EQ(form->Progress()->BarWidth(), form->Progress()->BarFullWidth());
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("a.txt")));
 }
@@ -108,7 +108,7 @@ TEST_F(Page3Test, PageChangeAndEscapeClearThePage) {
     EXPECT_EQ(PaneText(3), "");
     EXPECT_EQ(Label("Label11")->text(), "共");
     EXPECT_EQ(Status(), "计时(算)器");
-    EXPECT_EQ(form->Picture1()->BarWidth(), 0);
+    EXPECT_EQ(form->Progress()->BarWidth(), 0);
     EXPECT_TRUE(Text13()->hasFocus());
 }
 

@@ -71,7 +71,7 @@ TEST_P(Page4Partitions, EnterListsThePartitions) {
     EXPECT_EQ(PaneText(4), QString::fromUtf8(c.pane));
     EXPECT_EQ(Found(c.tool), QString::fromUtf8(c.found));
     EXPECT_EQ(Status(), "用时0秒");
-    EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
+    EXPECT_EQ(form->Progress()->BarWidth(), form->Progress()->BarFullWidth());
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("a.txt")));
 }
@@ -234,7 +234,7 @@ TEST_F(Page4Test, EitherClearButtonEmptiesTheSharedPane) {
         EXPECT_TRUE(ToolField(row.clearer)->hasFocus());
         EXPECT_EQ(Found(row.writer), found);
         EXPECT_EQ(Status(), "计时(算)器");
-        EXPECT_EQ(form->Picture1()->BarWidth(), 0);
+        EXPECT_EQ(form->Progress()->BarWidth(), 0);
     }
 }
 

@@ -75,7 +75,7 @@ TEST_P(Page5Searches, ListsDivisorsAndSummary) {
     EXPECT_EQ(Text16()->text(), QString::fromUtf8(c.text16_after));
     EXPECT_EQ(Text17()->text(), QString::fromUtf8(c.text17_after));
     EXPECT_EQ(Status(), "用时0秒");
-    EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
+    EXPECT_EQ(form->Progress()->BarWidth(), form->Progress()->BarFullWidth());
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(ResultFileLeft());
 }
@@ -260,10 +260,10 @@ TEST_F(Page5Test, RejectedBoundsStartNoRun) {
 
 TEST_F(Page5Test, ProgressTickedEndsWithAFullBar) {
     Check3(6)->click();
-    ASSERT_FALSE(form->Picture1()->isHidden());
+    ASSERT_FALSE(form->Progress()->isHidden());
     Search("6", "7");
     EXPECT_EQ(PaneText(5), " 6 的因数有:(1,6)(2,3)●6是完全数\n\n 7 的因数有:(1,7)\n");
-    EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
+    EXPECT_EQ(form->Progress()->BarWidth(), form->Progress()->BarFullWidth());
     EXPECT_FALSE(ResultFileLeft());
 }
 
@@ -283,7 +283,7 @@ TEST_F(Page5Test, EscapeClearsInTheDesignedOrder) {
     EXPECT_EQ(Label("Label35")->text(), "0");
     EXPECT_EQ(Label("Label36")->text(), "0");
     EXPECT_EQ(Status(), "计时(算)器");
-    EXPECT_EQ(form->Picture1()->BarWidth(), 0);
+    EXPECT_EQ(form->Progress()->BarWidth(), 0);
     EXPECT_EQ(form->focusWidget(), Text16());
     EXPECT_EQ(VisibleButton(), Command15());
 }

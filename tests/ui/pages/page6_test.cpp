@@ -242,7 +242,7 @@ TEST_F(Page6Test, Command28EmptiesAndLeavesStatusBarAndFocus) {
     EXPECT_EQ(Label("Label45")->text(), "0");
     EXPECT_EQ(Label("Label46")->text(), "0");
     EXPECT_EQ(Status(), "用时4秒");
-    EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
+    EXPECT_EQ(form->Progress()->BarWidth(), form->Progress()->BarFullWidth());
     EXPECT_EQ(QApplication::focusWidget(), Text23());
 }
 

@@ -146,7 +146,7 @@ TEST_F(Page7Test, Command9ResetsStatusButNotTheBar) {
     EXPECT_EQ(Label37(0)->text(), "0");
     EXPECT_EQ(PaneText(7), "");
     EXPECT_EQ(Status(), "计时(算)器");
-    EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
+    EXPECT_EQ(form->Progress()->BarWidth(), form->Progress()->BarFullWidth());
     EXPECT_EQ(QApplication::focusWidget(), Text10(0));
 }
 

@@ -18,10 +18,10 @@ protected:
     // Opens (or brings forward) the Find dialog over `page`'s pane holding `text`.
     void Open(int page, const QString& text) {
         Prepare(page, text);
-        form->Menu()->EditFind1_Click();
+        form->Menu()->OpenFind();
         ASSERT_NE(Dlg(), nullptr);
     }
-    Dialog* Dlg() const { return form->Menu()->FindDialog(); }
+    FindDialog* Dlg() const { return form->Menu()->ShownFindDialog(); }
     template <typename T>
     T* In(const char* name) const {
         T* widget = Dlg()->findChild<T*>(name);
@@ -170,22 +170,22 @@ TEST_F(FindDialogTest, OpensWithTheSelectionAndASecondOpenKeepsTheContents) {
     GoToPage(3);
     form->Pane(3)->SetText("3 5\n5 7");
     form->Pane(3)->Select(4, 3);
-    form->Menu()->EditFind1_Click();
-    Dialog* first = Dlg();
+    form->Menu()->OpenFind();
+    FindDialog* first = Dlg();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(Text1()->text(), "5 7");
     Next();
     EXPECT_EQ(Label2(), "距离第一个'5 7'0 个字符");
 
     form->Pane(3)->Select(0, 1);
-    form->Menu()->EditFind1_Click();
+    form->Menu()->OpenFind();
     EXPECT_EQ(Dlg(), first);
     EXPECT_EQ(Text1()->text(), "5 7");
     EXPECT_EQ(Dlg()->State().pos, 5);
 
     In<QPushButton>("CancelButton")->click();
     EXPECT_EQ(Dlg(), nullptr);  // unloaded
-    form->Menu()->EditFind1_Click();
+    form->Menu()->OpenFind();
     ASSERT_NE(Dlg(), nullptr);
     EXPECT_EQ(Text1()->text(), "3");
     EXPECT_EQ(Label2(), "距离第一个");
@@ -234,10 +234,10 @@ TEST_F(FindDialogTest, ALongPaneKeepsFindCopyAndTheMovingKeys) {
     EXPECT_EQ(pane->LongView()->StyleAt(at + 4).color, std::nullopt);
 
     pane->setFocus();
-    Menu().PreparePaneMenu(2);
-    EXPECT_FALSE(Menu().YouJianMenu()->findChild<QAction*>("EditCut")->isEnabled());
-    EXPECT_FALSE(Menu().YouJianMenu()->findChild<QAction*>("EditPaste")->isEnabled());
-    Menu().EditCopy_Click();
+    Menu().PrepareFor(2);
+    EXPECT_FALSE(Menu().Popup()->findChild<QAction*>("EditCut")->isEnabled());
+    EXPECT_FALSE(Menu().Popup()->findChild<QAction*>("EditPaste")->isEnabled());
+    Menu().Copy();
     EXPECT_EQ(QApplication::clipboard()->text(), "4321");
 
     LongTextView* view = pane->LongView();
@@ -268,7 +268,7 @@ TEST_F(FindDialogTest, FindsAnItemAfterTheFirst2To24CharactersOfAStoredResult) {
         whole = QString::fromStdString(items) + "末行\n";
         return std::nullopt;
     };
-    ASSERT_TRUE(form->Run().RunThroughResultFile(form->Pane(2), 2, work));
+    ASSERT_TRUE(form->Run().RunThroughResultFile(form->PageAt(2), form->Pane(2), 2, work));
     WaitForRun();
     OutputPane* pane = form->Pane(2);
     ASSERT_TRUE(pane->IsLong());
@@ -280,7 +280,7 @@ TEST_F(FindDialogTest, FindsAnItemAfterTheFirst2To24CharactersOfAStoredResult) {
     const int second = static_cast<int>(whole.indexOf(" 1400000 ")) + 3;
     const int third = static_cast<int>(whole.indexOf(" 2400000 ")) + 3;
     ASSERT_GT(third, 1 << 24);
-    form->Menu()->EditFind1_Click();
+    form->Menu()->OpenFind();
     Type(Text1(), "400000");
     Next();
     Next();
@@ -303,7 +303,7 @@ TEST_F(FindDialogTest, FindsAnItemAfterTheFirst2To24CharactersOfAStoredResult) {
 
     pane->setFocus();
     platform.text_answers.push_back(QString("99999"));
-    form->Menu()->EditFind2_Click();
+    form->Menu()->CountString();
     ASSERT_FALSE(platform.messages.empty());
     EXPECT_EQ(platform.messages.back().text,
               "共找到 " + std::to_string(whole.count("99999")) + " 个'99999'");

@@ -39,7 +39,7 @@ private:
 
 class PaneMenuTest : public TextToolsTest {
 protected:
-    QMenu* Popup() const { return Menu().YouJianMenu(); }
+    QMenu* Popup() const { return Menu().Popup(); }
     QAction* Item(const char* name) const {
         auto* item = Popup()->findChild<QAction*>(name);
         EXPECT_NE(item, nullptr) << name;
@@ -161,16 +161,14 @@ TEST_F(PaneMenuTest, EditingCommandsChangeTextAndClipboard) {
         const char* clipboard_after;
         int caret_after;
     } rows[] = {
-        {"cut", &PaneMenu::EditCut_Click, "12=2^2×3", 3, 3, "old", "12=×3", "2^2", 3},
-        {"copy", &PaneMenu::EditCopy_Click, "12=2^2×3", 3, 3, "old", "12=2^2×3", "2^2", 6},
-        {"copy_across_lines", &PaneMenu::EditCopy_Click, "2\n3\n5", 0, 3, "", "2\n3\n5", "2\n3", 3},
-        {"paste_replaces_selection", &PaneMenu::EditPaste_Click, "12=2^2×3", 3, 3, "4", "12=4×3",
-         "4", 4},
-        {"paste_at_caret", &PaneMenu::EditPaste_Click, "ab", 1, 0, "素数", "a素数b", "素数", 3},
-        {"paste_line_ends_become_lf", &PaneMenu::EditPaste_Click, "", 0, 0, "1\r\n2\r3", "1\n2\n3",
+        {"cut", &PaneMenu::Cut, "12=2^2×3", 3, 3, "old", "12=×3", "2^2", 3},
+        {"copy", &PaneMenu::Copy, "12=2^2×3", 3, 3, "old", "12=2^2×3", "2^2", 6},
+        {"copy_across_lines", &PaneMenu::Copy, "2\n3\n5", 0, 3, "", "2\n3\n5", "2\n3", 3},
+        {"paste_replaces_selection", &PaneMenu::Paste, "12=2^2×3", 3, 3, "4", "12=4×3", "4", 4},
+        {"paste_at_caret", &PaneMenu::Paste, "ab", 1, 0, "素数", "a素数b", "素数", 3},
+        {"paste_line_ends_become_lf", &PaneMenu::Paste, "", 0, 0, "1\r\n2\r3", "1\n2\n3",
          "1\r\n2\r3", 5},
-        {"delete_leaves_clipboard", &PaneMenu::EditDel_Click, "12=2^2×3", 6, 2, "old", "12=2^2",
-         "old", 6},
+        {"delete_leaves_clipboard", &PaneMenu::Delete, "12=2^2×3", 6, 2, "old", "12=2^2", "old", 6},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -188,19 +186,19 @@ TEST_F(PaneMenuTest, ItemsDoNothingWhileNoPaneHasTheFocus) {
     OutputPane* pane = Prepare(1, "12=2^2×3", 0, 2);
     form->Tabs()->tabBar()->setFocus();
     Clipboard()->setText("old");
-    Menu().EditCopy_Click();
+    Menu().Copy();
     EXPECT_EQ(Clipboard()->text(), "old");
-    Menu().EditDel_Click();
-    Menu().EditPaste_Click();
-    Menu().EditFind2_Click();
-    Menu().EditFind3_Click();
-    Menu().EditSave_Click();
+    Menu().Delete();
+    Menu().Paste();
+    Menu().CountString();
+    Menu().MeasureSelection();
+    Menu().Save();
     EXPECT_EQ(pane->Text(), "12=2^2×3");
     EXPECT_TRUE(platform.prompts.empty());
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(platform.save_requests.empty());
     // Cut empties the clipboard before it looks for a pane.
-    Menu().EditCut_Click();
+    Menu().Cut();
     EXPECT_EQ(Clipboard()->text(), "");
     EXPECT_EQ(pane->Text(), "12=2^2×3");
 }
@@ -213,7 +211,7 @@ TEST_F(PaneMenuTest, PasteTakesThePaneFontNotTheNeighboursLook) {
     pane->mergeCurrentCharFormat(loud);
     pane->Select(2, 0);
     Clipboard()->setText("xy");
-    Menu().EditPaste_Click();
+    Menu().Paste();
     ASSERT_EQ(pane->Text(), "abxy");
     QTextCursor at(pane->document());
     at.setPosition(4);  // the format of "y"
@@ -225,7 +223,7 @@ TEST_F(PaneMenuTest, SelectAllSelectsTheWholeTextOrNothing) {
     for (const QString& text : {QString("2\n3\n5"), QString()}) {
         SCOPED_TRACE(text.toStdString());
         OutputPane* pane = Prepare(3, text);
-        Menu().EditSelAll_Click();
+        Menu().SelectAll();
         EXPECT_EQ(pane->textCursor().selectionStart(), 0);
         EXPECT_EQ(pane->SelectedText(), text);
     }
@@ -249,7 +247,7 @@ TEST_F(PaneMenuTest, CountAsksAndReportsEveryOccurrence) {
         platform.messages.clear();
         Prepare(4, row.text);
         platform.text_answers = {row.answer};
-        Menu().EditFind2_Click();
+        Menu().CountString();
         ASSERT_EQ(platform.prompts.size(), 1u);
         EXPECT_EQ(platform.prompts[0].prompt, "\n\n\n\n 统计内容");
         EXPECT_EQ(platform.prompts[0].title, "Numerel");
@@ -279,7 +277,7 @@ TEST_F(PaneMenuTest, LengthOfTheSelectionInCodeUnits) {
         SCOPED_TRACE(row.name);
         platform.messages.clear();
         Prepare(6, row.text, row.start, row.length);
-        Menu().EditFind3_Click();
+        Menu().MeasureSelection();
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0], (Message{row.message, "测字符串长",
                                                  MessageIcon::Information, MessageButtons::Ok}));
@@ -307,7 +305,7 @@ TEST_F(PaneMenuTest, SaveWritesThePlainTextWithCrLfLineEnds) {
         platform.save_requests.clear();
         Prepare(3, row.text);
         platform.save_answer = SavePath(row.file);
-        Menu().EditSave_Click();
+        Menu().Save();
         ASSERT_EQ(platform.save_requests.size(), 1u);
         EXPECT_EQ(platform.save_requests[0].title, "保存文本到文件");
         EXPECT_EQ(platform.save_requests[0].filters,
@@ -324,7 +322,7 @@ TEST_F(PaneMenuTest, ALongPaneIsSavedWholeInTheBackground) {
     const QString digits = QString("142857").repeated(10000);
     ASSERT_TRUE(Prepare(6, digits)->IsLong());
     platform.save_answer = SavePath("long.txt");
-    Menu().EditSave_Click();
+    Menu().Save();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(SavePath("long.txt")); }));
     EXPECT_EQ(Contents(SavePath("long.txt")), digits.toUtf8() + "\r\n");
     EXPECT_TRUE(platform.messages.empty());
@@ -333,7 +331,7 @@ TEST_F(PaneMenuTest, ALongPaneIsSavedWholeInTheBackground) {
 TEST_F(PaneMenuTest, CancelledSaveWritesNothing) {
     Prepare(3, "3 5");
     platform.save_answer = std::nullopt;
-    Menu().EditSave_Click();
+    Menu().Save();
     EXPECT_EQ(platform.save_requests.size(), 1u);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{});
     EXPECT_TRUE(platform.messages.empty());
@@ -343,7 +341,7 @@ TEST_F(PaneMenuTest, FailedSaveSaysSoAndCreatesNothing) {
     Prepare(3, "3 5");
     const QString path = SavePath("no-such-folder/r.txt");
     platform.save_answer = path;
-    Menu().EditSave_Click();
+    Menu().Save();
     EXPECT_FALSE(QFile::exists(path));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0],
@@ -360,7 +358,7 @@ TEST_F(PaneMenuTest, FontNameAndSizeForThePaneStyleAndColourForTheSelection) {
     chosen.setUnderline(true);
     chosen.setStrikeOut(true);
     platform.font_answer = FontChoice{chosen, QColor(0, 0, 255)};
-    Menu().EditWordFont_Click();
+    Menu().ChooseFont();
 
     ASSERT_EQ(platform.font_requests.size(), 1u);
     EXPECT_EQ(platform.font_requests[0].pointSize(), 12);
@@ -387,7 +385,7 @@ TEST_F(PaneMenuTest, FontNameAndSizeForThePaneStyleAndColourForTheSelection) {
 
     // Cancelled: nothing changes.
     platform.font_answer = std::nullopt;
-    Menu().EditWordFont_Click();
+    Menu().ChooseFont();
     EXPECT_EQ(pane->font().pointSize(), 20);
     EXPECT_EQ(format_of(5).fontWeight(), QFont::Bold);
 }
@@ -425,8 +423,8 @@ TEST_F(PaneMenuTest, ShortcutsActInTheFocusedPaneWhileTheMenuIsClosed) {
     QTest::keyClick(pane, Qt::Key_W, Qt::ControlModifier);
     EXPECT_EQ(platform.font_requests.size(), 1u);
     QTest::keyClick(pane, Qt::Key_F, Qt::ControlModifier);
-    ASSERT_NE(Menu().FindDialog(), nullptr);
-    EXPECT_TRUE(Menu().FindDialog()->isVisible());
+    ASSERT_NE(Menu().ShownFindDialog(), nullptr);
+    EXPECT_TRUE(Menu().ShownFindDialog()->isVisible());
 }
 
 TEST_F(PaneMenuTest, ReadOnlyHelpPaneKeepsItsTextAgainstEditingKeys) {

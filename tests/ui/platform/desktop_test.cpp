@@ -134,7 +134,7 @@ TEST_F(FontChooserTest, OpensOnThePanesFaceAndSize) {
         SCOPED_TRACE(row.page);
         OutputPane* pane = Prepare(row.page, "12=2^2×3");
         platform.font_requests.clear();
-        Menu().EditWordFont_Click();
+        Menu().ChooseFont();
         ASSERT_EQ(platform.font_requests.size(), 1u);
         const QFont& initial = platform.font_requests[0];
         EXPECT_EQ(initial.families(), QStringList{QFontInfo(pane->font()).family()});

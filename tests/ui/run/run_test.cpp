@@ -45,9 +45,9 @@ protected:
     }
     void StartListing() {
         GoToPage(2);
-        ASSERT_TRUE(form->Run().RunThroughResultFile(form->Pane(2), 2, ListUntilStopped, [this] {
-            Label("Label6")->setText("已停止:共3个");
-        }));
+        ASSERT_TRUE(
+            form->Run().RunThroughResultFile(form->PageAt(2), form->Pane(2), 2, ListUntilStopped,
+                                             [this] { Label("Label6")->setText("已停止:共3个"); }));
         ASSERT_TRUE(form->Run().Busy());
     }
 };
@@ -64,7 +64,7 @@ TEST_F(RunTest, WindowWorksDuringARunAndStopShowsThePartialList) {
     EXPECT_TRUE(Button("Command2")->isEnabled());  // another page's clear button
     EXPECT_TRUE(form->StopButton()->isEnabled());
 
-    // The event loop goes on: a timer fires, the tabs switch, Label9 counts the seconds.
+    // The event loop goes on: a timer fires, the tabs switch, the status counts the seconds.
     bool fired = false;
     QTimer::singleShot(0, [&] { fired = true; });
     EXPECT_TRUE(SpinUntil([&] { return fired; }));
@@ -140,7 +140,7 @@ TEST_F(RunTest, ABudgetCutsTheStoredListAndSaveWritesAllOfIt) {
         sink.Append("……列表过长,只保存了前" + std::to_string(kept) + "个,共1000个");
         return std::nullopt;
     };
-    ASSERT_TRUE(form->Run().RunThroughResultFile(form->Pane(2), 2, work));
+    ASSERT_TRUE(form->Run().RunThroughResultFile(form->PageAt(2), form->Pane(2), 2, work));
     WaitForRun();
     // Items 1..17 reach the 40 bytes. The pane holds 30 characters, so it shows the stored file
     // itself: all of it, not a beginning cut inside an item.
@@ -156,14 +156,14 @@ TEST_F(RunTest, ABudgetCutsTheStoredListAndSaveWritesAllOfIt) {
     form->Pane(2)->setFocus();
     // A save that fails in the background still says so.
     platform.save_answer = dir.filePath("no such folder/saved.txt");
-    form->Menu()->EditSave_Click();
+    form->Menu()->Save();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !platform.messages.empty(); }));
     EXPECT_EQ(platform.messages.back().text,
               "无法保存到文件:\r\n" + platform.save_answer->toStdString());
     platform.messages.clear();
 
     platform.save_answer = saved;
-    form->Menu()->EditSave_Click();
+    form->Menu()->Save();
     // The save goes on in the background; clearing the pane at once must not cut it short, and
     // lets the stored result go.
     Button("Command6")->click();
@@ -223,7 +223,8 @@ TEST_P(RunGuardTest, AnExceptionOfARunBecomesAMessage) {
     form->Pane(2)->SetText("old");
     form->Run().ReportElapsed(0, 4);
     ASSERT_TRUE(form->Run().RunThroughResultFile(
-        form->Pane(2), 2, [&c](ResultSink& sink, const ProgressFn&) -> std::optional<QString> {
+        form->PageAt(2), form->Pane(2), 2,
+        [&c](ResultSink& sink, const ProgressFn&) -> std::optional<QString> {
             sink.Append("2 3 ");
             c.fault();
             return std::nullopt;

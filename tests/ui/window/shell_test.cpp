@@ -15,8 +15,8 @@ TEST_F(FormTest, OpensOnPageZeroWithTheDesignedCaptions) {
     for (int i = 0; i < 9; ++i) EXPECT_EQ(form->Tabs()->tabText(i), expected[i]) << i;
     EXPECT_EQ(form->Tabs()->currentIndex(), 0);
     EXPECT_EQ(Status(), "计时(算)器");
-    EXPECT_EQ(form->Label9()->toolTip(), "点击可调出计算器");
-    EXPECT_TRUE(form->Picture1()->isHidden());
+    EXPECT_EQ(form->StatusLabel()->toolTip(), "点击可调出计算器");
+    EXPECT_TRUE(form->Progress()->isHidden());
 }
 
 TEST_F(FormTest, PaneFontsFollowTheWindowDesign) {
@@ -29,7 +29,7 @@ TEST_F(FormTest, StartDeletesAStaleResultFile) {
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.write("old");
     stale.close();
-    Form1 second(platform, dir.path());
+    MainWindow second(platform, dir.path());
     EXPECT_FALSE(QFile::exists(stale.fileName()));
 }
 
@@ -47,12 +47,12 @@ TEST_F(FormTest, CloseAsksAndCancelKeepsTheWindow) {
 }
 
 TEST_F(FormTest, Label9StartsTheCalculatorOrSaysThereIsNone) {
-    form->Label9_Click();
+    form->OnStatusLabelClicked();
     EXPECT_EQ(platform.calculator_launches, 1);
     EXPECT_TRUE(platform.messages.empty());
 
     platform.calculator_available = false;
-    form->Label9_Click();
+    form->OnStatusLabelClicked();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, "Numerel");
     EXPECT_NE(platform.messages[0].text.find("计算器"), std::string::npos);
@@ -64,21 +64,21 @@ TEST_F(FormTest, PageChangeResetsStatusBarAndProgressBoxes) {
     run.ReportElapsed(0, 3);
     ASSERT_EQ(Status(), "用时3秒");
     Check3(0)->click();
-    EXPECT_FALSE(form->Picture1()->isHidden());
+    EXPECT_FALSE(form->Progress()->isHidden());
     GoToPage(8);
     EXPECT_EQ(Status(), "计时(算)器");
-    EXPECT_EQ(form->Picture1()->BarWidth(), 0);
+    EXPECT_EQ(form->Progress()->BarWidth(), 0);
     EXPECT_FALSE(Check3(0)->isChecked());
-    EXPECT_TRUE(form->Picture1()->isHidden());
+    EXPECT_TRUE(form->Progress()->isHidden());
 }
 
 TEST_F(FormTest, ProgressBoxShowsAndHidesTheFrame) {
-    form->Picture1()->SetBarWidth(50);
+    form->Progress()->SetBarWidth(50);
     Check3(0)->click();
-    EXPECT_FALSE(form->Picture1()->isHidden());
-    EXPECT_EQ(form->Picture1()->BarWidth(), 0);
+    EXPECT_FALSE(form->Progress()->isHidden());
+    EXPECT_EQ(form->Progress()->BarWidth(), 0);
     Check3(0)->click();
-    EXPECT_TRUE(form->Picture1()->isHidden());
+    EXPECT_TRUE(form->Progress()->isHidden());
 }
 
 struct ElapsedCase {
@@ -99,7 +99,7 @@ TEST_P(ReportElapsedTest, AlarmsFollowTheThresholds) {
     form->Run().ReportElapsed(100, 100 + c.seconds);
     const QString caption = QString("用时%1秒").arg(c.seconds);
     EXPECT_EQ(Status(), caption);
-    EXPECT_EQ(form->Picture1()->BarWidth(), form->Picture1()->BarFullWidth());
+    EXPECT_EQ(form->Progress()->BarWidth(), form->Progress()->BarFullWidth());
     if (c.box) {
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0], (Message{"计算完成!\n\n" + caption.toStdString(), "Numerel",
@@ -126,7 +126,7 @@ TEST_F(FormTest, ResultFileRunLoadsThePaneAndLeavesNoFile) {
     OutputPane* pane = form->Pane(2);
     bool progress_given = true;
     const bool ok = form->Run().RunThroughResultFile(
-        pane, 2, [&progress_given](ResultSink& sink, const ProgressFn& progress) {
+        form->PageAt(2), pane, 2, [&progress_given](ResultSink& sink, const ProgressFn& progress) {
             progress_given = static_cast<bool>(progress);  // box unticked
             sink.Append("2 ");
             sink.Append("3 ");
@@ -144,7 +144,7 @@ TEST_F(FormTest, ResultFileRunLoadsThePaneAndLeavesNoFile) {
 
 TEST_F(FormTest, ResultFileRunWithAFixedText) {
     OutputPane* pane = form->Pane(2);
-    form->Run().RunThroughResultFile(pane, 2, [](ResultSink&, const ProgressFn&) {
+    form->Run().RunThroughResultFile(form->PageAt(2), pane, 2, [](ResultSink&, const ProgressFn&) {
         return std::optional<QString>("此区间内没有素数");
     });
     WaitForRun();
@@ -153,20 +153,20 @@ TEST_F(FormTest, ResultFileRunWithAFixedText) {
 
 TEST(ResultFileFailure, AnUnwritableDirectoryGivesAMessageAndAnEmptyPane) {
     FakePlatform platform;
-    Form1 form(platform, "/proc/no-such-directory");
+    MainWindow form(platform, "/proc/no-such-directory");
     form.Pane(1)->SetText("old");
     bool ran = false;
-    const bool ok =
-        form.Run().RunThroughResultFile(form.Pane(1), 1, [&](ResultSink&, const ProgressFn&) {
-            ran = true;
-            return std::optional<QString>();
-        });
+    const bool ok = form.Run().RunThroughResultFile(form.PageAt(1), form.Pane(1), 1,
+                                                    [&](ResultSink&, const ProgressFn&) {
+                                                        ran = true;
+                                                        return std::optional<QString>();
+                                                    });
     EXPECT_FALSE(ok);
     EXPECT_FALSE(ran);
     EXPECT_EQ(form.Pane(1)->Text(), "");
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].text.find("无法创建临时结果文件"), std::string::npos);
-    EXPECT_EQ(form.Label9()->text(), "计时(算)器");
+    EXPECT_EQ(form.StatusLabel()->text(), "计时(算)器");
 }
 
 }  // namespace

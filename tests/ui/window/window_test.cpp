@@ -126,7 +126,7 @@ TEST_F(WindowTest, WhatTheUserSetUpSurvivesARestartButNoResult) {
     form.reset();
     platform.SetSaveFolder(QString());
 
-    form = std::make_unique<Form1>(platform, dir.path());
+    form = std::make_unique<MainWindow>(platform, dir.path());
     form->RememberIn(std::make_unique<QSettings>(file, QSettings::IniFormat));
     form->show();
     EXPECT_EQ(form->Tabs()->currentIndex(), 2);
@@ -138,7 +138,7 @@ TEST_F(WindowTest, WhatTheUserSetUpSurvivesARestartButNoResult) {
     EXPECT_EQ(Field("Text10_0")->text(), "12");
     EXPECT_EQ(Label("Label37_0")->text(), "2");
     EXPECT_TRUE(Check3(2)->isChecked());
-    EXPECT_FALSE(form->Picture1()->isHidden());
+    EXPECT_FALSE(form->Progress()->isHidden());
     EXPECT_EQ(form->Pane(6)->font().family(), "Noto Sans CJK SC");
     EXPECT_EQ(form->Pane(6)->font().pointSize(), 20);
     EXPECT_EQ(form->Pane(6)->currentCharFormat().foreground().color(), QColor(0, 0, 255));
@@ -157,7 +157,7 @@ TEST_F(WindowTest, AWindowOffEveryScreenComesBackOntoOne) {
     form->RememberIn(std::make_unique<QSettings>(file, QSettings::IniFormat));
     form->move(30000, 30000);
     form.reset();
-    form = std::make_unique<Form1>(platform, dir.path());
+    form = std::make_unique<MainWindow>(platform, dir.path());
     form->RememberIn(std::make_unique<QSettings>(file, QSettings::IniFormat));
     EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(form->pos()));
 }

@@ -1,4 +1,4 @@
-#include "ui/window/form1.h"
+#include "ui/window/main_window.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -40,27 +40,28 @@ const char* const kTabCaptions[kPageCount] = {"分解一个数", "分解一批�
                                               "高精度计算", "分数工具",   "帮助"};
 }  // namespace
 
-Form1::Form1(Platform& platform, const QString& result_directory, QWidget* parent)
+MainWindow::MainWindow(Platform& platform, const QString& result_directory, QWidget* parent)
     : QWidget(parent), platform_(platform) {
     setObjectName("Form1");
     setWindowTitle("Numerel" NUMEREL_VERSION);
     setFont(SongFont(kControlPointSize));
     platform_.SetDialogParent(this);
 
-    sstab1_ = new QTabWidget(this);
-    sstab1_->setObjectName("SSTab1");
-    sstab1_->setFont(SongFont(kControlPointSize));
-    label9_ = new ClickableLabel(this);
-    label9_->setObjectName("Label9");
-    label9_->setToolTip("点击可调出计算器");
-    label9_->setCursor(Qt::PointingHandCursor);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("SSTab1");
+    tabs_->setFont(SongFont(kControlPointSize));
+    status_label_ = new ClickableLabel(this);
+    status_label_->setObjectName("Label9");
+    status_label_->setToolTip("点击可调出计算器");
+    status_label_->setCursor(Qt::PointingHandCursor);
     // Room for the longest caption, so that 停止 beside it stays in place as the caption changes.
-    label9_->setMinimumWidth(label9_->fontMetrics().horizontalAdvance("已停止,用时000000秒"));
-    picture1_ = new ProgressFrame(this);
+    status_label_->setMinimumWidth(
+        status_label_->fontMetrics().horizontalAdvance("已停止,用时000000秒"));
+    progress_ = new ProgressFrame(this);
     keys_ = new KeyboardModel(this);
     // Result directories of killed runs go first; a live instance's stays.
     if (result_directory.isEmpty()) RemoveStaleResultDirectories(QDir::tempPath());
-    run_ = std::make_unique<RunProtocol>(label9_, picture1_, platform_, result_directory);
+    run_ = std::make_unique<RunProtocol>(status_label_, progress_, platform_, result_directory);
     stop_button_ = new QPushButton("停止", this);
     stop_button_->setObjectName("CommandStop");
     stop_button_->setFont(SongFont(kControlPointSize));
@@ -79,13 +80,13 @@ Form1::Form1(Platform& platform, const QString& result_directory, QWidget* paren
 
     auto* status_row = new QHBoxLayout;
     status_row->addStretch(1);
-    status_row->addWidget(picture1_);
+    status_row->addWidget(progress_);
     status_row->addSpacing(12);
     status_row->addWidget(stop_button_);
     status_row->addSpacing(8);
-    status_row->addWidget(label9_);
+    status_row->addWidget(status_label_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(sstab1_, 1);
+    layout->addWidget(tabs_, 1);
     layout->addLayout(status_row);
     // At a large scale factor 640 x 480 is more than some screens have: the window never asks for
     // more than the screen (less its title bar and borders), and the pages scroll.
@@ -96,32 +97,32 @@ Form1::Form1(Platform& platform, const QString& result_directory, QWidget* paren
     resize(QSize(760, 560).boundedTo(room));
 
     // Start steps.
-    label9_->setText(kIdleCaption);
-    picture1_->SetBarWidth(0);
-    picture1_->hide();
+    status_label_->setText(kIdleCaption);
+    progress_->SetBarWidth(0);
+    progress_->hide();
     // A result file left by an interrupted run cannot exist in a fresh private directory; when a
     // directory is given, clear it the same way.
     if (run_->ResultFile().Open()) run_->ResultFile().Close();
     run_->ResultFile().Remove();
 
-    connect(sstab1_, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
-    connect(label9_, &ClickableLabel::clicked, this, &Form1::Label9_Click);
-    sstab1_->setCurrentIndex(0);
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::OnPageChanged);
+    connect(status_label_, &ClickableLabel::clicked, this, &MainWindow::OnStatusLabelClicked);
+    tabs_->setCurrentIndex(0);
     pages_[0]->Activate();
 }
 
-Form1::~Form1() {
+MainWindow::~MainWindow() {
     if (settings_) SaveWindow(*this, *settings_);
     // The worker uses the panes' result file and the run protocol: it ends before they go.
     run_->StopAndJoin(std::chrono::milliseconds::max());
 }
 
-void Form1::RememberIn(std::unique_ptr<QSettings> settings) {
+void MainWindow::RememberIn(std::unique_ptr<QSettings> settings) {
     settings_ = std::move(settings);
     RestoreWindow(*this, *settings_);
 }
 
-void Form1::BuildPages() {
+void MainWindow::BuildPages() {
     Shell& shell = *shell_;
     pages_ = {new Page0Factor(shell),     new Page1FactorRange(shell), new Page2Primes(shell),
               new Page3Twins(shell),      new Page4Goldbach(shell),    new Page5Divisors(shell),
@@ -135,21 +136,25 @@ void Form1::BuildPages() {
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setWidgetResizable(true);
         scroll->setWidget(page);
-        sstab1_->addTab(scroll, kTabCaptions[i]);
+        tabs_->addTab(scroll, kTabCaptions[i]);
     }
     // Panes no page has claimed yet stay out of sight.
     for (OutputPane* pane : panes_)
         if (pane->parentWidget() == this) pane->hide();
 }
 
-void Form1::SSTab1_Click(int page) {
+int MainWindow::CurrentPage() const {
+    return tabs_->currentIndex();
+}
+
+void MainWindow::OnPageChanged(int page) {
     run_->ResetStatus();
-    picture1_->SetBarWidth(0);
+    progress_->SetBarWidth(0);
     if (page >= 0 && page < kPageCount) pages_.at(static_cast<std::size_t>(page))->Activate();
     run_->UntickAll();
 }
 
-void Form1::Label9_Click() {
+void MainWindow::OnStatusLabelClicked() {
     if (!platform_.LaunchCalculator())
         platform_.ShowMessage(
             Message{"没有找到可以启动的计算器程序。\n"
@@ -158,7 +163,7 @@ void Form1::Label9_Click() {
                     kAppTitle, MessageIcon::Information, MessageButtons::Ok});
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     const bool ok = platform_.ShowMessage(
         Message{"您要退出吗?", "确认退出", MessageIcon::Information, MessageButtons::OkCancel});
     if (ok) {

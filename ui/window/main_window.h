@@ -1,5 +1,5 @@
-// Form1, the main window: the tab control SSTab1 with its nine pages, the panes RichTextBox1(i),
-// the status label Label9, the progress frame, the keyboard model and the run protocol. The
+// The main window: the tabs with their nine pages, one output pane per page, the status label,
+// the progress frame, the keyboard model and the run protocol. The
 // pages do the tools; this class only assembles them and does what is common to all.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ui/pages/shell.h"
+#include "ui/pane/pane_host.h"
 
 class QPushButton;
 class QSettings;
@@ -24,20 +25,25 @@ class Platform;
 class ProgressFrame;
 class RunProtocol;
 
-class Form1 : public QWidget {
+class MainWindow : public QWidget, public PaneHost {
     Q_OBJECT
 public:
     // result_directory: where the temporary result file lives (empty: a private temp dir).
-    explicit Form1(Platform& platform, const QString& result_directory = QString(),
-                   QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(Platform& platform, const QString& result_directory = QString(),
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    QTabWidget* Tabs() const { return sstab1_; }
-    OutputPane* Pane(int index) const { return panes_.at(static_cast<std::size_t>(index)); }
+    QTabWidget* Tabs() const { return tabs_; }
+    OutputPane* Pane(int index) const override {
+        return panes_.at(static_cast<std::size_t>(index));
+    }
+    QWidget* HostWindow() override { return this; }
+    int PaneCount() const override { return kPageCount; }
+    int CurrentPage() const override;
     KeyboardModel& Keys() const { return *keys_; }
     RunProtocol& Run() const { return *run_; }
-    ClickableLabel* Label9() const { return label9_; }
-    ProgressFrame* Picture1() const { return picture1_; }
+    ClickableLabel* StatusLabel() const { return status_label_; }
+    ProgressFrame* Progress() const { return progress_; }
     PaneMenu* Menu() const { return pane_menu_; }
     QPushButton* StopButton() const { return stop_button_; }
     Page* PageAt(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
@@ -47,8 +53,8 @@ public:
     // window closes or goes.
     void RememberIn(std::unique_ptr<QSettings> settings);
 
-    void SSTab1_Click(int page);
-    void Label9_Click();
+    void OnPageChanged(int page);
+    void OnStatusLabelClicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,10 +63,10 @@ private:
     void BuildPages();
 
     Platform& platform_;
-    QTabWidget* sstab1_;
-    ClickableLabel* label9_;
+    QTabWidget* tabs_;
+    ClickableLabel* status_label_;
     QPushButton* stop_button_;
-    ProgressFrame* picture1_;
+    ProgressFrame* progress_;
     KeyboardModel* keys_;
     std::unique_ptr<RunProtocol> run_;
     std::array<OutputPane*, kPageCount> panes_{};
