@@ -1,5 +1,7 @@
 #include "core/tools/search_output.h"
 
+#include <cmath>
+
 namespace numerel {
 
 void AppendDecimal(std::string& out, const mpz_class& v) {
@@ -10,7 +12,12 @@ void AppendDecimal(std::string& out, const mpz_class& v) {
 }
 
 double FractionOf(const mpz_class& done, const mpz_class& span) {
-    return mpz_get_d(done.get_mpz_t()) / mpz_get_d(span.get_mpz_t());
+    // Scaled by their exponents: beyond 308 digits a plain double is infinite.
+    long done_exp = 0;
+    long span_exp = 0;
+    const double done_d = mpz_get_d_2exp(&done_exp, done.get_mpz_t());
+    const double span_d = mpz_get_d_2exp(&span_exp, span.get_mpz_t());
+    return std::ldexp(done_d / span_d, static_cast<int>(done_exp - span_exp));
 }
 
 std::string CountCaption(std::uint64_t count, std::string_view unit, bool stopped) {
@@ -21,7 +28,7 @@ std::string CountCaption(std::uint64_t count, std::string_view unit, bool stoppe
     return caption;
 }
 
-std::string CutLine(std::uint64_t kept, std::uint64_t total, std::string_view unit) {
+std::string CutLine(std::uint64_t kept, const mpz_class& total, std::string_view unit) {
     std::string line = "……列表过长,只保存了前";
     AppendDecimal(line, kept);
     line += unit;
@@ -31,14 +38,14 @@ std::string CutLine(std::uint64_t kept, std::uint64_t total, std::string_view un
     return line;
 }
 
-std::string DiskFullLine(std::uint64_t total, std::string_view unit) {
+std::string DiskFullLine(const mpz_class& total, std::string_view unit) {
     std::string line = "……磁盘已满,只保存了以上部分,共";
     AppendDecimal(line, total);
     line += unit;
     return line;
 }
 
-std::string FullLine(const ResultSink& sink, std::uint64_t kept, std::uint64_t total,
+std::string FullLine(const ResultSink& sink, std::uint64_t kept, const mpz_class& total,
                      std::string_view unit) {
     return sink.OutOfSpace() ? DiskFullLine(total, unit) : CutLine(kept, total, unit);
 }
