@@ -37,7 +37,7 @@ struct FactorRangeInput {
 // the pane are emptied, focus to the first field.
 using FactorRangeChecked = Checked<FactorRangeInput>;
 
-// ReadNumber's numerals of the lower field (Text2) and the upper one (Text3), read exactly, or
+// ReadNumber's numerals of the lower and the upper bound field, read exactly, or
 // the values of complete expressions ("10^30+1"); a bound beyond 1000 digits gets the over-limit
 // box, then bounds that are not integers, below 1, or reversed get CannotFactorMessage. Cost:
 // linear in the texts plus the expressions' arithmetic.
