@@ -114,6 +114,20 @@ TEST(FactorRangeBig, AcrossSmallLimit) {
               "1000000000000003=14902357×67103479\r\n");
 }
 
+// The bar moves once per prime, by (p - a') / (b - a'): 10^20 + 39 is the one prime of
+// [10^20, 10^20 + 100].
+TEST(FactorRangeBig, ProgressOncePerPrime) {
+    const FactorRangeChecked checked = FactorRangeCheck("10^20", "10^20+100");
+    ASSERT_TRUE(std::holds_alternative<FactorRangeInput>(checked));
+    CountingSink sink;
+    std::vector<double> progress;
+    FactorRangeRun(std::get<FactorRangeInput>(checked), sink,
+                   [&](double f) { progress.push_back(f); });
+    EXPECT_EQ(progress, std::vector<double>{39.0 / 100.0});
+    // Spans beyond the range of a double still give the fraction.
+    EXPECT_EQ(FractionOf(Pow(10, 600), 4 * Pow(10, 600)), 0.25);
+}
+
 // The fixed lines stay; a cut list names its total exactly, even beyond 2^64.
 TEST(FactorRangeBig, FixedLinesThenCutWithTheExactTotal) {
     EXPECT_EQ(List("5", "10^20", 40),
