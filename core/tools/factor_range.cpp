@@ -6,10 +6,9 @@
 
 #include "core/input/pick_path.h"
 #include "core/input/read_number.h"
-#include "core/nt/factor_sieve.h"
 #include "core/run_control.h"
 #include "core/tools/factor_one.h"
-#include "core/tools/factor_range_big.h"
+#include "core/tools/factor_range_loop.h"
 #include "core/tools/factor_text.h"
 
 namespace numerel {
@@ -18,6 +17,21 @@ namespace {
 
 constexpr std::array<std::string_view, 7> kFixedLines = {
     "1=既不是素数,也不是合数", "2=素数", "3=素数", "4=2^2", "5=素数", "6=2×3", "7=素数"};
+
+// The fixed lines of the numbers 1 to 7 where [a, b] starts among them; returns a', the first
+// number of the main loop.
+std::uint64_t WriteFixedLines(std::uint64_t a, std::uint64_t b, ResultSink& sink,
+                              SearchSummary& summary) {
+    for (std::uint64_t k = 1; k <= kFixedLines.size(); ++k) {
+        if (a == k && k <= b) {
+            sink.Append(kFixedLines[k - 1]);
+            sink.EndLine();
+            ++a;
+            ++summary.count;
+        }
+    }
+    return a;
+}
 
 }  // namespace
 
@@ -45,51 +59,32 @@ FactorRangeChecked FactorRangeCheck(std::string_view from_text, std::string_view
 
 SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,
                              const ProgressFn& progress) {
-    // Fixed lines come only where the interval starts at 7 or below, so the bounds' low words do.
-    std::uint64_t a = input.big ? (input.big->from <= kFixedLines.size() ? input.big->from.get_ui()
-                                                                         : kFixedLines.size() + 1)
-                                : input.from;
-    const std::uint64_t b = input.big ? UINT64_MAX : input.to;
     SearchSummary summary;
-    for (std::uint64_t k = 1; k <= kFixedLines.size(); ++k) {
-        if (a == k && k <= b) {
-            sink.Append(kFixedLines[k - 1]);
-            sink.EndLine();
-            ++a;
-            ++summary.count;
-        }
-    }
-    const std::uint64_t first = a;  // a' of the main loop
     try {
+        mpz_class first;
+        mpz_class to;
         if (input.big) {
-            const mpz_class big_first = input.big->from <= kFixedLines.size()
-                                            ? mpz_class(static_cast<unsigned long>(first))
-                                            : input.big->from;
-            summary.cut = !FactorRangeMainBig(big_first, input.big->to, sink, progress, summary);
+            // The upper bound is above SmallLimit, so only the lower one limits the fixed lines.
+            first = input.big->from;
+            if (first <= kFixedLines.size())
+                first = static_cast<unsigned long>(
+                    WriteFixedLines(first.get_ui(), UINT64_MAX, sink, summary));
+            to = input.big->to;
         } else {
-            // The list is all there is: once the budget is used up the run ends.
-            const auto item = [&](std::uint64_t i, std::span<const std::uint64_t> primes) {
-                PollStop();
-                if (sink.Full()) return false;
-                const bool prime = AppendSievedLine(sink, i, primes);
-                ++summary.count;
-                if (prime && progress)
-                    progress(b == first
-                                 ? 1.0
-                                 : static_cast<double>(i - first) / static_cast<double>(b - first));
-                return true;
-            };
-            summary.cut = !VisitPrimeDivisors(first, b, item);
+            first =
+                static_cast<unsigned long>(WriteFixedLines(input.from, input.to, sink, summary));
+            to = static_cast<unsigned long>(input.to);
         }
+        summary.cut = !FactorRangeMainLoop(first, to, sink, progress, summary);
     } catch (const RunStopped&) {
         summary.stopped = true;
     }
     if (summary.stopped) {
         sink.NoteLine(kStoppedLine);
     } else if (summary.cut) {
-        const mpz_class total = input.big
-                                    ? mpz_class(input.big->to - input.big->from + 1)
-                                    : mpz_class(static_cast<unsigned long>(b - input.from + 1));
+        const mpz_class total =
+            input.big ? mpz_class(input.big->to - input.big->from + 1)
+                      : mpz_class(static_cast<unsigned long>(input.to - input.from + 1));
         sink.NoteLine(FullLine(sink, summary.count, total, "个"));
     }
     return summary;

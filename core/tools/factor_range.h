@@ -1,6 +1,6 @@
 // Page 1, "分解一批数": one line per integer of [a, b], "4=2^2", "6=2×3", "7=素数", each ending
 // with a line end. Bounds up to SmallLimit take the binary64 path; above it the numbers are
-// factored exactly up to 1000 digits (factor_range_big.h).
+// factored exactly up to 1000 digits (factor_range_loop.h).
 #pragma once
 
 #include <gmpxx.h>
@@ -48,8 +48,8 @@ FactorRangeChecked FactorRangeCheck(std::string_view from_text, std::string_view
 // listed by the main loop, (i - a') / (b - a') with a' its first number; 1 when it covers one
 // number. Cost: O(sqrt(to)) once plus a few hundred nanoseconds per number with the sieve
 // (wide intervals), microseconds per number otherwise; memory bounded by about 16 MB at any width.
-// Above SmallLimit: FactorRangeRunBig. Returns the number of lines written (no caption: the page
-// has no count label). Stop: polled once per number; the lines so far are followed by
+// Above 2^64 FactorRangeMainLoop's costs. Returns the number of lines written (no caption: the
+// page has no count label). Stop: polled once per number; the lines so far are followed by
 // kStoppedLine. Budget: once sink.Full(), the run ends with a CutLine (K numbers of
 // to - from + 1), or a DiskFullLine when the sink ran out of room, and cut set.
 SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,

@@ -1,4 +1,4 @@
-#include "core/tools/factor_range_big.h"
+#include "core/tools/factor_range_loop.h"
 
 #include <algorithm>
 #include <string>
@@ -35,8 +35,8 @@ BigFactorization FactorOne(const mpz_class& i, const mpz_class& limit96) {
     }
 }
 
-}  // namespace
-
+// The line of i from its distinct prime divisors, as the sieve lists them (the cofactor left after
+// dividing them out is 1 or a prime). True when i is a prime.
 bool AppendSievedLine(ResultSink& sink, std::uint64_t i, std::span<const std::uint64_t> primes) {
     AppendNumber(sink, i);
     sink.Append("=");
@@ -55,8 +55,10 @@ bool AppendSievedLine(ResultSink& sink, std::uint64_t i, std::span<const std::ui
     return true;
 }
 
-bool FactorRangeMainBig(const mpz_class& first, const mpz_class& to, ResultSink& sink,
-                        const ProgressFn& progress, SearchSummary& summary) {
+}  // namespace
+
+bool FactorRangeMainLoop(const mpz_class& first, const mpz_class& to, ResultSink& sink,
+                         const ProgressFn& progress, SearchSummary& summary) {
     const mpz_class span = to - first;
     const auto report_prime = [&](const mpz_class& i) {
         if (progress) progress(span == 0 ? 1.0 : FractionOf(i - first, span));
