@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/nt/flint_thread_memory.h"
 #include "core/run_control.h"
 #include "core/tools/factor_range.h"
 
@@ -173,6 +174,7 @@ TEST(FactorRangeBig, StopKeepsTheLinesDoneAndMarksThePartNotYetSplit) {
     StopAfterFirstLine sink;
     SearchSummary summary;
     std::thread worker([&] {
+        const FlintThreadMemory memory;
         const StopScope scope(token);
         summary = FactorRangeRun(std::get<FactorRangeInput>(checked), sink, {});
     });
