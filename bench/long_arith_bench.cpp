@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 #include <gmpxx.h>
 
-#include <optional>
 #include <random>
 #include <string>
 
@@ -17,19 +16,6 @@
 
 namespace numerel {
 namespace {
-
-// Answers every precision prompt with one fixed text.
-class FixedAnswer final : public Prompter {
-public:
-    explicit FixedAnswer(std::string answer) : answer_(std::move(answer)) {}
-    bool Show(const Message&) override { return true; }
-    std::optional<std::string> Ask(const std::string&, const std::string&) override {
-        return answer_;
-    }
-
-private:
-    std::string answer_;
-};
 
 std::string RandomDigits(std::size_t length, std::uint64_t seed) {
     std::mt19937_64 rng(seed);
@@ -113,9 +99,8 @@ std::string GmpSqrt2(long decimals) {
 void BM_LongSqrt2(benchmark::State& state) {
     const long n = state.range(0);
     const auto ours = [n] {
-        FixedAnswer prompter(std::to_string(n));
         bool exact = false;
-        return LongSqrt("2", exact, prompter);
+        return LongSqrt("2", ReadPrecision(std::to_string(n)), exact).digits;
     };
     Compare(state, ours, [n] { return GmpSqrt2(n); });
     for (auto _ : state) benchmark::DoNotOptimize(ours());
@@ -149,11 +134,10 @@ std::string GmpRemainder(const std::string& a, const std::string& b) {
 
 void BM_LongIntQuot(benchmark::State& state) {
     const std::string& a = Dividend(state.range(0));
-    FixedAnswer prompter("");
     Compare(
-        state, [&] { return LongIntQuot(a, Divisor(), prompter); },
+        state, [&] { return LongIntQuot(a, Divisor()).digits; },
         [&] { return GmpQuotient(a, Divisor()); });
-    for (auto _ : state) benchmark::DoNotOptimize(LongIntQuot(a, Divisor(), prompter));
+    for (auto _ : state) benchmark::DoNotOptimize(LongIntQuot(a, Divisor()));
 }
 void BM_Gmp_Quotient(benchmark::State& state) {
     const std::string& a = Dividend(state.range(0));
@@ -161,11 +145,10 @@ void BM_Gmp_Quotient(benchmark::State& state) {
 }
 void BM_LongMod(benchmark::State& state) {
     const std::string& a = Dividend(state.range(0));
-    FixedAnswer prompter("");
     Compare(
-        state, [&] { return LongMod(a, Divisor(), prompter); },
+        state, [&] { return LongMod(a, Divisor()).digits; },
         [&] { return GmpRemainder(a, Divisor()); });
-    for (auto _ : state) benchmark::DoNotOptimize(LongMod(a, Divisor(), prompter));
+    for (auto _ : state) benchmark::DoNotOptimize(LongMod(a, Divisor()));
 }
 void BM_Gmp_Remainder(benchmark::State& state) {
     const std::string& a = Dividend(state.range(0));
@@ -174,8 +157,7 @@ void BM_Gmp_Remainder(benchmark::State& state) {
 
 // ----- 1 / d until the repetend has recurred, against a plain digit loop of the same length
 std::string UntilRepeat(long d) {
-    FixedAnswer prompter("0");
-    return LongDiv("1", std::to_string(d), prompter);
+    return LongDiv("1", std::to_string(d), ReadPrecision("0")).digits;
 }
 
 std::string DigitLoop(long d, std::size_t count) {

@@ -56,8 +56,9 @@ private:
     std::ostream& err_;
 };
 
-// A Prompter for the core that answers from the command line: messages go to stderr, the input
-// box returns --precision (or cancels without it).
+// The questions of a tool's flow (the calculator's precision prompt and confirmations) answered
+// from the command line: messages go to stderr, the input box returns --precision (or cancels
+// without it), an OK/Cancel box is OK.
 class CliPrompter final : public Prompter {
 public:
     explicit CliPrompter(CliContext& context) : context_(context) {}

@@ -10,7 +10,7 @@
 namespace numerel::cli {
 namespace {
 
-// Command27(0) ... Command27(8) by name.
+// The operation buttons by name, in CalcOp's order.
 constexpr std::array<std::string_view, kCalcOpCount> kOperations = {
     "add", "sub", "mul", "div", "pow", "quot", "mod", "sqrt", "fact"};
 

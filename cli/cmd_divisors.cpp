@@ -1,33 +1,41 @@
-// numerel-cli divisors FROM TO [--perfect-only]: page 5; the Text9 summary follows the list.
+// numerel-cli divisors FROM TO [--perfect-only]: page 5; the summary box's text follows the list.
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "cli/cli.h"
-#include "cli/search_output.h"
+#include "cli/search_command.h"
 #include "core/input/pick_path.h"
 #include "core/tools/divisors_search.h"
+#include "core/tools/divisors_search_big.h"
 
 namespace numerel::cli {
 namespace {
 
+// The summary box's text is the search's caption.
+template <class Input>
+SearchSummary Summarised(DivisorsOutcome (*run)(const Input&, ResultSink&, const ProgressFn&),
+                         const Input& input, ResultSink& sink) {
+    SearchSummary summary;
+    summary.caption = run(input, sink, ProgressFn{}).summary;
+    return summary;
+}
+
 int RunDivisors(CliContext& context) {
-    const std::vector<std::string>& fields = context.Args();  // Text16, Text17
-    const std::optional<PathButton> button = ButtonAfterFilling(fields);
-    if (!button) {
-        context.ShowMessage(OverLimitMessage());
-        return kExitRejected;
+    const std::vector<std::string>& fields = context.Args();  // lower bound, upper bound
+    const std::optional<PathButton> button = PickButton(context, InputLimit::Digits1000);
+    if (!button) return kExitRejected;
+    const bool perfect_only = context.Flag();
+    if (const auto big = DivisorsCheckBig(*button, fields[0], fields[1], perfect_only)) {
+        return RunSearchCommand(
+            context, *big, [](const DivisorsBigInput& input, ResultSink& sink, const ProgressFn&) {
+                return Summarised(DivisorsRunBig, input, sink);
+            });
     }
-    const DivisorsChecked checked = DivisorsCheck(*button, fields[0], fields[1], context.Flag());
-    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
-        context.ShowMessage(*rejection->message);
-        return kExitRejected;
-    }
-    StreamSink sink(context.Out());
-    const DivisorsOutcome outcome = DivisorsRun(std::get<DivisorsInput>(checked), sink, {});
-    if (sink.NeedsLineEnd()) context.Out() << '\n';
-    context.WriteLine(outcome.summary);
-    return kExitOk;
+    return RunSearchCommand(context, DivisorsCheck(*button, fields[0], fields[1], perfect_only),
+                            [](const DivisorsInput& input, ResultSink& sink, const ProgressFn&) {
+                                return Summarised(DivisorsRun, input, sink);
+                            });
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ struct FactorAnswer {
 };
 
 FactorAnswer FactorText(const std::string& text) {
-    const std::vector<std::string> fields{text};  // Text1
+    const std::vector<std::string> fields{text};  // the number field
     const std::optional<PathButton> button = ButtonAfterFilling(fields, InputLimit::Digits1000);
     if (!button) return {std::nullopt, OverLimitMessage(InputLimit::Digits1000)};
     const FactorOneChecked checked =

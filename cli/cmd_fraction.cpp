@@ -43,10 +43,9 @@ int RunFraction(CliContext& context) {
 }
 
 int RunReduce(CliContext& context) {
-    CliPrompter prompter(context);
     const std::string& a = context.Args()[0];
     const std::string& b = context.Args()[1];
-    return WriteFraction(context, ReduceGuard(a, b), ReduceFraction(a, b, prompter), true);
+    return WriteFraction(context, ReduceGuard(a, b), ReduceFraction(a, b), true);
 }
 
 }  // namespace

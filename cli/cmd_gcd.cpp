@@ -13,8 +13,7 @@ int RunGcd(CliContext& context) {
         context.ShowMessage(*rejection->message);
         return kExitRejected;
     }
-    CliPrompter prompter(context);
-    context.WritePane(GcdLcmRun(std::get<GcdLcmOperands>(checked), prompter));
+    context.WritePane(GcdLcmRun(std::get<GcdLcmOperands>(checked)));
     return kExitOk;
 }
 

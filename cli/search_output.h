@@ -73,7 +73,7 @@ private:
 };
 
 // Ends the pane text as the contract asks (or prints the fixed pane text that replaces it) and
-// writes the caption line.
+// writes the caption line; a search without a count caption ends with its list.
 template <class Sink>
 void FinishSearch(CliContext& context, const Sink& sink, const SearchSummary& summary) {
     if (summary.pane_text) {
@@ -82,18 +82,18 @@ void FinishSearch(CliContext& context, const Sink& sink, const SearchSummary& su
     } else if (sink.NeedsLineEnd()) {
         context.Out() << '\n';
     }
-    context.WriteLine(summary.caption);
+    if (!summary.caption.empty()) context.WriteLine(summary.caption);
 }
 
 }  // namespace numerel::cli
 
 namespace numerel::cli {
 
-// Streams a search's text as the pane holds it, or one item per line when the command's
-// --lines flag is given, then finishes it; `run` takes the sink and returns the summary.
+// Streams a search's text as the pane holds it, or one item per line, then finishes it; `run`
+// takes the sink and returns the summary.
 template <class Run>
-void StreamSearch(CliContext& context, Run run) {
-    if (context.Flag()) {
+void StreamSearch(CliContext& context, bool item_lines, Run run) {
+    if (item_lines) {
         LinesSink sink(context.Out());
         FinishSearch(context, sink, run(static_cast<ResultSink&>(sink)));
     } else {

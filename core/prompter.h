@@ -1,5 +1,7 @@
-// Dialogs a computation may open while it runs (the precision prompt, the zero-divisor box).
-// The window implements it with real modal boxes, the CLI from its arguments, tests with fakes.
+// The questions that are part of a tool's flow (the calculator's precision prompt, the
+// confirmation of a huge result), asked by the tool before or between its runs; the arithmetic
+// never asks. The window implements it with real modal boxes, the CLI from its arguments, tests
+// with fakes.
 #pragma once
 
 #include <optional>

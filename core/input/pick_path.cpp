@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/input/expression.h"
 #include "core/input/read_number.h"
 
 namespace numerel {
@@ -18,6 +19,12 @@ FieldReading ReadField(const std::string& field, InputLimit limit) {
                                                                    : FieldReading::UpToSmallLimit;
     }
     if (read.status == DecimalStatus::NotANumber) return FieldReading::NotANumber;
+    // An expression beyond the limit is refused when its button is clicked, not while it is
+    // typed: "1000!" and "2^96" are on the way to "1000!/998!" and "2^96-1".
+    const ExpressionStatus expression = EvaluateExpression(field).status;
+    if (expression == ExpressionStatus::TooLarge ||
+        (expression == ExpressionStatus::Value && limit == InputLimit::Decimal96))
+        return FieldReading::AboveSmallLimit;
     if (limit == InputLimit::Decimal96) return FieldReading::Overflow;
     // Beyond 2^96 - 1 the field is read exactly, up to its own limit.
     const std::optional<BigInteger> big = ReadDecimalBigIntegerPart(field, kMaxInputDigits);

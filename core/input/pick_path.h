@@ -19,8 +19,8 @@ enum class InputLimit {
     Digits1000  // 10^1000 - 1 (page 0); its large button factors beyond 2^96 - 1
 };
 
-// The caption of page 0's Label38 and what its over-limit reset writes into Text1: an expression
-// of the largest value, which the field reads back.
+// Page 0's largest admitted value as it shows it, and what its over-limit reset writes into the
+// field: an expression of the largest value, which the field reads back.
 inline constexpr const char* kLargestInput1000 = "10^1000-1";
 
 struct PathDecision {
@@ -34,7 +34,9 @@ struct PathDecision {
 // Decides for the watched fields of one instance, read first to last. The condition of every
 // instance is "all watched fields are non-empty"; when it fails the binary64 button is chosen.
 // A complete expression counts as its value. With Digits1000 every value above SmallLimit (up
-// to 1000 digits) calls for the Decimal96 button, which serves the large path too.
+// to 1000 digits) calls for the Decimal96 button, which serves the large path too. Only a
+// numeral beyond the limit is over it here; an expression beyond it calls for the Decimal96
+// button, whose run refuses it with OverLimitMessage.
 // Cost: one ReadDecimal per field (and an exact reading of a value beyond 2^96 - 1).
 PathDecision PickPath(std::span<const std::string> fields,
                       InputLimit limit = InputLimit::Decimal96);

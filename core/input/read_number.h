@@ -17,7 +17,7 @@ namespace numerel {
 // 999999999999999: the largest value of the binary64 path; every integer up to it is exact.
 inline constexpr double kSmallLimit = 999999999999999.0;
 inline constexpr std::uint64_t kSmallLimitInt = 999999999999999ULL;
-// The caption of Label38: the largest admitted value of the Decimal96 path.
+// The largest admitted value of the Decimal96 path, as the pages show it.
 inline constexpr const char* kLargestInput = kMaxMagnitudeDigits.data();
 
 // The value of the numeral at the start of the text, as binary64 (never fails):

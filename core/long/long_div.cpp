@@ -7,7 +7,6 @@
 #include "core/long/long_expansion.h"
 #include "core/long/long_kernel.h"
 #include "core/long/long_memory.h"
-#include "core/long/long_messages.h"
 #include "core/long/long_precision.h"
 #include "core/run_in_child.h"
 
@@ -28,7 +27,7 @@ std::size_t StripTrailingZeros(DigitString& a) {
     return zeros;
 }
 
-// What the division knows before the precision prompt.
+// What the division knows before it needs a precision.
 struct Reduced {
     enum Kind : char {
         kZeroDivisor = 'z',  // only a text of non-digits gets here
@@ -136,70 +135,26 @@ bool AppendAfterPrefix(mpz_class r, const mpz_class& den, std::size_t m, std::si
     return false;
 }
 
-// The integer case: a and b without leading zeros, neither zero.
-DigitString DivideIntegers(DigitString a, DigitString b, Prompter& prompter) {
-    const std::size_t tp = StripTrailingZeros(a);
-    const std::size_t tq = StripTrailingZeros(b);
-    const auto operand_digits = static_cast<double>(a.size() + b.size());
-    RequireMemory(DivisionMemory(operand_digits, 0.0));
-    const bool in_child = a.size() + b.size() >= kChildOperandDigits;
-    Reduced reduced =
-        in_child ? Deserialize(RunInChild([&] { return Serialize(Reduce(a, b)); })) : Reduce(a, b);
-    switch (reduced.kind) {
-        case Reduced::kZeroDivisor:
-            prompter.Show(ZeroDivisorMessage());
-            return "";
-        case Reduced::kZero:
-            return "0";
-        case Reduced::kWhole:
-            ShiftPointRight(reduced.text, tp);
-            ShiftPointLeft(reduced.text, tq);
-            return std::move(reduced.text);
-        case Reduced::kTerminating:
-            return Finish(std::move(reduced.text), tp, tq);
-        case Reduced::kRepeating:
-            break;
-    }
-    const std::optional<std::string> answer =
-        AskPrecision(prompter, kDivisionPrecisionPrompt, kDivisionPrecisionTitle);
-    if (!answer) return "";
-    const bool until_repeat = *answer == "0";
-    const double n = until_repeat ? 0.0 : PrecisionValue(*answer);
-    if (!(n <= static_cast<double>(kMaxLongDigits))) {
-        prompter.Show(PrecisionTooLargeMessage());
-        return "";
-    }
-    DigitString result = std::move(reduced.text);
-    const std::size_t m = reduced.m;
-    // Until the repeat, the digits run to twice the period at most, which is below den.
-    const double expansion = until_repeat ? std::min(2.0 * reduced.den.get_d() + 60.0,
-                                                     static_cast<double>(kMaxLongDigits))
-                                          : n;
-    // From a child the digits come as a text of their own, copied into the result.
-    RequireMemory(DivisionMemory(operand_digits, static_cast<double>(result.size() + m) +
-                                                     (in_child ? 3.0 : 1.0) * expansion));
-    // Moving the point tp places right must not run past the digits computed: every place it
-    // uncovers gets its true digit, never a filler zero.
-    const std::size_t shortfall = tp > m ? tp - m : 0;
-    bool stopped = false;
-    if (in_child) {
-        // The first character says whether the limit stopped the search.
-        const std::string digits = RunInChild(
-            [&] {
-                std::string out = "0";
-                if (AppendAfterPrefix(reduced.r, reduced.den, m, shortfall, until_repeat, n, out)) {
-                    out[0] = '1';
-                }
-                return out;
-            },
-            static_cast<std::size_t>(expansion) + m + 16);
-        stopped = digits[0] == '1';
-        result.append(digits, 1);
-    } else {
-        stopped = AppendAfterPrefix(reduced.r, reduced.den, m, shortfall, until_repeat, n, result);
-    }
-    if (stopped) prompter.Show(RepetendNotFoundMessage());
-    return Finish(std::move(result), tp, tq);
+// The integer case, a and b without leading zeros, neither zero: the reduced fraction and the
+// operands' trailing zeros.
+struct IntegerPlan {
+    Reduced reduced;
+    std::size_t tp = 0;
+    std::size_t tq = 0;
+    double operand_digits = 0.0;
+    bool in_child = false;
+};
+
+IntegerPlan PlanIntegers(DigitString a, DigitString b) {
+    IntegerPlan plan;
+    plan.tp = StripTrailingZeros(a);
+    plan.tq = StripTrailingZeros(b);
+    plan.operand_digits = static_cast<double>(a.size() + b.size());
+    RequireMemory(DivisionMemory(plan.operand_digits, 0.0));
+    plan.in_child = a.size() + b.size() >= kChildOperandDigits;
+    plan.reduced = plan.in_child ? Deserialize(RunInChild([&] { return Serialize(Reduce(a, b)); }))
+                                 : Reduce(a, b);
+    return plan;
 }
 
 }  // namespace
@@ -223,7 +178,8 @@ void LongDivStep(DigitString& r, const DigitString& q, std::int32_t& k, DigitStr
     r = MpzToDigits(remainder);
 }
 
-DigitString LongDiv(const DigitString& a, const DigitString& b, Prompter& prompter) {
+DivisionPlan PlanDivision(const DigitString& a, const DigitString& b) {
+    DivisionPlan plan;
     DigitString x = a;
     DigitString y = b;
     TrimLeadingZeros(x);
@@ -231,22 +187,102 @@ DigitString LongDiv(const DigitString& a, const DigitString& b, Prompter& prompt
     // Any numeral of value zero ("0.0", ".") is a zero divisor, also before the equal-texts
     // shortcut, which would make 0.0 / 0.0 one.
     if (IsZeroOrEmpty(y) || y.find_first_of("123456789") == std::string::npos) {
-        prompter.Show(ZeroDivisorMessage());
-        return "";
+        plan.result_ = LongResult::Refused(LongRefusal::ZeroDivisor);
+        return plan;
     }
-    if (IsZeroOrEmpty(x)) return "0";
-    if (x == y) return "1";
-    if (y == "1") return x;
+    if (IsZeroOrEmpty(x)) plan.result_ = LongResult::Of("0");
+    if (!plan.result_ && x == y) plan.result_ = LongResult::Of("1");
+    if (!plan.result_ && y == "1") plan.result_ = LongResult::Of(x);
+    if (plan.result_) return plan;
     if (HasPoint(x) || HasPoint(y)) {
         SplitParts parts = SplitAtPoint(x, y);
         const std::size_t k = std::max(parts.fa.size(), parts.fb.size());
         parts.fa.resize(k, '0');
         parts.fb.resize(k, '0');
-        DigitString quotient = LongDiv(parts.ia + parts.fa, parts.ib + parts.fb, prompter);
-        if (quotient.empty()) return "";
-        return Finish(quotient, 0, 0);
+        plan = PlanDivision(parts.ia + parts.fa, parts.ib + parts.fb);
+        plan.decimal_ = true;
+        if (plan.result_ && !plan.result_->refusal) {
+            plan.result_->digits = Finish(std::move(plan.result_->digits), 0, 0);
+        }
+        return plan;
     }
-    return DivideIntegers(x, y, prompter);
+    IntegerPlan integers = PlanIntegers(std::move(x), std::move(y));
+    Reduced& reduced = integers.reduced;
+    switch (reduced.kind) {
+        case Reduced::kZeroDivisor:
+            plan.result_ = LongResult::Refused(LongRefusal::ZeroDivisor);
+            return plan;
+        case Reduced::kZero:
+            plan.result_ = LongResult::Of("0");
+            return plan;
+        case Reduced::kWhole:
+            ShiftPointRight(reduced.text, integers.tp);
+            ShiftPointLeft(reduced.text, integers.tq);
+            plan.result_ = LongResult::Of(std::move(reduced.text));
+            return plan;
+        case Reduced::kTerminating:
+            plan.result_ =
+                LongResult::Of(Finish(std::move(reduced.text), integers.tp, integers.tq));
+            return plan;
+        case Reduced::kRepeating:
+            break;
+    }
+    plan.prefix_ = std::move(reduced.text);
+    plan.m_ = reduced.m;
+    plan.r_ = std::move(reduced.r);
+    plan.den_ = std::move(reduced.den);
+    plan.tp_ = integers.tp;
+    plan.tq_ = integers.tq;
+    plan.operand_digits_ = integers.operand_digits;
+    plan.in_child_ = integers.in_child;
+    return plan;
+}
+
+LongResult ExpandDivision(DivisionPlan plan, const Precision& precision) {
+    if (!plan.NeedsPrecision()) return plan.TakeResult();
+    const bool until_repeat = precision.until_repeat;
+    if (!until_repeat && PrecisionTooLarge(precision)) {
+        return LongResult::Refused(LongRefusal::PrecisionTooLarge);
+    }
+    const double n = until_repeat ? 0.0 : precision.digits;
+    const std::size_t m = plan.m_;
+    // Until the repeat, the digits run to twice the period at most, which is below den.
+    const double expansion =
+        until_repeat ? std::min(2.0 * plan.den_.get_d() + 60.0, static_cast<double>(kMaxLongDigits))
+                     : n;
+    // From a child the digits come as a text of their own, copied into the result.
+    RequireMemory(DivisionMemory(
+        plan.operand_digits_,
+        static_cast<double>(plan.prefix_.size() + m) + (plan.in_child_ ? 3.0 : 1.0) * expansion));
+    LongResult result = LongResult::Of(std::move(plan.prefix_));
+    // Moving the point tp places right must not run past the digits computed: every place it
+    // uncovers gets its true digit, never a filler zero.
+    const std::size_t shortfall = plan.tp_ > m ? plan.tp_ - m : 0;
+    if (plan.in_child_) {
+        // The first character says whether the limit stopped the search.
+        const std::string digits = RunInChild(
+            [&] {
+                std::string out = "0";
+                if (AppendAfterPrefix(plan.r_, plan.den_, m, shortfall, until_repeat, n, out)) {
+                    out[0] = '1';
+                }
+                return out;
+            },
+            static_cast<std::size_t>(expansion) + m + 16);
+        result.repetend_not_found = digits[0] == '1';
+        result.digits.append(digits, 1);
+    } else {
+        result.repetend_not_found =
+            AppendAfterPrefix(plan.r_, plan.den_, m, shortfall, until_repeat, n, result.digits);
+    }
+    result.digits = Finish(std::move(result.digits), plan.tp_, plan.tq_);
+    if (plan.decimal_) result.digits = Finish(std::move(result.digits), 0, 0);
+    return result;
+}
+
+LongResult LongDiv(const DigitString& a, const DigitString& b, const Precision& precision) {
+    DivisionPlan plan = PlanDivision(a, b);
+    return plan.NeedsPrecision() ? ExpandDivision(std::move(plan), precision) : plan.TakeResult();
 }
 
 }  // namespace numerel

@@ -42,6 +42,10 @@ Message PrecisionTooLargeMessage() {
             "设定精确度", MessageIcon::Exclamation, MessageButtons::Ok};
 }
 
+Message RefusalMessage(LongRefusal refusal) {
+    return refusal == LongRefusal::ZeroDivisor ? ZeroDivisorMessage() : PrecisionTooLargeMessage();
+}
+
 Message RepetendNotFoundMessage() {
     return {"已算到 " + Grouped(static_cast<double>(kMaxLongDigits)) + " 位,仍未出现循环,运算停止",
             "设定精确度", MessageIcon::Information, MessageButtons::Ok};

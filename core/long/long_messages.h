@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/long/long_result.h"
 #include "core/message.h"
 
 namespace numerel {
@@ -12,7 +13,7 @@ namespace numerel {
 // Results above this many characters are computed only after the user confirms.
 inline constexpr std::int64_t kConfirmLongDigits = 10'000'000;
 
-// "除数为零!": a zero divisor, shown by the operation itself.
+// "除数为零!": a zero divisor.
 Message ZeroDivisorMessage();
 
 // "请点击 '确定',然后设定精确度": announces the precision prompt of division and square root.
@@ -26,6 +27,9 @@ extern const char* const kSqrtPrecisionTitle;
 
 // A precision answer above kMaxLongDigits: refused, the result stays empty.
 Message PrecisionTooLargeMessage();
+
+// The message of a refusal: ZeroDivisorMessage() or PrecisionTooLargeMessage().
+Message RefusalMessage(LongRefusal refusal);
 
 // The until-repeat division stopped at kMaxLongDigits digits without the repeat.
 Message RepetendNotFoundMessage();

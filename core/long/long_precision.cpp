@@ -1,19 +1,16 @@
 #include "core/long/long_precision.h"
 
 #include "core/input/read_number.h"
-#include "core/long/long_messages.h"
+#include "core/long/long_kernel.h"
 
 namespace numerel {
 
-std::optional<std::string> AskPrecision(Prompter& prompter, const char* prompt, const char* title) {
-    prompter.Show(PrecisionNoticeMessage());
-    std::optional<std::string> answer = prompter.Ask(prompt, title);
-    if (!answer || answer->empty()) return std::nullopt;
-    return answer;
+Precision ReadPrecision(const std::string& answer) {
+    return {.until_repeat = answer == "0", .digits = ReadLeadingNumber(answer)};
 }
 
-double PrecisionValue(const std::string& answer) {
-    return ReadLeadingNumber(answer);
+bool PrecisionTooLarge(const Precision& precision) {
+    return !(precision.digits <= static_cast<double>(kMaxLongDigits));
 }
 
 }  // namespace numerel

@@ -1,19 +1,22 @@
-// The precision prompt of division and square root: a notice box, then an input box.
+// The precision of division and square root, as read from the answer to the precision prompt.
 #pragma once
 
-#include <optional>
 #include <string>
-
-#include "core/prompter.h"
 
 namespace numerel {
 
-// Shows PrecisionNoticeMessage(), then asks with `prompt` and `title`. nullopt when the answer is
-// empty or the box was cancelled.
-std::optional<std::string> AskPrecision(Prompter& prompter, const char* prompt, const char* title);
+struct Precision {
+    // Division only: digits until the repetend has recurred (the answer "0").
+    bool until_repeat = false;
+    // The answer's leading number (ReadLeadingNumber: blanks ignored, a text without a number
+    // is 0); may be negative, fractional, infinite or NaN.
+    double digits = 0.0;
+};
 
-// The numeric value of the answer's leading number (ReadLeadingNumber: blanks ignored, a text
-// without a number is 0).
-double PrecisionValue(const std::string& answer);
+// The answer as division and square root read it. Cost: one scan of the answer.
+Precision ReadPrecision(const std::string& answer);
+
+// Above kMaxLongDigits (or not a number): the operations refuse it.
+bool PrecisionTooLarge(const Precision& precision);
 
 }  // namespace numerel

@@ -4,7 +4,6 @@
 
 #include "core/long/long_kernel.h"
 #include "core/long/long_memory.h"
-#include "core/long/long_messages.h"
 
 namespace numerel {
 
@@ -37,45 +36,38 @@ Division Prepare(const DigitString& a, const DigitString& b) {
 
 }  // namespace
 
-DigitString LongIntQuot(const DigitString& a, const DigitString& b, Prompter& prompter) {
+LongResult LongIntQuot(const DigitString& a, const DigitString& b) {
     const Division d = Prepare(a, b);
-    if (d.zero_divisor) {
-        prompter.Show(ZeroDivisorMessage());
-        return "0";
-    }
+    if (d.zero_divisor) return LongResult::Refused(LongRefusal::ZeroDivisor);
     // An empty dividend is 0, as in every other operation of the calculator.
-    if (d.q == "1") return d.p.empty() ? DigitString("0") : DigitString(d.p);
+    if (d.q == "1") return LongResult::Of(d.p.empty() ? DigitString("0") : DigitString(d.p));
     mpz_class quotient;
     mpz_fdiv_q(quotient.get_mpz_t(), d.p_value.get_mpz_t(), d.q_value.get_mpz_t());
-    return MpzToDigits(quotient);
+    return LongResult::Of(MpzToDigits(quotient));
 }
 
-DigitString LongMod(const DigitString& a, const DigitString& b, Prompter& prompter) {
+LongResult LongMod(const DigitString& a, const DigitString& b) {
     const Division d = Prepare(a, b);
-    if (d.zero_divisor) {
-        prompter.Show(ZeroDivisorMessage());
-        return "";
-    }
-    if (d.q == "1" || d.p.empty()) return "0";
+    if (d.zero_divisor) return LongResult::Refused(LongRefusal::ZeroDivisor);
+    if (d.q == "1" || d.p.empty()) return LongResult::Of("0");
     mpz_class remainder;
     mpz_fdiv_r(remainder.get_mpz_t(), d.p_value.get_mpz_t(), d.q_value.get_mpz_t());
-    return MpzToDigits(remainder);
+    return LongResult::Of(MpzToDigits(remainder));
 }
 
-DigitString LongGcd(const DigitString& a, const DigitString& b, Prompter& prompter) {
+LongResult LongGcd(const DigitString& a, const DigitString& b) {
     DigitString x = a;
     DigitString y = b;
     if (LongCompare(x, y) == -1) SwapDigits(x, y);
-    if (IsZeroOrEmpty(x) || IsZeroOrEmpty(y)) return "";
-    const DigitString r = LongMod(x, y, prompter);
-    if (r == "0") return y;
-    // An empty remainder comes from a zero divisor; the next round then stops on it.
-    if (r.empty()) return "";
+    if (IsZeroOrEmpty(x) || IsZeroOrEmpty(y)) return LongResult::Of("");
+    LongResult r = LongMod(x, y);
+    if (r.refusal) return r;
+    if (r.digits == "0") return LongResult::Of(std::move(y));
     // From here every operand is a remainder without leading zeros, and Euclid's last non-zero
     // remainder is the gcd of y and r.
     mpz_class g;
-    mpz_gcd(g.get_mpz_t(), DigitsToMpz(y).get_mpz_t(), DigitsToMpz(r).get_mpz_t());
-    return MpzToDigits(g);
+    mpz_gcd(g.get_mpz_t(), DigitsToMpz(y).get_mpz_t(), DigitsToMpz(r.digits).get_mpz_t());
+    return LongResult::Of(MpzToDigits(g));
 }
 
 }  // namespace numerel

@@ -6,7 +6,6 @@
 
 #include "core/long/long_kernel.h"
 #include "core/long/long_memory.h"
-#include "core/long/long_messages.h"
 #include "core/long/long_precision.h"
 #include "core/run_control.h"
 
@@ -20,23 +19,51 @@ struct Root {
     std::size_t decimals = 0;
 };
 
-Root IntegerRoot(DigitString a, bool& exact, Prompter& prompter) {
+// The root of an integer radicand, without leading zeros, of fewer than 16 characters that is a
+// perfect square.
+std::optional<DigitString> SmallExactRoot(const DigitString& a) {
+    if (a.size() >= 16) return std::nullopt;
+    const mpz_class value = DigitsToMpz(a);
+    if (mpz_perfect_square_p(value.get_mpz_t()) == 0) return std::nullopt;
+    return MpzToDigits(sqrt(value));
+}
+
+// The integer the root is taken of: a itself, or for a decimal i.f (after TrimFraction) the
+// digits i f with f padded to 2k digits.
+struct Radicand {
+    DigitString integer;
+    bool decimal = false;
+    DigitString i;
+    DigitString f;
+    std::size_t k = 0;
+};
+
+Radicand ScaledRadicand(const DigitString& a) {
+    Radicand out;
+    out.integer = a;
+    if (!HasPoint(out.integer)) return out;
+    TrimFraction(out.integer);
+    if (!HasPoint(out.integer)) return out;
+    const DigitString& x = out.integer;
+    const std::size_t point = x.find('.');
+    out.i = x.substr(0, point);
+    out.f = x.substr(point + 1, x.find('.', point + 1) - point - 1);
+    if (out.f.size() % 2 != 0) out.f += '0';
+    out.k = out.f.size() / 2;
+    out.decimal = true;
+    out.integer = out.i + out.f;
+    return out;
+}
+
+// nullopt when refused.
+std::optional<Root> IntegerRoot(DigitString a, const Precision& precision, bool& exact) {
     TrimLeadingZeros(a);
-    if (a.size() < 16) {
-        const mpz_class value = DigitsToMpz(a);
-        if (mpz_perfect_square_p(value.get_mpz_t()) != 0) {
-            exact = true;
-            return {MpzToDigits(sqrt(value)), 0};
-        }
+    if (std::optional<DigitString> root = SmallExactRoot(a)) {
+        exact = true;
+        return Root{std::move(*root), 0};
     }
-    const std::optional<std::string> answer =
-        AskPrecision(prompter, kSqrtPrecisionPrompt, kSqrtPrecisionTitle);
-    if (!answer) return {};
-    const double n = PrecisionValue(*answer);
-    if (!(n <= static_cast<double>(kMaxLongDigits))) {
-        prompter.Show(PrecisionTooLargeMessage());
-        return {};
-    }
+    if (PrecisionTooLarge(precision)) return std::nullopt;
+    const double n = precision.digits;
     // The digit-pair method stops when exactly N decimals are found; a count that it can never
     // reach exactly (0, negative, fractional) is taken as the next whole number of decimals.
     const std::size_t decimals = n > 0.0 ? static_cast<std::size_t>(std::ceil(n)) : 0;
@@ -56,7 +83,7 @@ Root IntegerRoot(DigitString a, bool& exact, Prompter& prompter) {
     if (digits.size() < h + decimals) digits.insert(0, h + decimals - digits.size(), '0');
     DigitString root = digits.substr(0, h) + "." + digits.substr(h);
     TrimFraction(root);
-    return {root, decimals};
+    return Root{root, decimals};
 }
 
 // The root's digits with exactly `decimals` decimals (the zeros TrimFraction took restored),
@@ -76,34 +103,41 @@ DigitString CutRight(DigitString text, std::size_t count) {
     return text;
 }
 
-}  // namespace
-
-DigitString LongSqrt(const DigitString& a, bool& exact, Prompter& prompter) {
-    DigitString x = a;
-    if (!HasPoint(x)) return IntegerRoot(x, exact, prompter).text;
-    TrimFraction(x);
-    if (!HasPoint(x)) return LongSqrt(x, exact, prompter);
-    const std::size_t point = x.find('.');
-    DigitString i = x.substr(0, point);
-    DigitString f = x.substr(point + 1, x.find('.', point + 1) - point - 1);
-    if (f.size() % 2 != 0) f += '0';
-    const std::size_t k = f.size() / 2;
-    const Root r = IntegerRoot(i + f, exact, prompter);
+// The root of a decimal radicand from the root of its scaled integer.
+DigitString PlaceDecimalRoot(const Radicand& radicand, const Root& root, bool exact) {
     if (exact) {
-        if (k >= r.text.size()) return "0." + std::string(k - r.text.size(), '0') + r.text;
-        return PlacePointFromRight(r.text, k);
+        if (radicand.k >= root.text.size())
+            return "0." + std::string(radicand.k - root.text.size(), '0') + root.text;
+        return PlacePointFromRight(root.text, radicand.k);
     }
-    if (r.text.empty()) return "";
     // Leading zeros of the integer part would misplace the point ("007.5" is 7.5).
+    DigitString i = radicand.i;
     TrimLeadingZeros(i);
     std::size_t before = 0;
-    const DigitString digits = PaddedDigits(r.text, r.decimals, before);
+    const DigitString digits = PaddedDigits(root.text, root.decimals, before);
     if (i != "0") {
         const std::size_t integer_digits = (i.size() + 1) / 2;
-        return CutRight(digits.substr(0, integer_digits) + "." + digits.substr(integer_digits), k);
+        return CutRight(digits.substr(0, integer_digits) + "." + digits.substr(integer_digits),
+                        radicand.k);
     }
-    const std::size_t z = std::min(f.find_first_not_of('0'), f.size());
+    const std::size_t z = std::min(radicand.f.find_first_not_of('0'), radicand.f.size());
     return CutRight("0." + std::string(z / 2, '0') + digits, before + z / 2);
+}
+
+}  // namespace
+
+bool SqrtNeedsPrecision(const DigitString& a) {
+    DigitString integer = ScaledRadicand(a).integer;
+    TrimLeadingZeros(integer);
+    return !SmallExactRoot(integer).has_value();
+}
+
+LongResult LongSqrt(const DigitString& a, const Precision& precision, bool& exact) {
+    const Radicand radicand = ScaledRadicand(a);
+    const std::optional<Root> root = IntegerRoot(radicand.integer, precision, exact);
+    if (!root) return LongResult::Refused(LongRefusal::PrecisionTooLarge);
+    if (!radicand.decimal) return LongResult::Of(root->text);
+    return LongResult::Of(PlaceDecimalRoot(radicand, *root, exact));
 }
 
 }  // namespace numerel

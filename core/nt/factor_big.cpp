@@ -17,6 +17,7 @@
 #include "core/nt/ecm_run.h"
 #include "core/nt/factor_exact.h"
 #include "core/nt/siqs.h"
+#include "core/nt/small_primes.h"
 #include "core/nt/trial_small.h"
 #include "core/run_control.h"
 
@@ -76,7 +77,7 @@ std::pair<mpz_class, int> PerfectRoot(const mpz_class& n) {
         found = false;
         if (mpz_perfect_power_p(base.get_mpz_t()) == 0) break;
         const unsigned long max_k = mpz_sizeinbase(base.get_mpz_t(), 2) / 16 + 1;
-        for (unsigned long k = 2; k <= max_k; k = n_nextprime(k, 0)) {
+        for (unsigned long k = 2; k <= max_k; k = NextPrime(k)) {
             mpz_class root;
             if (mpz_root(root.get_mpz_t(), base.get_mpz_t(), k) != 0) {
                 base = root;

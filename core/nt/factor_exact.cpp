@@ -11,6 +11,7 @@
 #include "core/input/uint128_mpz.h"
 #include "core/nt/factor_qs.h"
 #include "core/nt/primality.h"
+#include "core/nt/small_primes.h"
 
 namespace numerel {
 
@@ -23,11 +24,9 @@ constexpr uint128 kSieveLimit = uint128{1} << 126;
 
 const std::vector<std::uint32_t>& SmallPrimes() {
     static const std::vector<std::uint32_t> primes = [] {
-        std::vector<std::uint32_t> list;
-        for (std::uint32_t p = 2; p < kTrialBound;
-             p = static_cast<std::uint32_t>(n_nextprime(p, 0)))
-            list.push_back(p);
-        return list;
+        const std::vector<std::uint32_t>& all = PrimesBelow2To16();
+        return std::vector<std::uint32_t>(all.begin(),
+                                          std::lower_bound(all.begin(), all.end(), kTrialBound));
     }();
     return primes;
 }

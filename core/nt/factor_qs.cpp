@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/input/uint128_mpz.h"
+#include "core/nt/small_primes.h"
 #include "core/run_control.h"
 
 namespace numerel {
@@ -69,7 +70,7 @@ std::uint32_t ChooseMultiplier(uint128 n) {
                 score += 0.5 * std::log(2.0);
                 break;
         }
-        for (std::uint64_t p = 3; p < 600; p = n_nextprime(p, 0)) {
+        for (std::uint64_t p = 3; p < 600; p = NextPrime(p)) {
             const double lp = std::log(static_cast<double>(p));
             if (k % p == 0)
                 score += lp / static_cast<double>(p);
@@ -137,8 +138,7 @@ private:
 uint128 Sieve::BuildFactorBase() {
     fb_.push_back({0, 0, 0, false});
     fb_.push_back({2, 0, 1, false});
-    for (std::uint64_t p = 3; static_cast<int>(fb_.size()) < params_.fb_size;
-         p = n_nextprime(p, 0)) {
+    for (std::uint64_t p = 3; static_cast<int>(fb_.size()) < params_.fb_size; p = NextPrime(p)) {
         const std::uint64_t r = Mod(kn_, p);
         const auto logp = static_cast<std::uint8_t>(std::lround(std::log2(static_cast<double>(p))));
         if (r == 0) {
@@ -156,7 +156,7 @@ uint128 Sieve::BuildFactorBase() {
 // a = q^2 with q a prime above the factor base for which kn is a square; b^2 = kn (mod a).
 bool Sieve::NextPolynomial() {
     for (;;) {
-        q_ = n_nextprime(q_, 0);
+        q_ = NextPrime(q_);
         const std::uint64_t r = Mod(kn_, q_);
         if (r == 0) {
             if (Mod(n_, q_) == 0) {

@@ -22,6 +22,7 @@
 #include "core/nt/siqs_relations.h"
 #include "core/nt/siqs_sieve.h"
 #include "core/nt/siqs_square.h"
+#include "core/nt/small_primes.h"
 #include "core/run_control.h"
 
 namespace numerel {
@@ -154,7 +155,7 @@ mpz_class SiqsSplit(const mpz_class& n, const SiqsProgressFn& progress) {
             if (mpz_root(root.get_mpz_t(), n.get_mpz_t(), k) != 0) return root;
         }
     }
-    for (unsigned long p = 3; p < 65536; p = n_nextprime(p, 0))
+    for (const std::uint32_t p : PrimesBelow2To16())
         if (mpz_divisible_ui_p(n.get_mpz_t(), p) && n != p) return p;
     if (mpz_sizeinbase(n.get_mpz_t(), 2) <= kSmallBits) {
         const mpz_class d = ToMpz(QuadraticSieveSplit(FromMpz(n)));

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <iterator>
 
+#include "core/nt/small_primes.h"
+
 namespace numerel::siqs {
 
 namespace {
@@ -71,7 +73,7 @@ std::uint32_t ChooseMultiplier(const mpz_class& n) {
                 score += 0.5 * std::log(2.0);
                 break;
         }
-        for (std::uint64_t p = 3; p < 2000; p = n_nextprime(p, 0)) {
+        for (std::uint64_t p = 3; p < 2000; p = NextPrime(p)) {
             const double lp = std::log(static_cast<double>(p));
             const std::uint64_t r = (mpz_fdiv_ui(n.get_mpz_t(), p) * (k % p)) % p;
             if (r == 0)
@@ -98,7 +100,7 @@ std::uint64_t BuildFactorBase(const mpz_class& n, FactorBase& base) {
     const auto wanted = static_cast<std::size_t>(size.fb_size);
     base.prime = {1, 2};
     base.sqrt_kn = {0, 0};
-    for (std::uint64_t p = 3; base.prime.size() < wanted; p = n_nextprime(p, 0)) {
+    for (std::uint64_t p = 3; base.prime.size() < wanted; p = NextPrime(p)) {
         const std::uint64_t r = mpz_fdiv_ui(base.kn.get_mpz_t(), p);
         if (r == 0) {
             if (base.multiplier % p != 0) return p;

@@ -165,7 +165,11 @@ void Siever::TrialDivide(std::uint32_t block, std::uint32_t offset, const PolyFa
         const std::uint64_t bound = base_.large_bound;
         if (mpz_cmp_ui(value, bound * bound) >= 0) return;
         const std::uint64_t rest = mpz_get_ui(value);
-        if (n_is_probabprime(rest)) return;
+        // A base-2 strong probable prime is taken as prime: a rare pseudoprime only costs a
+        // relation. (FLINT's n_is_probabprime builds a prime table in every thread for this.)
+        std::uint64_t odd = rest - 1;
+        while (odd % 2 == 0) odd /= 2;
+        if (n_is_strong_probabprime2_preinv(rest, n_preinvert_limb(rest), 2, odd)) return;
         const std::uint64_t f = n_factor_SQUFOF(rest, 4000);
         if (f <= 1 || f == rest) return;
         const std::uint64_t g = rest / f;

@@ -1,6 +1,6 @@
 #include "core/nt/trial_small.h"
 
-#include <flint/ulong_extras.h>
+#include "core/nt/small_primes.h"
 
 namespace numerel {
 
@@ -17,8 +17,7 @@ const std::vector<PrimeGroup>& Groups() {
     static const std::vector<PrimeGroup> groups = [] {
         std::vector<PrimeGroup> list;
         PrimeGroup group{1, {}};
-        for (std::uint32_t p = 2; p < kSmallPrimeBound;
-             p = static_cast<std::uint32_t>(n_nextprime(p, 0))) {
+        for (const std::uint32_t p : PrimesBelow2To16()) {
             if (group.product > UINT64_MAX / p) {
                 list.push_back(group);
                 group = {1, {}};

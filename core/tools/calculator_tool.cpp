@@ -9,6 +9,7 @@
 #include "core/long/long_messages.h"
 #include "core/long/long_mul.h"
 #include "core/long/long_pow.h"
+#include "core/long/long_precision.h"
 #include "core/long/long_quot.h"
 #include "core/long/long_sqrt.h"
 
@@ -18,102 +19,25 @@ namespace {
 
 constexpr const char* kInt32Max = "2147483647";
 
-class Click {
-public:
-    Click(CalcOperands operands, const CalcWriteBack& write_back) : write_back_(write_back) {
-        outcome_.a = std::move(operands.a);
-        outcome_.b = std::move(operands.b);
-    }
-
-    DigitString& A() { return outcome_.a; }
-    DigitString& B() { return outcome_.b; }
-
-    void Write(CalcField field, std::string text) {
-        (field == CalcField::A ? outcome_.a : outcome_.b) = std::move(text);
-        if (write_back_) write_back_(field, field == CalcField::A ? outcome_.a : outcome_.b);
-    }
-
-    // The integer part, written back when there was a point: the text before the point, or "0"
-    // when there is none (".4").
-    void CutFraction(CalcField field) {
-        const std::string& text = field == CalcField::A ? outcome_.a : outcome_.b;
-        const std::size_t point = text.find('.');
-        if (point == 0) Write(field, "0");
-        if (point != 0 && point != std::string::npos) Write(field, text.substr(0, point));
-    }
-
-    // The outcome is handed over once, moved: a division's result may be 100 MB of digits.
-    CalcOutcome Reject(Message message) {
-        outcome_.rejection = std::move(message);
-        return std::move(outcome_);
-    }
-    CalcOutcome Result(DigitString text, CalcNoResult no_result) {
-        outcome_.no_result = no_result;
-        outcome_.result = no_result == CalcNoResult::None ? std::move(text) : DigitString();
-        return std::move(outcome_);
-    }
-    CalcOutcome Result(DigitString text) { return Result(std::move(text), CalcNoResult::None); }
-    CalcOutcome Nothing() { return std::move(outcome_); }
-
-private:
-    CalcOutcome outcome_;
-    const CalcWriteBack& write_back_;
-};
-
-// Passes every dialog on and notes the ones after which the operation has no result.
-class WatchingPrompter final : public Prompter {
-public:
-    explicit WatchingPrompter(Prompter& inner) : inner_(inner) {}
-
-    bool Show(const Message& message) override {
-        if (message == ZeroDivisorMessage()) no_result_ = CalcNoResult::ZeroDivisor;
-        if (message == PrecisionTooLargeMessage()) no_result_ = CalcNoResult::PrecisionRefused;
-        return inner_.Show(message);
-    }
-    std::optional<std::string> Ask(const std::string& prompt, const std::string& title) override {
-        std::optional<std::string> answer = inner_.Ask(prompt, title);
-        if (!answer || answer->empty()) no_result_ = CalcNoResult::PromptCancelled;
-        return answer;
-    }
-    CalcNoResult NoResult() const { return no_result_; }
-
-private:
-    Prompter& inner_;
-    CalcNoResult no_result_ = CalcNoResult::None;
-};
-
 bool ReadsB(CalcOp op) {
     return op != CalcOp::Sqrt && op != CalcOp::Factorial;
 }
 
-// nullopt when a result of about `digits` characters may be computed; otherwise the outcome.
-std::optional<CalcOutcome> CheckLength(Click& click, double digits, Prompter& prompter) {
-    if (digits > static_cast<double>(kMaxLongDigits)) {
-        return click.Reject(ResultTooLongMessage(digits));
-    }
-    if (digits > static_cast<double>(kConfirmLongDigits) &&
-        !prompter.Show(ConfirmLongResultMessage(digits))) {
-        return click.Nothing();
-    }
-    return std::nullopt;
+// The precision prompt: the notice, then the input box. nullopt when the answer is empty or the
+// box was cancelled.
+std::optional<Precision> AskPrecision(Prompter& prompter, const char* prompt, const char* title) {
+    prompter.Show(PrecisionNoticeMessage());
+    const std::optional<std::string> answer = prompter.Ask(prompt, title);
+    if (!answer || answer->empty()) return std::nullopt;
+    return ReadPrecision(*answer);
 }
 
-CalcOutcome Power(Click& click, Prompter& prompter) {
-    click.CutFraction(CalcField::B);
-    if (LongCompare(click.B(), kInt32Max) == 1) return click.Reject(PowerTooLargeMessage());
-    const double digits = EstimatePowerLength(click.A(), RoundedLeadingInteger(click.B()));
-    if (auto stop = CheckLength(click, digits, prompter)) return *stop;
-    return click.Result(LongPow(click.A(), click.B()));
-}
-
-CalcOutcome Factorial(Click& click, Prompter& prompter) {
-    click.CutFraction(CalcField::A);
-    if (CompareDigitTexts(click.A(), kInt32Max) > 0) {
-        return click.Reject(FactorialTooLargeMessage());
-    }
-    const auto n = static_cast<std::int32_t>(RoundedLeadingInteger(click.A()));
-    if (auto stop = CheckLength(click, EstimateFactorialLength(n), prompter)) return *stop;
-    return click.Result(LongFactorial(n));
+// The integer part of an operand: the text before the point, or "0" when there is none (".4");
+// nullopt when it has no point.
+std::optional<std::string> IntegerPart(const std::string& text) {
+    const std::size_t point = text.find('.');
+    if (point == std::string::npos) return std::nullopt;
+    return point == 0 ? std::string("0") : text.substr(0, point);
 }
 
 }  // namespace
@@ -148,48 +72,159 @@ CalcChecked CalcCheck(CalcOp op, CalcOperands operands) {
     return operands;
 }
 
-CalcOutcome RunCalculator(CalcOp op, CalcOperands operands, Prompter& outer_prompter,
-                          const CalcWriteBack& write_back) {
+CalcClick::CalcClick(CalcOp op, CalcOperands operands, CalcWriteBack write_back)
+    : op_(op), write_back_(std::move(write_back)) {
     // CalcCheck passed them: the operations read digits and one point only.
     assert(IsDigitString(operands.a) && (!ReadsB(op) || IsDigitString(operands.b)));
-    WatchingPrompter prompter(outer_prompter);
-    Click click(std::move(operands), write_back);
-    switch (op) {
-        case CalcOp::Add:
-            return click.Result(LongAdd(click.A(), click.B()));
-        case CalcOp::Sub:
-            if (LongCompare(click.A(), click.B()) == -1) {
-                const std::string a_text = click.A();
-                const std::string b_text = click.B();
-                click.Write(CalcField::A, b_text);
-                click.Write(CalcField::B, a_text);
-            }
-            return click.Result(LongSub(click.A(), click.B()));
-        case CalcOp::Mul:
-            return click.Result(LongMul(click.A(), click.B()));
-        case CalcOp::Div: {
-            DigitString quotient = LongDiv(click.A(), click.B(), prompter);
-            return click.Result(std::move(quotient), prompter.NoResult());
-        }
-        case CalcOp::Pow:
-            return Power(click, prompter);
-        case CalcOp::IntQuot:
-        case CalcOp::Mod: {
-            click.CutFraction(CalcField::A);
-            click.CutFraction(CalcField::B);
-            DigitString value = op == CalcOp::IntQuot ? LongIntQuot(click.A(), click.B(), prompter)
-                                                      : LongMod(click.A(), click.B(), prompter);
-            return click.Result(std::move(value), prompter.NoResult());
-        }
-        case CalcOp::Sqrt: {
-            bool exact = false;
-            DigitString root = LongSqrt(click.A(), exact, prompter);
-            return click.Result(std::move(root), prompter.NoResult());
-        }
-        case CalcOp::Factorial:
-            return Factorial(click, prompter);
+    outcome_.a = std::move(operands.a);
+    outcome_.b = std::move(operands.b);
+}
+
+void CalcClick::Write(CalcField field, std::string text) {
+    std::string& box = field == CalcField::A ? outcome_.a : outcome_.b;
+    box = std::move(text);
+    if (write_back_) write_back_(field, box);
+}
+
+void CalcClick::CutFraction(CalcField field) {
+    const std::string& text = field == CalcField::A ? outcome_.a : outcome_.b;
+    if (std::optional<std::string> integer = IntegerPart(text)) Write(field, std::move(*integer));
+}
+
+bool CalcClick::Admit(double digits, Prompter& prompter) {
+    if (digits > static_cast<double>(kMaxLongDigits)) {
+        outcome_.rejection = ResultTooLongMessage(digits);
+        return false;
     }
-    return click.Nothing();
+    // Cancel: nothing more.
+    return digits <= static_cast<double>(kConfirmLongDigits) ||
+           prompter.Show(ConfirmLongResultMessage(digits));
+}
+
+bool CalcClick::Prepare(Prompter& prompter) {
+    switch (op_) {
+        case CalcOp::Add:
+        case CalcOp::Mul:
+        case CalcOp::Div:
+            return true;
+        case CalcOp::Sub:
+            if (LongCompare(outcome_.a, outcome_.b) == -1) {
+                const std::string a_text = outcome_.a;
+                const std::string b_text = outcome_.b;
+                Write(CalcField::A, b_text);
+                Write(CalcField::B, a_text);
+            }
+            return true;
+        case CalcOp::Pow:
+            CutFraction(CalcField::B);
+            if (LongCompare(outcome_.b, kInt32Max) == 1) {
+                outcome_.rejection = PowerTooLargeMessage();
+                return false;
+            }
+            return Admit(EstimatePowerLength(outcome_.a, RoundedLeadingInteger(outcome_.b)),
+                         prompter);
+        case CalcOp::IntQuot:
+        case CalcOp::Mod:
+            CutFraction(CalcField::A);
+            CutFraction(CalcField::B);
+            return true;
+        case CalcOp::Sqrt:
+            if (!SqrtNeedsPrecision(outcome_.a)) return true;
+            precision_ = AskPrecision(prompter, kSqrtPrecisionPrompt, kSqrtPrecisionTitle);
+            if (precision_) return true;
+            outcome_.result = DigitString();
+            outcome_.no_result = CalcNoResult::PromptCancelled;
+            return false;
+        case CalcOp::Factorial:
+            CutFraction(CalcField::A);
+            if (CompareDigitTexts(outcome_.a, kInt32Max) > 0) {
+                outcome_.rejection = FactorialTooLargeMessage();
+                return false;
+            }
+            return Admit(EstimateFactorialLength(
+                             static_cast<std::int32_t>(RoundedLeadingInteger(outcome_.a))),
+                         prompter);
+    }
+    return false;
+}
+
+void CalcClick::Run() {
+    const DigitString& a = outcome_.a;
+    const DigitString& b = outcome_.b;
+    const auto digits = [](DigitString text) { return LongResult::Of(std::move(text)); };
+    bool exact = false;
+    switch (op_) {
+        case CalcOp::Add:
+            computed_ = digits(LongAdd(a, b));
+            return;
+        case CalcOp::Sub:
+            computed_ = digits(LongSub(a, b));
+            return;
+        case CalcOp::Mul:
+            computed_ = digits(LongMul(a, b));
+            return;
+        case CalcOp::Div:
+            if (plan_) {
+                computed_ = ExpandDivision(std::move(*plan_), precision_.value());
+            } else {
+                plan_ = PlanDivision(a, b);
+            }
+            return;
+        case CalcOp::Pow:
+            computed_ = digits(LongPow(a, b));
+            return;
+        case CalcOp::IntQuot:
+            computed_ = LongIntQuot(a, b);
+            return;
+        case CalcOp::Mod:
+            computed_ = LongMod(a, b);
+            return;
+        case CalcOp::Sqrt:
+            // Without a precision the root is exact and reads none.
+            computed_ = LongSqrt(a, precision_.value_or(Precision{}), exact);
+            return;
+        case CalcOp::Factorial:
+            computed_ = digits(LongFactorial(static_cast<std::int32_t>(RoundedLeadingInteger(a))));
+            return;
+    }
+}
+
+bool CalcClick::AfterRun(Prompter& prompter) {
+    if (!computed_ && plan_) {
+        if (!plan_->NeedsPrecision()) {
+            computed_ = plan_->TakeResult();
+        } else {
+            // The quotient has a repetend: only now is the precision asked.
+            precision_ = AskPrecision(prompter, kDivisionPrecisionPrompt, kDivisionPrecisionTitle);
+            if (precision_) return true;
+            outcome_.result = DigitString();
+            outcome_.no_result = CalcNoResult::PromptCancelled;
+            return false;
+        }
+    }
+    LongResult& computed = *computed_;
+    if (computed.refusal) {
+        prompter.Show(RefusalMessage(*computed.refusal));
+        outcome_.result = DigitString();
+        outcome_.no_result = *computed.refusal == LongRefusal::ZeroDivisor
+                                 ? CalcNoResult::ZeroDivisor
+                                 : CalcNoResult::PrecisionRefused;
+        return false;
+    }
+    if (computed.repetend_not_found) prompter.Show(RepetendNotFoundMessage());
+    outcome_.result = std::move(computed.digits);
+    return false;
+}
+
+CalcOutcome RunCalculator(CalcOp op, CalcOperands operands, Prompter& prompter,
+                          const CalcWriteBack& write_back) {
+    CalcClick click(op, std::move(operands), write_back);
+    if (click.Prepare(prompter)) {
+        do {
+            click.Run();
+        } while (click.AfterRun(prompter));
+    }
+    return click.TakeOutcome();
 }
 
 }  // namespace numerel

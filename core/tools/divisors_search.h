@@ -1,6 +1,7 @@
 // Page 5, "批量找因数": the divisor pairs of every number of [a, b] and the perfect numbers among
-// them. Command15 reads the bounds with ReadNumber (binary64 path), Command20 with ReadDecimal
-// (Decimal96 path); both then work exactly on 128-bit integers.
+// them. The ordinary button reads the bounds with ReadNumber (binary64 path), the large one with
+// ReadDecimal (Decimal96 path); both then work exactly on 128-bit integers. Bounds beyond 2^96 - 1
+// go to divisors_search_big.h.
 #pragma once
 
 #include <optional>
@@ -24,9 +25,9 @@ struct DivisorsInput {
     uint128 from = 2;  // 2 <= from < to <= 2^96 - 1
     uint128 to = 3;
     PathButton path = PathButton::Binary64;
-    bool perfect_only = false;  // Check4 "只找完全数"
-    // The repaired bounds the page shows in its lower / upper field (Text16 / Text17); nullopt
-    // where a field is unchanged.
+    bool perfect_only = false;  // "只找完全数" ticked
+    // The repaired bounds the page shows in its lower / upper field; nullopt where a field is
+    // unchanged.
     std::optional<std::string> from_text;
     std::optional<std::string> to_text;
 };
@@ -37,15 +38,15 @@ using DivisorsChecked = Checked<DivisorsInput>;
 // (0, 1 or negative) becomes 2, and an upper bound not above the lower one becomes the lower one
 // plus 1. Rejected: a bound with a fraction, a Decimal96 field that is no number
 // (DivisorsNotIntegerMessage, fields kept, focus to the lower one), a bound above 2^96 - 1, or a
-// repair that would make one (the over-limit box, both fields emptied, the upper one first). A
-// binary64 bound above SmallLimit (a numeral with trailing characters) is read again exactly.
-// Cost: linear in the texts.
+// repair that would make one (the 29-digit over-limit box, both fields emptied, the upper one
+// first); the page asks DivisorsCheckBig first, which takes those bounds on. A binary64 bound above
+// SmallLimit (a numeral with trailing characters) is read again exactly. Cost: linear in the texts.
 DivisorsChecked DivisorsCheck(PathButton path, std::string_view from_text, std::string_view to_text,
                               bool perfect_only);
 
 struct DivisorsOutcome {
-    int count = 0;         // perfect numbers found
-    std::string summary;   // Text9: "6、28、共2个" (binary64) or "6,28,共2个" (Decimal96)
+    int count = 0;        // perfect numbers found
+    std::string summary;  // the summary box: "6、28、共2个" (binary64) or "6,28,共2个" (larger)
     bool stopped = false;  // the summary then ends "已停止:共2个" and the text kStoppedLine
     bool cut = false;      // the sink's budget ran out; the text ends with a CutLine
 };

@@ -1,7 +1,7 @@
 // Page 0, "分解一个数": factoring one positive integer into primes, "12=2^2×3".
-// Command1 is the binary64 button (values up to SmallLimit), Command19 the Decimal96 button (up to
-// 2^96 - 1, and beyond it the large path, up to 1000 digits). Both are a check phase and a run
-// phase; the window runs its protocol in between. The field may hold an integer expression
+// One "分解" button is the binary64 path (values up to SmallLimit), the other the Decimal96 path
+// (up to 2^96 - 1, and beyond it the large path, up to 1000 digits). Both are a check phase and a
+// run phase; the window runs its protocol in between. The field may hold an integer expression
 // ("2^128+1"), which keeps its text on the left of "=".
 #pragma once
 
@@ -27,31 +27,32 @@ Message CannotFactorMessage();
 struct FactorOneInput {
     uint128 value = 0;  // 1 <= value <= 2^96 - 1, or 0 when `large` holds the value
     mpz_class large;    // a value above 2^96 - 1 (up to 1000 digits), else 0
-    // The text the result starts with: the field (Text1) as typed (Command1), rewritten
-    // (Command19), or the value in digits where the reading ignored the rest of the text
+    // The text the result starts with: the field as typed (binary64 button), rewritten
+    // (Decimal96 button), or the value in digits where the reading ignored the rest of the text
     // ("12abc" gives "12"); an expression as typed.
     std::string text;
-    // Command19 writes `text` into the field before it factors (dropping a fraction, normalising
-    // "1e16" to "10000000000000000"); the change reaction runs on it.
+    // The Decimal96 button writes `text` into the field before it factors (dropping a fraction,
+    // normalising "1e16" to "10000000000000000"); the change reaction runs on it.
     bool rewritten = false;
 };
 
-// Rejections: the empty field on Command19 ends silently; after CannotFactorMessage the field and
-// the pane are emptied, focus to the field; after the over-limit message (1000 digits) the field
-// becomes kLargestInput1000 (its change reaction runs).
+// Rejections: the empty field on the Decimal96 button ends silently; after CannotFactorMessage the
+// field and the pane are emptied, focus to the field; after the over-limit message (1000 digits)
+// the field becomes kLargestInput1000 (its change reaction runs).
 using FactorOneChecked = Checked<FactorOneInput>;
 
-// Command1: ReadNumber's numeral in Text1 (or the expression's value), read exactly
+// The binary64 button: ReadNumber's numeral in the field (or the expression's value), read exactly
 // (ReadExactBigInteger); not a whole number >= 1 gives CannotFactorMessage, also where the
 // binary64 value only looks whole after rounding. A value above SmallLimit (a numeral followed by
 // other characters, which keeps this button in place) is factored exactly, never as its rounded
 // binary64 value; beyond 1000 digits it gets the over-limit message. Cost: linear in the text.
 FactorOneChecked FactorOneCheck(std::string_view text);
 
-// Command19: empty Text1 ends silently; a text ReadDecimal cannot read (or a value below 1, which
-// the change reaction never lets through) gives CannotFactorMessage; beyond 1000 digits the
-// over-limit message; otherwise Text1 becomes the integer part of the number typed, exactly (not
-// of its 29-digit Decimal96 rounding). An expression is not rewritten. Cost: linear in the text.
+// The Decimal96 button: an empty field ends silently; a text ReadDecimal cannot read (or a value
+// below 1, which the change reaction never lets through) gives CannotFactorMessage; beyond 1000
+// digits the over-limit message; otherwise the field becomes the integer part of the number typed,
+// exactly (not of its 29-digit Decimal96 rounding). An expression is not rewritten. Cost: linear in
+// the text.
 FactorOneChecked FactorLargeCheck(std::string_view text);
 
 // Writes the pane text, one line without a line end: "1=既不是素数,也不是合数", "7=素数" (written

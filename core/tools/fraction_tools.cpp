@@ -29,7 +29,7 @@ GcdLcmChecked GcdLcmCheck(const std::string& a, const std::string& b) {
                      .focus = IsDigitsOnly(a) ? FocusAfter::Last : FocusAfter::First};
 }
 
-std::string GcdLcmRun(const GcdLcmOperands& operands, Prompter& prompter) {
+std::string GcdLcmRun(const GcdLcmOperands& operands) {
     const std::string& a = operands.a;
     const std::string& b = operands.b;
     if (a.empty() || b.empty()) return "";
@@ -39,9 +39,9 @@ std::string GcdLcmRun(const GcdLcmOperands& operands, Prompter& prompter) {
         const std::string g = WithoutLeadingZeros(IsZeroValue(a) ? b : a);
         return "最大公约数是" + g + "\r\n" + "最小公倍数是0";
     }
-    const DigitString g = LongGcd(a, b, prompter);
-    const DigitString product = LongMul(a, b);
-    const DigitString l = LongDiv(product, g, prompter);
+    // Neither is zero: no refusal, and g divides the product, so no precision is read.
+    const DigitString g = LongGcd(a, b).digits;
+    const DigitString l = LongDiv(LongMul(a, b), g, Precision{}).digits;
     return "最大公约数是" + g + "\r\n" + "最小公倍数是" + l;
 }
 
@@ -71,11 +71,11 @@ std::optional<Fraction> RepeatingDecimalToFraction(const std::string& x, const s
     return fraction;
 }
 
-std::optional<Fraction> ReduceFraction(const std::string& a, const std::string& b,
-                                       Prompter& prompter) {
+std::optional<Fraction> ReduceFraction(const std::string& a, const std::string& b) {
     if (ReduceGuard(a, b)) return std::nullopt;
-    const DigitString g = LongGcd(b, a, prompter);
-    return Fraction{LongIntQuot(a, g, prompter), LongIntQuot(b, g, prompter)};
+    // The guard leaves no zero: neither the gcd nor the quotients are refused.
+    const DigitString g = LongGcd(b, a).digits;
+    return Fraction{LongIntQuot(a, g).digits, LongIntQuot(b, g).digits};
 }
 
 }  // namespace numerel

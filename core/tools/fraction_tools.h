@@ -8,7 +8,6 @@
 
 #include "core/long/digit_string.h"
 #include "core/message.h"
-#include "core/prompter.h"
 #include "core/tools/checked.h"
 
 namespace numerel {
@@ -16,59 +15,59 @@ namespace numerel {
 // The two boxes as typed: a divisor equal to one of them keeps its leading zeros. Either may be
 // empty; then nothing is computed.
 struct GcdLcmOperands {
-    std::string a;  // Text10(0)
-    std::string b;  // Text10(1)
+    std::string a;  // the first box
+    std::string b;  // the second box
 };
 
 // The one rejection is NotAnIntegerMessage() with the focus to the first box that is more than
 // digits; the boxes keep their text.
 using GcdLcmChecked = Checked<GcdLcmOperands>;
 
-// Command10_Click, after it has emptied RichTextBox1(7) and reset Label9: both boxes non-empty and
+// The gcd button's click, after it has emptied the pane and reset the status label: both boxes
+// non-empty and
 // one with anything but digits -> rejected (a point, sign or letter would otherwise give a
 // silently wrong number). An empty box is accepted: the page still reports the elapsed time, with
 // an empty pane. Cost: linear in the texts.
 GcdLcmChecked GcdLcmCheck(const std::string& a, const std::string& b);
 
 // The pane text of operands GcdLcmCheck accepted (asserted), computed on the worker:
-// g = LongGcd(a, b), l = LongDiv(LongMul(a, b), g) (exact, never prompts),
+// g = LongGcd(a, b), l = LongDiv(LongMul(a, b), g) (exact: no precision read),
 // "最大公约数是" g CR LF "最小公倍数是" l. An operand of value zero ("0", "00")
 // is no divisor: gcd(a, 0) = a (without leading zeros), gcd(0, 0) = 0, and the multiple is 0;
 // no message. Either operand empty: "".
 // Cost: GMP gcd, product and exact division of the operands.
-std::string GcdLcmRun(const GcdLcmOperands& operands, Prompter& prompter);
+std::string GcdLcmRun(const GcdLcmOperands& operands);
 
 struct Fraction {
-    DigitString numerator;    // Text20
-    DigitString denominator;  // Text21
+    DigitString numerator;    // the numerator box
+    DigitString denominator;  // the denominator box
 };
 
 // Why the "化" or "约分" button does nothing (the page shows nothing then).
 enum class FractionGuard {
-    NoPoint,      // Text18 is empty or has no point
-    ZeroOrEmpty,  // Text18 is "0", Text19 empty or "0"; Text20 or Text21 empty or zero
-    NotDigits,    // more than digits (and, in Text18, one point)
+    NoPoint,      // the decimal is empty or has no point
+    ZeroOrEmpty,  // the decimal is "0", the period empty or "0"; a fraction box empty or zero
+    NotDigits,    // more than digits (and, in the decimal, one point)
 };
 
-// nullopt when Command24_Click computes a fraction for x (Text18) and r (Text19).
+// nullopt when the "化" button computes a fraction for the decimal x and the period r.
 std::optional<FractionGuard> RepeatingDecimalGuard(const std::string& x, const std::string& r);
 
-// nullopt when Command26_Click reduces a (Text20) over b (Text21).
+// nullopt when the "约分" button reduces the numerator a over the denominator b.
 std::optional<FractionGuard> ReduceGuard(const std::string& a, const std::string& b);
 
-// Command24_Click: the repeating decimal x (Text18, integer and non-repeating part with a point)
-// whose repetend is r (Text19, one period) as an unreduced fraction: denominator length(r)
+// The "化" button: the repeating decimal x (integer and non-repeating part with a point) whose
+// repetend is r (one period) as an unreduced fraction: denominator length(r)
 // nines and length(n) zeros (n: the digits after the point), numerator
 // LongAdd(LongSub(n & r, n), LongMul(i, d)). nullopt (the page does nothing, shows nothing)
 // when RepeatingDecimalGuard says so: unless x has a point and is not "0", r is not empty and not
 // "0", and both consist of digits (x with exactly one point). Cost: linear, plus one GMP product.
 std::optional<Fraction> RepeatingDecimalToFraction(const std::string& x, const std::string& r);
 
-// Command26_Click: numerator a (Text20) and denominator b (Text21) divided by LongGcd(b, a).
+// The "约分" button: numerator a and denominator b divided by LongGcd(b, a).
 // nullopt (nothing happens) when either is empty, of value zero ("0", "00"), or more than digits
 // (ReduceGuard).
 // Cost: GMP gcd and two divisions.
-std::optional<Fraction> ReduceFraction(const std::string& a, const std::string& b,
-                                       Prompter& prompter);
+std::optional<Fraction> ReduceFraction(const std::string& a, const std::string& b);
 
 }  // namespace numerel

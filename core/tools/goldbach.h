@@ -1,6 +1,6 @@
 // The Goldbach page: an even n >= 6 as p + q and an odd n >= 9 as p + q + r, odd primes in
 // non-decreasing order, every partition or only the first. Check and run phases as the other
-// search pages; both tools write into the shared pane RichTextBox1(4).
+// search pages; both tools write into the page's one pane.
 #pragma once
 
 #include <string>
@@ -15,7 +15,7 @@
 
 namespace numerel {
 
-// The page's two check boxes of a tool: Check1/Check2 and Check3(3)/Check3(4).
+// A tool's two check boxes on the page.
 struct GoldbachOptions {
     bool one_result = false;     // 只计算一种结果
     bool show_progress = false;  // 显示进度(较慢)
@@ -32,14 +32,14 @@ struct GoldbachRequest {
 // which empty_pane says; the odd tool's Decimal96 button with an empty field does nothing at all.
 using GoldbachChecked = Checked<GoldbachRequest>;
 
-// Even tool, Text11(0). Binary64 (Command11): ReadNumber; n/2 whole and n >= 6. Decimal96
-// (Command22): empty -> nothing beyond emptying the pane; ReadDecimal, whole, n >= 6, even. Else
+// Even tool, its one field. Binary64 button: ReadNumber; n/2 whole and n >= 6. Decimal96
+// button: empty -> nothing beyond emptying the pane; ReadDecimal, whole, n >= 6, even. Else
 // "请输入≥6的偶数" / "重新输入" (also for a non-number on the Decimal96 button). Values above
 // SmallLimit on the binary64 button are re-read exactly; beyond 2^96 - 1 the over-limit message.
 GoldbachChecked GoldbachEvenCheck(PathButton button, std::string_view text,
                                   GoldbachOptions options);
 
-// Odd tool, Text12(0), the same way: whole, odd, n >= 9, else "请输入≥9的奇数" / "重新输入";
+// Odd tool, its one field, the same way: whole, odd, n >= 9, else "请输入≥9的奇数" / "重新输入";
 // the Decimal96 button with an empty field does nothing at all (a silent rejection that keeps the
 // pane).
 GoldbachChecked GoldbachOddCheck(PathButton button, std::string_view text, GoldbachOptions options);

@@ -1,7 +1,6 @@
 // The primes page: every prime of a closed interval [from, to], with its count.
 // Two phases, so the window can run its protocol in between: PrimesCheck validates the texts of
-// the two bound fields (Text4/Text5) for the visible button, PrimesRun streams the list into a
-// sink.
+// the two bound fields for the visible button, PrimesRun streams the list into a sink.
 #pragma once
 
 #include <optional>
@@ -30,13 +29,13 @@ struct PrimesBounds {
 // width message the upper field becomes lower + 6 (which re-runs the button choice).
 using PrimesChecked = Checked<PrimesBounds>;
 
-// Validates Text4 (from_text) and Text5 (to_text) for the button clicked.
-// Binary64 (Command5): ReadNumber; whole, from >= 1, to - from >= 6, else "请输入两个正整数!"
+// Validates the lower (from_text) and the upper (to_text) bound for the button clicked.
+// Binary64 button: ReadNumber; whole, from >= 1, to - from >= 6, else "请输入两个正整数!"
 // CR "并且两数至少相差6." / "重新输入!". The numerals are decided exactly (ReadExactInteger, the
 // reader of every page); beyond 2^96 - 1 the over-limit message.
-// Decimal96 (Command21): empty field -> nothing; ReadDecimal; a non-number, a fraction or
+// Decimal96 button: empty field -> nothing; ReadDecimal; a non-number, a fraction or
 // from < 1 -> the binary64 message; to - from < 6 -> "下边的数要比上边的至少大6" / "重新输入"
-// with Text5 := from + 6. Cost: a few number readings.
+// with the upper field := from + 6. Cost: a few number readings.
 PrimesChecked PrimesCheck(PathButton button, std::string_view from_text, std::string_view to_text);
 
 // The primes of [from, to] (both inclusive) in increasing order on one line, as the page writes

@@ -12,12 +12,11 @@ void AppendDecimal(std::string& out, const mpz_class& v) {
 }
 
 double FractionOf(const mpz_class& done, const mpz_class& span) {
-    // Scaled by their exponents: beyond 308 digits a plain double is infinite.
-    long done_exp = 0;
-    long span_exp = 0;
-    const double done_d = mpz_get_d_2exp(&done_exp, done.get_mpz_t());
-    const double span_d = mpz_get_d_2exp(&span_exp, span.get_mpz_t());
-    return std::ldexp(done_d / span_d, static_cast<int>(done_exp - span_exp));
+    // Mantissas and exponents apart: beyond about 10^308 a plain conversion is infinite.
+    long done_exp = 0, span_exp = 0;
+    const double done_part = mpz_get_d_2exp(&done_exp, done.get_mpz_t());
+    const double span_part = mpz_get_d_2exp(&span_exp, span.get_mpz_t());
+    return std::ldexp(done_part / span_part, static_cast<int>(done_exp - span_exp));
 }
 
 std::string CountCaption(std::uint64_t count, std::string_view unit, bool stopped) {
@@ -28,7 +27,7 @@ std::string CountCaption(std::uint64_t count, std::string_view unit, bool stoppe
     return caption;
 }
 
-std::string CutLine(std::uint64_t kept, const mpz_class& total, std::string_view unit) {
+std::string CutLine(const mpz_class& kept, const mpz_class& total, std::string_view unit) {
     std::string line = "……列表过长,只保存了前";
     AppendDecimal(line, kept);
     line += unit;
@@ -38,6 +37,10 @@ std::string CutLine(std::uint64_t kept, const mpz_class& total, std::string_view
     return line;
 }
 
+std::string CutLine(std::uint64_t kept, std::uint64_t total, std::string_view unit) {
+    return CutLine(mpz_class(kept), mpz_class(total), unit);
+}
+
 std::string DiskFullLine(const mpz_class& total, std::string_view unit) {
     std::string line = "……磁盘已满,只保存了以上部分,共";
     AppendDecimal(line, total);
@@ -45,9 +48,18 @@ std::string DiskFullLine(const mpz_class& total, std::string_view unit) {
     return line;
 }
 
-std::string FullLine(const ResultSink& sink, std::uint64_t kept, const mpz_class& total,
+std::string DiskFullLine(std::uint64_t total, std::string_view unit) {
+    return DiskFullLine(mpz_class(total), unit);
+}
+
+std::string FullLine(const ResultSink& sink, const mpz_class& kept, const mpz_class& total,
                      std::string_view unit) {
     return sink.OutOfSpace() ? DiskFullLine(total, unit) : CutLine(kept, total, unit);
+}
+
+std::string FullLine(const ResultSink& sink, std::uint64_t kept, std::uint64_t total,
+                     std::string_view unit) {
+    return FullLine(sink, mpz_class(kept), mpz_class(total), unit);
 }
 
 void FinishSearchText(SinkWriter& out, SearchSummary& summary, std::string_view unit,

@@ -101,13 +101,16 @@ inline constexpr std::string_view kStoppedMark = "已停止:";
 std::string CountCaption(std::uint64_t count, std::string_view unit, bool stopped);
 
 // The last line of a list the budget cut: "……列表过长,只保存了前K个,共N个".
-std::string CutLine(std::uint64_t kept, const mpz_class& total, std::string_view unit);
+std::string CutLine(std::uint64_t kept, std::uint64_t total, std::string_view unit);
 
 // The last line of a list cut short by a full disk: "……磁盘已满,只保存了以上部分,共N个".
-std::string DiskFullLine(const mpz_class& total, std::string_view unit);
+std::string DiskFullLine(std::uint64_t total, std::string_view unit);
 
 // The line that closes a cut list: DiskFullLine when the sink ran out of room, else CutLine.
-std::string FullLine(const ResultSink& sink, std::uint64_t kept, const mpz_class& total,
+std::string FullLine(const ResultSink& sink, std::uint64_t kept, std::uint64_t total,
+                     std::string_view unit);
+// The same for counts of any size (the large searches).
+std::string FullLine(const ResultSink& sink, const mpz_class& kept, const mpz_class& total,
                      std::string_view unit);
 
 // Ends a search's text the way every search does: the stop line or the cut line where they apply,

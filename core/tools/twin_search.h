@@ -1,5 +1,5 @@
 // The twin-primes page: every pair (p, p + 2) of primes lying wholly inside [from, to].
-// TwinsCheck validates the texts of Text13/Text14, TwinsRun streams the pairs into a sink.
+// TwinsCheck validates the texts of the two bound fields, TwinsRun streams the pairs into a sink.
 #pragma once
 
 #include <optional>

@@ -32,8 +32,6 @@ TEST_P(CliFactor, PrintsWhatThePageShows) {
 }
 
 constexpr const char* kCannotFactor = "输入错误: 您输入的数不能分解,请重新输入.\n";
-constexpr const char* kOverLimit =
-    "输入超限: 很抱歉!,最大只能到 79228162514264337593543950335(29位)\n";
 constexpr const char* kOverLimit1000 = "输入超限: 很抱歉!,最大只能到 10^1000-1(1000位)\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -125,11 +123,16 @@ INSTANTIATE_TEST_SUITE_P(
                       0,
                       "\n共0个\n",
                       ""},
-        FactorCliCase{"DivisorsOverLimit",
-                      {"divisors", "1", "79228162514264337593543950336"},
-                      1,
-                      "",
-                      kOverLimit},
+        FactorCliCase{"DivisorsOverLimit", {"divisors", "1", "10^1000"}, 1, "", kOverLimit1000},
+        FactorCliCase{
+            "DivisorsExpressionBounds",
+            {"divisors", "2^126*(2^127-1)", "2^126*(2^127-1)+1", "--perfect-only"},
+            0,
+            "●14474011154664524427946373126085988481573677491474835889066354349131199152128"
+            "是完全数\n"
+            "14474011154664524427946373126085988481573677491474835889066354349131199152128,"
+            "共1个\n",
+            ""},
         FactorCliCase{
             "DivisorsFraction", {"divisors", "2.5", "10"}, 1, "", "输入错误: 请输入两个整数!\n"},
         FactorCliCase{"FactorTwoArguments",

@@ -1,4 +1,4 @@
-// A label that reports a left click (Label9 starts the calculator).
+// A label that reports a left click (the status label starts the calculator).
 #pragma once
 
 #include <QLabel>

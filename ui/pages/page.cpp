@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <memory>
+#include <optional>
 
 #include "ui/pages/keyboard_model.h"
 #include "ui/pages/pick_path_binding.h"
@@ -86,9 +88,13 @@ void Page::ClearTool(std::initializer_list<QLineEdit*> fields, int pane, ClearRe
 }
 
 void Page::Reject(const Rejection& rejection, std::initializer_list<QLineEdit*> fields, int pane) {
+    Reject(rejection, std::vector<QLineEdit*>(fields), pane);
+}
+
+void Page::Reject(const Rejection& rejection, const std::vector<QLineEdit*>& fields, int pane) {
     if (rejection.message) Show(*rejection.message);
-    QLineEdit* first = *fields.begin();
-    QLineEdit* last = *std::rbegin(fields);
+    QLineEdit* first = fields.front();
+    QLineEdit* last = fields.back();
     switch (rejection.effect) {
         case FieldEffect::None:
             break;
@@ -109,6 +115,53 @@ void Page::Reject(const Rejection& rejection, std::initializer_list<QLineEdit*> 
     if (rejection.focus == FocusAfter::First) first->setFocus();
     if (rejection.focus == FocusAfter::Last) last->setFocus();
     if (rejection.empty_pane) Pane(pane)->SetText(QString());
+}
+
+bool Page::Admit(const SearchTool& tool, const Rejection* rejection) {
+    if (rejection != nullptr && !rejection->message && !rejection->empty_pane) return false;
+    shell_.run.ResetStatus();
+    if (tool.shared_pane) {
+        // Emptied before any message, so that no other tool's result stands beside it.
+        Pane(tool.pane)->SetText(QString());
+        shell_.run.Frame()->SetBarWidth(0);
+    }
+    if (rejection == nullptr) return true;
+    Reject(*rejection, tool.fields, tool.pane);
+    return false;
+}
+
+void Page::RunSearch(const SearchTool& tool, SearchWork work) {
+    tool.count.SetText(tool.count_while_running);
+    auto summary = std::make_shared<std::optional<SearchSummary>>();
+    const auto show_count = [count = tool.count, summary] {
+        if (*summary) count.SetText(QString::fromStdString((*summary)->caption));
+    };
+    std::function<void()> before_pane;
+    std::function<void(bool shown)> after;
+    switch (tool.count_shown) {
+        case CountShown::BeforePane:
+            before_pane = show_count;
+            break;
+        case CountShown::WithListOnly:
+            before_pane = show_count;
+            // A count without its list would mislead.
+            after = [count = tool.count, running = tool.count_while_running](bool shown) {
+                if (!shown) count.SetText(running);
+            };
+            break;
+        case CountShown::AfterReport:
+            after = [show_count](bool shown) {
+                if (shown) show_count();
+            };
+            break;
+    }
+    shell_.run.RunThroughResultFile(
+        Pane(tool.pane), tool.progress_box,
+        [work = std::move(work), summary](ResultSink& sink, const ProgressFn& progress) {
+            *summary = work(sink, progress);
+            return PaneTextOf(**summary);
+        },
+        std::move(before_pane), std::move(after));
 }
 
 }  // namespace numerel::ui

@@ -3,10 +3,16 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <initializer_list>
+#include <variant>
+#include <vector>
 
 #include "core/message.h"
+#include "core/result_sink.h"
 #include "core/tools/checked.h"
+#include "core/tools/search_output.h"
+#include "ui/pages/search_tool.h"
 #include "ui/pages/shell.h"
 
 class QCheckBox;
@@ -34,7 +40,7 @@ protected:
     QPushButton* MakeRunButton(const QString& name, const QString& caption);
     QLabel* MakeLabel(const QString& name, const QString& caption);
     QCheckBox* MakeCheck(const QString& name, const QString& caption);
-    // Check3(index) with its caption, registered with the run protocol.
+    // The run protocol's progress box `index`, "显示进度(较慢)", registered with it.
     QCheckBox* MakeProgressBox(int index);
     OutputPane* Pane(int index) const;
     // Of a binary64 / Decimal96 button pair, the one in view. A page change makes it the default
@@ -54,6 +60,27 @@ protected:
     // Shows a check's rejection and applies its field effect to the tool's fields, given in the
     // order its check reads them, and to the pane.
     void Reject(const Rejection& rejection, std::initializer_list<QLineEdit*> fields, int pane);
+    void Reject(const Rejection& rejection, const std::vector<QLineEdit*>& fields, int pane);
+
+    // A press of a search tool: `checked` is its check's outcome, `run` its run phase
+    // (input, sink, progress) -> SearchSummary.
+    template <class Input, class Run>
+    void RunSearch(const SearchTool& tool, const Checked<Input>& checked, Run run) {
+        if (!Admit(tool, std::get_if<Rejection>(&checked))) return;
+        RunSearch(tool, [input = std::get<Input>(checked), run = std::move(run)](
+                            ResultSink& sink, const ProgressFn& progress) {
+            return run(input, sink, progress);
+        });
+    }
+    // The two halves of RunSearch, for a tool that acts between them. Admit: a silent rejection
+    // that keeps the pane does nothing at all; otherwise the status goes back to idle (a shared
+    // pane is emptied with the bar) and the rejection, if any, is shown. True when the run may
+    // start.
+    bool Admit(const SearchTool& tool, const Rejection* rejection);
+    // The count shows its running text, the work runs through the result file and the count
+    // caption follows as the tool says; a run that ends without a summary shows no caption.
+    using SearchWork = std::function<SearchSummary(ResultSink&, const ProgressFn&)>;
+    void RunSearch(const SearchTool& tool, SearchWork work);
 
     Shell& shell_;
 };

@@ -22,35 +22,35 @@
 namespace numerel::ui {
 
 Page0Factor::Page0Factor(Shell& shell, QWidget* parent) : Page(shell, parent) {
-    Label1 = MakeLabel("Label1", "输入一个正整数");
-    Text1 = MakeField("Text1");
-    Text1->setMinimumWidth(280);
-    Label18 = MakeLabel("Label18", "0");
-    Label38 = MakeLabel("Label38", kLargestInput1000);
-    Label38->setToolTip("允许输入的最大数(1000位)");
-    Label17 = MakeLabel("Label17", "注：a ^ n 表示 a 的 n 次幂");
-    Command1 = MakeRunButton("Command1", "分解");
-    Command19 = MakeRunButton("Command19", "分解");
-    Command19->hide();
-    Command2 = MakeButton("Command2", "清空");
-    Check3_0 = MakeProgressBox(0);
+    inputCaption = MakeLabel("Label1", "输入一个正整数");
+    factorInput = MakeField("Text1");
+    factorInput->setMinimumWidth(280);
+    inputLength = MakeLabel("Label18", "0");
+    largestInput = MakeLabel("Label38", kLargestInput1000);
+    largestInput->setToolTip("允许输入的最大数(1000位)");
+    powerNote = MakeLabel("Label17", "注：a ^ n 表示 a 的 n 次幂");
+    factorButton = MakeRunButton("Command1", "分解");
+    decimalFactorButton = MakeRunButton("Command19", "分解");
+    decimalFactorButton->hide();
+    clearButton = MakeButton("Command2", "清空");
+    progressBox = MakeProgressBox(0);
 
     auto* input_row = new QHBoxLayout;
-    input_row->addWidget(Label1);
-    input_row->addWidget(Text1, 1);
-    input_row->addWidget(Label18);
+    input_row->addWidget(inputCaption);
+    input_row->addWidget(factorInput, 1);
+    input_row->addWidget(inputLength);
     auto* limit_row = new QHBoxLayout;
     limit_row->addWidget(MakeLabel("LabelLimit", "最大:"));
-    limit_row->addWidget(Label38);
+    limit_row->addWidget(largestInput);
     limit_row->addStretch(1);
     auto* button_row = new QHBoxLayout;
-    button_row->addWidget(Command1);
-    button_row->addWidget(Command19);
-    button_row->addWidget(Command2);
+    button_row->addWidget(factorButton);
+    button_row->addWidget(decimalFactorButton);
+    button_row->addWidget(clearButton);
     button_row->addSpacing(16);
-    button_row->addWidget(Check3_0);
+    button_row->addWidget(progressBox);
     button_row->addStretch(1);
-    button_row->addWidget(Label17);
+    button_row->addWidget(powerNote);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(input_row);
     layout->addLayout(limit_row);
@@ -58,38 +58,38 @@ Page0Factor::Page0Factor(Shell& shell, QWidget* parent) : Page(shell, parent) {
     layout->addWidget(Pane(0), 1);
 
     PickPathInstance instance;
-    instance.fields = {Text1};
-    instance.binary_button = Command1;
-    instance.decimal_button = Command19;
+    instance.fields = {factorInput};
+    instance.binary_button = factorButton;
+    instance.decimal_button = decimalFactorButton;
     // The count follows an emptied field too (Esc, 清空): a stale count misleads.
     instance.before = [this](QLineEdit*) {
-        Label18->setText(QString::number(Text1->text().length()));
+        inputLength->setText(QString::number(factorInput->text().length()));
     };
-    instance.reset = [this] { Text1->setText(Label38->text()); };
+    instance.reset = [this] { factorInput->setText(largestInput->text()); };
     instance.limit = InputLimit::Digits1000;
-    text1_change_ = BindPickPath(std::move(instance));
+    input_change_ = BindPickPath(std::move(instance));
 
-    connect(Command1, &QPushButton::clicked, this, &Page0Factor::Command1_Click);
-    connect(Command19, &QPushButton::clicked, this, &Page0Factor::Command19_Click);
-    connect(Command2, &QPushButton::clicked, this, &Page0Factor::Command2_Click);
-    shell_.keys.SetCancel(Command2);
+    connect(factorButton, &QPushButton::clicked, this, &Page0Factor::FactorBinary);
+    connect(decimalFactorButton, &QPushButton::clicked, this, &Page0Factor::FactorDecimal);
+    connect(clearButton, &QPushButton::clicked, this, &Page0Factor::Clear);
+    shell_.keys.SetCancel(clearButton);
 }
 
 void Page0Factor::Activate() {
-    Text1->setFocus();
-    shell_.keys.SetDefault(ShownOf(Command1, Command19));
-    shell_.keys.SetCancel(Command2);
+    factorInput->setFocus();
+    shell_.keys.SetDefault(ShownOf(factorButton, decimalFactorButton));
+    shell_.keys.SetCancel(clearButton);
 }
 
 void Page0Factor::Factor(const FactorOneChecked& checked) {
     if (const auto* rejection = std::get_if<Rejection>(&checked)) {
-        Reject(*rejection, {Text1}, 0);
+        Reject(*rejection, {factorInput}, 0);
         return;
     }
     const FactorOneInput input = std::get<FactorOneInput>(checked);
     shell_.run.Start();
-    // The rewrite runs the change reaction again, as any change of Text1 does.
-    if (input.rewritten) Text1->setText(QString::fromStdString(input.text));
+    // The rewrite runs the change reaction again, as any change of factorInput does.
+    if (input.rewritten) factorInput->setText(QString::fromStdString(input.text));
     auto result = std::make_shared<StringSink>();
     // Set by the worker when the run returned with its line written, stopped or not.
     auto written = std::make_shared<bool>(false);
@@ -121,18 +121,18 @@ void Page0Factor::Factor(const FactorOneChecked& checked) {
         });
 }
 
-void Page0Factor::Command1_Click() {
+void Page0Factor::FactorBinary() {
     Pane(0)->SetText(QString());
-    Factor(FactorOneCheck(Text1->text().toStdString()));
+    Factor(FactorOneCheck(factorInput->text().toStdString()));
 }
 
-void Page0Factor::Command19_Click() {
+void Page0Factor::FactorDecimal() {
     Pane(0)->SetText(QString());
-    Factor(FactorLargeCheck(Text1->text().toStdString()));
+    Factor(FactorLargeCheck(factorInput->text().toStdString()));
 }
 
-void Page0Factor::Command2_Click() {
-    ClearTool({Text1}, 0);
+void Page0Factor::Clear() {
+    ClearTool({factorInput}, 0);
 }
 
 }  // namespace numerel::ui

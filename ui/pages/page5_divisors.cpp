@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "core/input/pick_path.h"
+#include "core/tools/divisors_search_big.h"
 #include "ui/pages/keyboard_model.h"
 #include "ui/pages/pick_path_binding.h"
 #include "ui/pane/output_pane.h"
@@ -27,121 +28,136 @@ QString CharacterCount(const QLineEdit* field) {
 }  // namespace
 
 Page5Divisors::Page5Divisors(Shell& shell, QWidget* parent) : Page(shell, parent) {
-    Label25 = MakeLabel("Label25", "从");
-    Text16 = MakeField("Text16");
-    Text16->setMinimumWidth(kFieldWidth);
-    Label35 = MakeLabel("Label35", "0");
-    Label35->setToolTip("位数");
-    Label26 = MakeLabel("Label26", "到");
-    Text17 = MakeField("Text17");
-    Text17->setMinimumWidth(kFieldWidth);
-    Label36 = MakeLabel("Label36", "0");
-    Label36->setToolTip("位数");
-    // Room for two digits, so the fields do not move while the user types.
-    for (QLabel* count : {Label35, Label36})
-        count->setMinimumWidth(count->fontMetrics().horizontalAdvance("00"));
-    Command15 = MakeRunButton("Command15", "计算");
-    Command20 = MakeRunButton("Command20", "计算");
-    Command20->hide();
-    Command16 = MakeButton("Command16", "清空");
-    Check4 = MakeCheck("Check4", "只找完全数");
-    Check3_6 = MakeProgressBox(kProgressBox);
-    Label28 = MakeLabel("Label28", "其中的完全数有");
-    Text9 = MakeField("Text9");
-    Text9->setReadOnly(true);
+    fromLabel = MakeLabel("Label25", "从");
+    fromField = MakeField("Text16");
+    fromField->setMinimumWidth(kFieldWidth);
+    fromDigits = MakeLabel("Label35", "0");
+    fromDigits->setToolTip("位数");
+    toLabel = MakeLabel("Label26", "到");
+    toField = MakeField("Text17");
+    toField->setMinimumWidth(kFieldWidth);
+    toDigits = MakeLabel("Label36", "0");
+    toDigits->setToolTip("位数");
+    // Room for four digits (up to 1000), so the fields do not move while the user types.
+    for (QLabel* count : {fromDigits, toDigits})
+        count->setMinimumWidth(count->fontMetrics().horizontalAdvance("0000"));
+    searchButton = MakeRunButton("Command15", "计算");
+    largeSearchButton = MakeRunButton("Command20", "计算");
+    largeSearchButton->hide();
+    clearButton = MakeButton("Command16", "清空");
+    onlyPerfectCheck = MakeCheck("Check4", "只找完全数");
+    progressCheck = MakeProgressBox(kProgressBox);
+    summaryLabel = MakeLabel("Label28", "其中的完全数有");
+    summaryBox = MakeField("Text9");
+    summaryBox->setReadOnly(true);
 
     auto* input_row = new QHBoxLayout;
-    input_row->addWidget(Label25);
-    input_row->addWidget(Text16, 1);
-    input_row->addWidget(Label35);
+    input_row->addWidget(fromLabel);
+    input_row->addWidget(fromField, 1);
+    input_row->addWidget(fromDigits);
     input_row->addSpacing(8);
-    input_row->addWidget(Label26);
-    input_row->addWidget(Text17, 1);
-    input_row->addWidget(Label36);
+    input_row->addWidget(toLabel);
+    input_row->addWidget(toField, 1);
+    input_row->addWidget(toDigits);
     input_row->addSpacing(16);
-    input_row->addWidget(Command15);
-    input_row->addWidget(Command20);
-    input_row->addWidget(Command16);
+    input_row->addWidget(searchButton);
+    input_row->addWidget(largeSearchButton);
+    input_row->addWidget(clearButton);
     auto* option_row = new QHBoxLayout;
-    option_row->addWidget(Check4);
+    option_row->addWidget(onlyPerfectCheck);
     option_row->addSpacing(16);
-    option_row->addWidget(Check3_6);
+    option_row->addWidget(progressCheck);
     option_row->addSpacing(16);
-    option_row->addWidget(Label28);
-    option_row->addWidget(Text9, 1);
+    option_row->addWidget(summaryLabel);
+    option_row->addWidget(summaryBox, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(input_row);
     layout->addLayout(option_row);
     layout->addWidget(Pane(kPane), 1);
 
     PickPathInstance instance;
-    instance.fields = {Text16, Text17};
-    instance.binary_button = Command15;
-    instance.decimal_button = Command20;
-    // A change of Text17 writes its own count, then runs Text16's reaction, which always
-    // writes Text16's count: both fields are judged together.
+    instance.fields = {fromField, toField};
+    instance.binary_button = searchButton;
+    instance.decimal_button = largeSearchButton;
+    instance.limit = InputLimit::Digits1000;
+    // A change of toField writes its own count, then runs fromField's reaction, which always
+    // writes fromField's count: both fields are judged together.
     instance.before = [this](QLineEdit* changed) {
-        if (changed == Text17) Label36->setText(CharacterCount(Text17));
-        Label35->setText(CharacterCount(Text16));
+        if (changed == toField) toDigits->setText(CharacterCount(toField));
+        fromDigits->setText(CharacterCount(fromField));
     };
     instance.reset = [this] { EmptyBounds(); };
     bounds_change_ = BindPickPath(std::move(instance));
 
-    connect(Command15, &QPushButton::clicked, this, &Page5Divisors::Command15_Click);
-    connect(Command20, &QPushButton::clicked, this, &Page5Divisors::Command20_Click);
-    connect(Command16, &QPushButton::clicked, this, &Page5Divisors::Command16_Click);
+    connect(searchButton, &QPushButton::clicked, this, &Page5Divisors::OnSearchClicked);
+    connect(largeSearchButton, &QPushButton::clicked, this, &Page5Divisors::OnLargeSearchClicked);
+    connect(clearButton, &QPushButton::clicked, this, &Page5Divisors::OnClearClicked);
 }
 
 void Page5Divisors::Activate() {
-    Text16->setFocus();
-    shell_.keys.SetDefault(ShownOf(Command15, Command20));
-    shell_.keys.SetCancel(Command16);
+    fromField->setFocus();
+    shell_.keys.SetDefault(ShownOf(searchButton, largeSearchButton));
+    shell_.keys.SetCancel(clearButton);
 }
 
 void Page5Divisors::EmptyBounds() {
-    Text17->clear();
-    Text16->clear();
+    toField->clear();
+    fromField->clear();
+}
+
+SearchTool Page5Divisors::Tool() const {
+    // A summary without its list would mislead.
+    return {.fields = {fromField, toField},
+            .pane = kPane,
+            .progress_box = kProgressBox,
+            .count = summaryBox,
+            .count_while_running = QString(),
+            .count_shown = CountShown::WithListOnly};
 }
 
 void Page5Divisors::Search(PathButton path) {
-    shell_.run.ResetStatus();
-    const DivisorsChecked checked = DivisorsCheck(
-        path, Text16->text().toStdString(), Text17->text().toStdString(), Check4->isChecked());
-    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
-        Reject(*rejection, {Text16, Text17}, kPane);
-        return;
+    const std::string from = fromField->text().toStdString();
+    const std::string to = toField->text().toStdString();
+    const bool perfect_only = onlyPerfectCheck->isChecked();
+    if (const auto big = DivisorsCheckBig(path, from, to, perfect_only)) {
+        if (!Admit(Tool(), std::get_if<Rejection>(&*big))) return;
+        const DivisorsBigInput& input = std::get<DivisorsBigInput>(*big);
+        return StartSearch(input.from_text, input.to_text,
+                           [input](ResultSink& sink, const ProgressFn& progress) {
+                               return DivisorsRunBig(input, sink, progress);
+                           });
     }
-    const DivisorsInput input = std::get<DivisorsInput>(checked);
-    // The repairs are shown in the fields; each runs the fields' change reaction.
-    if (input.from_text) Text16->setText(QString::fromStdString(*input.from_text));
-    if (input.to_text) Text17->setText(QString::fromStdString(*input.to_text));
-    Text9->clear();
-    auto outcome = std::make_shared<std::optional<DivisorsOutcome>>();
-    shell_.run.RunThroughResultFile(
-        Pane(kPane), kProgressBox,
-        [input, outcome](ResultSink& sink, const ProgressFn& progress) -> std::optional<QString> {
-            *outcome = DivisorsRun(input, sink, progress);
-            return std::nullopt;
-        },
-        [this, outcome] {
-            if (*outcome) Text9->setText(QString::fromStdString((*outcome)->summary));
-        },
-        // A summary without its list would mislead.
-        [this](bool shown) {
-            if (!shown) Text9->clear();
-        });
+    const DivisorsChecked checked = DivisorsCheck(path, from, to, perfect_only);
+    if (!Admit(Tool(), std::get_if<Rejection>(&checked))) return;
+    const DivisorsInput& input = std::get<DivisorsInput>(checked);
+    StartSearch(input.from_text, input.to_text,
+                [input](ResultSink& sink, const ProgressFn& progress) {
+                    return DivisorsRun(input, sink, progress);
+                });
 }
 
-void Page5Divisors::Command15_Click() {
+void Page5Divisors::StartSearch(const std::optional<std::string>& from_text,
+                                const std::optional<std::string>& to_text, DivisorsWork work) {
+    // The repairs are shown in the fields; each runs the fields' change reaction.
+    if (from_text) fromField->setText(QString::fromStdString(*from_text));
+    if (to_text) toField->setText(QString::fromStdString(*to_text));
+    RunSearch(Tool(), [work = std::move(work)](ResultSink& sink, const ProgressFn& progress) {
+        SearchSummary summary;
+        summary.caption = work(sink, progress).summary;
+        return summary;
+    });
+}
+
+void Page5Divisors::OnSearchClicked() {
     Search(PathButton::Binary64);
 }
 
-void Page5Divisors::Command20_Click() {
+void Page5Divisors::OnLargeSearchClicked() {
     Search(PathButton::Decimal96);
 }
 
-void Page5Divisors::Command16_Click() {
-    ClearTool({Text16, Text9, Text17}, kPane);
+void Page5Divisors::OnClearClicked() {
+    ClearTool({fromField, summaryBox, toField}, kPane);
 }
 
 }  // namespace numerel::ui

@@ -1,9 +1,13 @@
 // Page 5, "批量找因数": the divisor pairs of every number of an interval and the perfect numbers
-// among them; Command15 (up to 15 digits) and Command20 (up to 29 digits) share one place.
+// among them. The ordinary button serves bounds up to 15 digits, the large one bounds up to 1000
+// digits (exactly up to 2^96 - 1, then the large path); they share one place.
 #pragma once
+
+#include <functional>
 
 #include "core/tools/divisors_search.h"
 #include "ui/pages/page.h"
+#include "ui/pages/search_tool.h"
 
 namespace numerel::ui {
 
@@ -13,28 +17,33 @@ public:
     explicit Page5Divisors(Shell& shell, QWidget* parent = nullptr);
     void Activate() override;
 
-    void Command15_Click();
-    void Command20_Click();
-    void Command16_Click();
+    void OnSearchClicked();
+    void OnLargeSearchClicked();
+    void OnClearClicked();
 
 private:
+    using DivisorsWork = std::function<DivisorsOutcome(ResultSink&, const ProgressFn&)>;
+    SearchTool Tool() const;
     void Search(PathButton path);
+    // Shows the repaired bounds and runs the search.
+    void StartSearch(const std::optional<std::string>& from_text,
+                     const std::optional<std::string>& to_text, DivisorsWork work);
     // The over-limit reset of the fields' change reaction.
     void EmptyBounds();
 
-    QLabel* Label25;
-    QLineEdit* Text16;
-    QLabel* Label35;
-    QLabel* Label26;
-    QLineEdit* Text17;
-    QLabel* Label36;
-    QPushButton* Command15;
-    QPushButton* Command20;
-    QPushButton* Command16;
-    QCheckBox* Check4;
-    QCheckBox* Check3_6;
-    QLabel* Label28;
-    QLineEdit* Text9;
+    QLabel* fromLabel;
+    QLineEdit* fromField;
+    QLabel* fromDigits;
+    QLabel* toLabel;
+    QLineEdit* toField;
+    QLabel* toDigits;
+    QPushButton* searchButton;
+    QPushButton* largeSearchButton;
+    QPushButton* clearButton;
+    QCheckBox* onlyPerfectCheck;
+    QCheckBox* progressCheck;
+    QLabel* summaryLabel;
+    QLineEdit* summaryBox;
     PickPathBinding* bounds_change_;
 };
 

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <memory>
@@ -14,7 +13,6 @@
 #include "ui/pane/output_pane.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/platform_prompter.h"
-#include "ui/platform/ui_call.h"
 #include "ui/run/run_protocol.h"
 
 namespace numerel::ui {
@@ -33,25 +31,25 @@ std::string UnsignedOperand(QLineEdit* box) {
 }  // namespace
 
 Page6Calculator::Page6Calculator(Shell& shell, QWidget* parent) : Page(shell, parent) {
-    Label43 = MakeLabel("Label43", "A");
-    Label44 = MakeLabel("Label44", "B");
-    Text22 = MakeField("Text22");
-    Text23 = MakeField("Text23");
-    Label45 = MakeLabel("Label45", "0");
-    Label46 = MakeLabel("Label46", "0");
+    aCaption = MakeLabel("Label43", "A");
+    bCaption = MakeLabel("Label44", "B");
+    operandA = MakeField("Text22");
+    operandB = MakeField("Text23");
+    aLength = MakeLabel("Label45", "0");
+    bLength = MakeLabel("Label46", "0");
     // Room for a nine-digit count, so the fields keep their width while the user types.
-    for (QLabel* count : {Label45, Label46}) {
+    for (QLabel* count : {aLength, bLength}) {
         count->setMinimumWidth(count->fontMetrics().horizontalAdvance("000000000"));
         count->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     auto* operands = new QGridLayout;
-    operands->addWidget(Label43, 0, 0);
-    operands->addWidget(Text22, 0, 1);
-    operands->addWidget(Label45, 0, 2);
-    operands->addWidget(Label44, 1, 0);
-    operands->addWidget(Text23, 1, 1);
-    operands->addWidget(Label46, 1, 2);
+    operands->addWidget(aCaption, 0, 0);
+    operands->addWidget(operandA, 0, 1);
+    operands->addWidget(aLength, 0, 2);
+    operands->addWidget(bCaption, 1, 0);
+    operands->addWidget(operandB, 1, 1);
+    operands->addWidget(bLength, 1, 2);
     operands->setColumnStretch(1, 1);
 
     auto* buttons = new QGridLayout;
@@ -62,13 +60,13 @@ Page6Calculator::Page6Calculator(Shell& shell, QWidget* parent) : Page(shell, pa
             MakeRunButton(QString("Command27_%1").arg(i), QString::fromUtf8(design.caption));
         if (*design.tooltip != '\0') button->setToolTip(QString::fromUtf8(design.tooltip));
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance("A mod B") + 24);
-        Command27.at(static_cast<std::size_t>(i)) = button;
+        operationButtons.at(static_cast<std::size_t>(i)) = button;
         buttons->addWidget(button, i / kButtonsPerRow, i % kButtonsPerRow);
-        connect(button, &QPushButton::clicked, this, [this, i] { Command27_Click(i); });
+        connect(button, &QPushButton::clicked, this, [this, i] { Calculate(i); });
     }
-    Command28 = MakeButton("Command28", "清空");
-    Command28->setMinimumWidth(Command27[0]->minimumWidth());
-    buttons->addWidget(Command28, 1, kButtonsPerRow - 1);
+    clearButton = MakeButton("Command28", "清空");
+    clearButton->setMinimumWidth(operationButtons[0]->minimumWidth());
+    buttons->addWidget(clearButton, 1, kButtonsPerRow - 1);
     auto* button_row = new QHBoxLayout;
     button_row->addLayout(buttons);
     button_row->addStretch(1);
@@ -80,73 +78,75 @@ Page6Calculator::Page6Calculator(Shell& shell, QWidget* parent) : Page(shell, pa
     // A result is one long run of digits: break it at the pane's edge rather than scroll.
     Pane(kPane)->setWordWrapMode(QTextOption::WrapAnywhere);
 
-    connect(Text22, &QLineEdit::textChanged, this, &Page6Calculator::Text22_Change);
-    connect(Text23, &QLineEdit::textChanged, this, &Page6Calculator::Text23_Change);
-    connect(Command28, &QPushButton::clicked, this, &Page6Calculator::Command28_Click);
+    connect(operandA, &QLineEdit::textChanged, this, &Page6Calculator::CountOperands);
+    connect(operandB, &QLineEdit::textChanged, this, &Page6Calculator::CountOperands);
+    connect(clearButton, &QPushButton::clicked, this, &Page6Calculator::Clear);
 }
 
 void Page6Calculator::Activate() {
-    Text22->setFocus();
-    shell_.keys.SetCancel(Command28);
+    operandA->setFocus();
+    shell_.keys.SetCancel(clearButton);
 }
 
-void Page6Calculator::Text22_Change() {
-    Label45->setText(QString::number(Text22->text().length()));
+void Page6Calculator::CountOperands() {
+    aLength->setText(QString::number(operandA->text().length()));
+    bLength->setText(QString::number(operandB->text().length()));
 }
 
-void Page6Calculator::Text23_Change() {
-    Label46->setText(QString::number(Text23->text().length()));
-}
-
-void Page6Calculator::Command27_Click(int index) {
+void Page6Calculator::Calculate(int index) {
     // Only the start instant: a click that computes nothing leaves the status label and the bar
     // as they were.
     const std::int64_t t0 = shell_.platform.NowSeconds();
     const CalcOp op = CalcOpAt(static_cast<std::size_t>(index));
-    std::string a = UnsignedOperand(Text22);  // A's box changes before B's
-    std::string b = UnsignedOperand(Text23);
+    std::string a = UnsignedOperand(operandA);  // A's box changes before B's
+    std::string b = UnsignedOperand(operandB);
     CalcChecked check = CalcCheck(op, {std::move(a), std::move(b)});
     if (const auto* rejection = std::get_if<Rejection>(&check)) {
-        Reject(*rejection, {Text22, Text23}, kPane);
+        Reject(*rejection, {operandA, operandB}, kPane);
         return;
     }
-    auto outcome = std::make_shared<CalcOutcome>();
-    Platform* platform = &shell_.platform;
-    QObject* ui = this;
-    const QPointer<QLineEdit> text22 = Text22;
-    const QPointer<QLineEdit> text23 = Text23;
-    // The prompts and the operand write-backs happen on the UI thread, in their order.
-    CalcWriteBack write_back = [ui, text22, text23](CalcField field, const std::string& text) {
-        CallOnUiThread(ui, [field, text, text22, text23] {
-            QLineEdit* box = field == CalcField::A ? text22 : text23;
-            if (box != nullptr) box->setText(QString::fromStdString(text));
-        });
+    CalcWriteBack write_back = [this](CalcField field, const std::string& text) {
+        (field == CalcField::A ? operandA : operandB)->setText(QString::fromStdString(text));
     };
+    auto click = std::make_shared<CalcClick>(op, std::get<CalcOperands>(std::move(check)),
+                                             std::move(write_back));
+    PlatformPrompter prompter(shell_.platform);
+    if (!click->Prepare(prompter)) {
+        ShowOutcome(click->TakeOutcome(), t0, false);
+        return;
+    }
+    RunStep(std::move(click), t0);
+}
+
+void Page6Calculator::RunStep(std::shared_ptr<CalcClick> click, std::int64_t t0) {
     shell_.run.RunOnWorker(
-        this,
-        [op, operands = std::get<CalcOperands>(std::move(check)), outcome, platform, ui,
-         write_back = std::move(write_back)] {
-            PlatformPrompter prompter(*platform, ui);
-            *outcome = RunCalculator(op, operands, prompter, write_back);
-        },
-        [this, outcome, t0](const RunProtocol::RunEnd& end) {
+        this, [click] { click->Run(); },
+        [this, click, t0](const RunProtocol::RunEnd& end) {
             if (!shell_.run.Completed(end, t0)) return;
-            if (outcome->rejection) {
+            PlatformPrompter prompter(shell_.platform);
+            if (click->AfterRun(prompter)) {
+                // A question between two runs: the next run starts from the status the click
+                // found.
                 shell_.run.RestoreStatus();
-                Show(*outcome->rejection);
+                RunStep(click, t0);
                 return;
             }
-            if (!outcome->result) {
-                shell_.run.RestoreStatus();
-                return;
-            }
-            Pane(kPane)->SetText(QString::fromStdString(*outcome->result));
-            shell_.run.ReportElapsed(t0, shell_.platform.NowSeconds());
+            ShowOutcome(click->TakeOutcome(), t0, true);
         });
 }
 
-void Page6Calculator::Command28_Click() {
-    ClearTool({Text22, Text23}, kPane, ClearResets::Nothing, FocusAfter::Stays);
+void Page6Calculator::ShowOutcome(const CalcOutcome& outcome, std::int64_t t0, bool ran) {
+    if (!outcome.result) {
+        if (ran) shell_.run.RestoreStatus();
+        if (outcome.rejection) Show(*outcome.rejection);
+        return;
+    }
+    Pane(kPane)->SetText(QString::fromStdString(*outcome.result));
+    shell_.run.ReportElapsed(t0, shell_.platform.NowSeconds());
+}
+
+void Page6Calculator::Clear() {
+    ClearTool({operandA, operandB}, kPane, ClearResets::Nothing, FocusAfter::Stays);
 }
 
 }  // namespace numerel::ui

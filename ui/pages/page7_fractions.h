@@ -1,6 +1,6 @@
 // Page 7, "分数工具": two tools in two frames. "循环小数化分数" turns a repeating decimal into a
 // fraction and reduces a fraction (no pane, no time report); "最大公约数和最小公倍数" writes the
-// greatest common divisor and least common multiple of two integers into RichTextBox1(7).
+// greatest common divisor and least common multiple of two integers into the pane.
 #pragma once
 
 #include <QString>
@@ -22,50 +22,53 @@ public:
     explicit Page7Fractions(Shell& shell, QWidget* parent = nullptr);
     void Activate() override;
 
-    void Command24_Click();
-    void Command25_Click();
-    void Command26_Click();
-    void Command10_Click();
-    void Command9_Click();
-    void Text19_Change();
-    void Text20_Change();
-    void Text10_Change();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // 循环小数化分数: "化", "约分", "清空" and the boxes' change reactions.
+    void ToFraction();
+    void Reduce();
+    void ClearFraction();
+    void PeriodChanged();
+    void NumeratorChanged();
+    // 最大公约数和最小公倍数: "计算", "清空" and the boxes' change reaction.
+    void GcdLcm();
+    void ClearGcd();
+    void GcdOperandsChanged();
+
     QGroupBox* BuildFractionFrame();
     QGroupBox* BuildGcdFrame();
-    // The dots over the first and the last character of `period` as Text19 shows it.
+    // The dots over the first and the last character of `period` as periodInput shows it.
     void PlaceDots(const QString& period);
-    // The x of the middle of character `index` of `text` in Text19, in Text19's coordinates.
+    // The x of the middle of character `index` of `text` in periodInput, in periodInput's
+    // coordinates.
     int CharacterCentre(const QString& text, int index) const;
-    void CentreDotAt(QLabel* dot, int x_in_text19);
+    void CentreDotAt(QLabel* dot, int x_in_period);
 
     // 循环小数化分数
-    QLabel* Label41;
-    QLineEdit* Text18;
-    QLabel* Label42;
-    QLineEdit* Text19;
-    QLabel* Label39;
-    QLabel* Label40;
-    QPushButton* Command24;
-    QLabel* Label34;
-    QLineEdit* Text20;
-    QFrame* Line1;
-    QLabel* Label47;
-    QLineEdit* Text21;
-    QPushButton* Command26;
-    QPushButton* Command25;
-    // The period the second dot was last placed for (it stays there while Text19 is empty).
+    QLabel* decimalCaption;
+    QLineEdit* decimalInput;
+    QLabel* periodCaption;
+    QLineEdit* periodInput;
+    QLabel* firstDot;
+    QLabel* lastDot;
+    QPushButton* toFractionButton;
+    QLabel* numeratorCaption;
+    QLineEdit* numeratorInput;
+    QFrame* fractionBar;
+    QLabel* denominatorCaption;
+    QLineEdit* denominatorInput;
+    QPushButton* reduceButton;
+    QPushButton* fractionClearButton;
+    // The period the second dot was last placed for (it stays there while periodInput is empty).
     QString dotted_period_;
 
     // 最大公约数和最小公倍数
-    std::array<QLineEdit*, 2> Text10{};
-    std::array<QLabel*, 2> Label37{};
-    QPushButton* Command10;
-    QPushButton* Command9;
+    std::array<QLineEdit*, 2> gcdInputs{};
+    std::array<QLabel*, 2> gcdLengths{};
+    QPushButton* gcdButton;
+    QPushButton* gcdClearButton;
 };
 
 }  // namespace numerel::ui

@@ -11,12 +11,9 @@
 #include "core/long/long_mul.h"
 #include "core/long/long_pow.h"
 #include "core/long/long_quot.h"
-#include "core/scripted_prompter.h"
 
 namespace numerel {
 namespace {
-
-using testing::ScriptedPrompter;
 
 struct BinaryCase {
     const char* name;
@@ -150,7 +147,7 @@ struct QuotCase {
     const char* b;
     const char* quotient;
     const char* remainder;
-    bool zero_box;
+    bool zero_divisor;  // refused, no digits
 };
 
 TEST(LongArith, IntQuotAndMod) {
@@ -159,9 +156,9 @@ TEST(LongArith, IntQuotAndMod) {
              {"Long", "12345678901234567890", "987654321", "12499999887", "339506163", false},
              {"SmallerDividend", "7", "9", "0", "7", false},
              {"LeadingZeros", "0012", "5", "2", "2", false},
-             {"ZeroDivisor", "5", "0", "0", "", true},
-             {"EmptyDivisor", "5", "", "0", "", true},
-             {"ZerosDivisor", "5", "000", "0", "", true},
+             {"ZeroDivisor", "5", "0", "", "", true},
+             {"EmptyDivisor", "5", "", "", "", true},
+             {"ZerosDivisor", "5", "000", "", "", true},
              {"DivisorOne", "0042", "1", "42", "0", false},
              // An empty dividend is 0 (the step-by-step procedure left "" here).
              {"EmptyDividendByOne", "", "1", "0", "0", false},
@@ -169,23 +166,23 @@ TEST(LongArith, IntQuotAndMod) {
              {"Equal", "123", "123", "1", "0", false},
          }) {
         SCOPED_TRACE(c.name);
-        ScriptedPrompter prompter;
-        EXPECT_EQ(LongIntQuot(c.a, c.b, prompter), c.quotient);
-        EXPECT_EQ(LongMod(c.a, c.b, prompter), c.remainder);
-        const std::vector<std::string> boxes =
-            c.zero_box ? std::vector<std::string>{"除数为零!", "除数为零!"}
-                       : std::vector<std::string>{};
-        EXPECT_EQ(prompter.MessageTexts(), boxes);
+        const std::optional<LongRefusal> refusal =
+            c.zero_divisor ? std::optional(LongRefusal::ZeroDivisor) : std::nullopt;
+        const LongResult quotient = LongIntQuot(c.a, c.b);
+        EXPECT_EQ(quotient.digits, c.quotient);
+        EXPECT_EQ(quotient.refusal, refusal);
+        const LongResult remainder = LongMod(c.a, c.b);
+        EXPECT_EQ(remainder.digits, c.remainder);
+        EXPECT_EQ(remainder.refusal, refusal);
     }
 }
 
-TEST(LongArith, ZeroDivisorBox) {
-    ScriptedPrompter prompter;
-    LongIntQuot("5", "0", prompter);
-    ASSERT_EQ(prompter.Calls().size(), 1u);
-    EXPECT_EQ(prompter.Calls()[0].message, ZeroDivisorMessage());
-    EXPECT_EQ(ZeroDivisorMessage().title, "除数为零!");
-    EXPECT_EQ(ZeroDivisorMessage().icon, MessageIcon::Exclamation);
+TEST(LongArith, RefusalBoxes) {
+    EXPECT_EQ(RefusalMessage(LongRefusal::ZeroDivisor),
+              (Message{"除数为零!", "除数为零!", MessageIcon::Exclamation, MessageButtons::Ok}));
+    EXPECT_EQ(RefusalMessage(LongRefusal::PrecisionTooLarge),
+              (Message{"精确度位数太大,最多 100,000,000 位", "设定精确度", MessageIcon::Exclamation,
+                       MessageButtons::Ok}));
 }
 
 TEST(LongArith, Gcd) {
@@ -194,23 +191,23 @@ TEST(LongArith, Gcd) {
         const char* a;
         const char* b;
         const char* expected;
-        std::size_t boxes;
+        bool zero_divisor;  // refused
     };
     for (const Case& c : std::initializer_list<Case>{
-             {"Small", "12", "18", "6", 0},
-             {"Swapped", "18", "12", "6", 0},
-             {"Coprime", "17", "5", "1", 0},
-             {"ZeroOperand", "0", "5", "", 0},
-             {"EmptyOperand", "5", "", "", 0},
-             {"DivisorKeptAsGiven", "12", "006", "006", 0},
+             {"Small", "12", "18", "6", false},
+             {"Swapped", "18", "12", "6", false},
+             {"Coprime", "17", "5", "1", false},
+             {"ZeroOperand", "0", "5", "", false},
+             {"EmptyOperand", "5", "", "", false},
+             {"DivisorKeptAsGiven", "12", "006", "006", false},
              {"Long", "123456789012345678901234567890", "987654321098765432109876543210",
-              "9000000000900000000090", 0},
-             {"ZerosAsDivisor", "00", "5", "", 1},
+              "9000000000900000000090", false},
+             {"ZerosAsDivisor", "00", "5", "", true},
          }) {
         SCOPED_TRACE(c.name);
-        ScriptedPrompter prompter;
-        EXPECT_EQ(LongGcd(c.a, c.b, prompter), c.expected);
-        EXPECT_EQ(prompter.Calls().size(), c.boxes);
+        const LongResult g = LongGcd(c.a, c.b);
+        EXPECT_EQ(g.digits, c.expected);
+        EXPECT_EQ(g.refusal.has_value(), c.zero_divisor);
     }
 }
 
@@ -225,23 +222,27 @@ std::string RandomDigits(std::mt19937_64& rng, std::size_t max_length) {
 
 TEST(LongArithProperty, IntegerIdentities) {
     std::mt19937_64 rng(20240611);
-    ScriptedPrompter prompter;
+    const auto quot = [](const std::string& a, const std::string& b) {
+        return LongIntQuot(a, b).digits;
+    };
+    const auto mod = [](const std::string& a, const std::string& b) {
+        return LongMod(a, b).digits;
+    };
     for (int i = 0; i < 300; ++i) {
         const std::string a = RandomDigits(rng, 400);
         const std::string b = RandomDigits(rng, 200);
         SCOPED_TRACE(a + " " + b);
         EXPECT_EQ(LongSub(LongAdd(a, b), b), a);
-        EXPECT_EQ(LongIntQuot(LongMul(a, b), b, prompter), a);
-        const std::string q = LongIntQuot(a, b, prompter);
-        const std::string r = LongMod(a, b, prompter);
+        EXPECT_EQ(quot(LongMul(a, b), b), a);
+        const std::string q = quot(a, b);
+        const std::string r = mod(a, b);
         EXPECT_EQ(LongAdd(LongMul(q, b), r), a);
         EXPECT_EQ(LongCompare(r, b), -1);
-        const std::string g = LongGcd(a, b, prompter);
-        EXPECT_EQ(LongMod(a, g, prompter), "0");
-        EXPECT_EQ(LongMod(b, g, prompter), "0");
-        EXPECT_EQ(LongGcd(LongIntQuot(a, g, prompter), LongIntQuot(b, g, prompter), prompter), "1");
+        const std::string g = LongGcd(a, b).digits;
+        EXPECT_EQ(mod(a, g), "0");
+        EXPECT_EQ(mod(b, g), "0");
+        EXPECT_EQ(LongGcd(quot(a, g), quot(b, g)).digits, "1");
     }
-    EXPECT_TRUE(prompter.Calls().empty());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Division to a precision and until the repetend recurs: the worked examples, the prompt
-// sequence, the fast digit generator against a digit-by-digit loop, and the safety stops.
+// Division to a precision and until the repetend recurs: the worked examples, when a precision
+// is needed, the refusals, the fast digit generator against a digit-by-digit loop, and the
+// safety stops.
 #include "core/long/long_div.h"
 
 #include <gmpxx.h>
@@ -9,12 +10,9 @@
 #include "core/long/long_kernel.h"
 #include "core/long/long_messages.h"
 #include "core/run_control.h"
-#include "core/scripted_prompter.h"
 
 namespace numerel {
 namespace {
-
-using testing::ScriptedPrompter;
 
 mpz_class Pow10(int n) {
     mpz_class p;
@@ -32,7 +30,7 @@ struct DivCase {
     const char* name;
     const char* a;
     const char* b;
-    std::optional<std::string> answer;  // nullopt: no prompt expected
+    std::optional<std::string> answer;  // nullopt: no precision needed
     std::string expected;
 };
 
@@ -71,57 +69,40 @@ TEST(LongDivision, Examples) {
              {"DecimalPeriodic", "1.5", "0.7", "4", "2.1428"},
          }) {
         SCOPED_TRACE(c.name);
-        ScriptedPrompter prompter({c.answer});
-        EXPECT_EQ(LongDiv(c.a, c.b, prompter), c.expected);
-        EXPECT_EQ(prompter.InputCount(), c.answer ? 1 : 0);
+        EXPECT_EQ(PlanDivision(c.a, c.b).NeedsPrecision(), c.answer.has_value());
+        const LongResult result = LongDiv(c.a, c.b, ReadPrecision(c.answer.value_or("")));
+        EXPECT_EQ(result.digits, c.expected);
+        EXPECT_FALSE(result.refusal.has_value());
+        EXPECT_FALSE(result.repetend_not_found);
     }
 }
 
-TEST(LongDivision, PromptSequence) {
-    ScriptedPrompter prompter({"5"});
-    EXPECT_EQ(LongDiv("1", "3", prompter), "0.33333");
-    ASSERT_EQ(prompter.Calls().size(), 2u);
-    const Message notice = prompter.Calls()[0].message;
-    EXPECT_EQ(notice.text, "请点击 '确定',然后设定精确度");
-    EXPECT_EQ(notice.title, "设定精确度");
-    EXPECT_EQ(notice.icon, MessageIcon::None);
-    EXPECT_EQ(notice.buttons, MessageButtons::Ok);
-    EXPECT_TRUE(prompter.Calls()[1].is_input);
-    EXPECT_EQ(prompter.Calls()[1].prompt,
-              "在下面文本框中输入您希望达到的精确度位数.\r\n不能超过 2,147,483,648 位\r\n\r\n"
-              "如果希望运算到直至出现循环为止,在文本框中输入 0 ");
-    EXPECT_EQ(prompter.Calls()[1].title, "设定精确度");
-}
-
-TEST(LongDivision, CancelAndZeroDivisor) {
+TEST(LongDivision, Refusals) {
     struct Case {
         const char* name;
         const char* a;
         const char* b;
-        std::optional<std::string> answer;
-        std::vector<std::string> boxes;
+        const char* answer;
+        LongRefusal refusal;
     };
     for (const Case& c : std::initializer_list<Case>{
-             {"ZeroDivisor", "5", "0", std::nullopt, {"除数为零!"}},
-             {"EmptyDivisor", "5", "", std::nullopt, {"除数为零!"}},
-             {"DecimalZeroDivisor", "5", "0.0", std::nullopt, {"除数为零!"}},
+             {"ZeroDivisor", "5", "0", "5", LongRefusal::ZeroDivisor},
+             {"EmptyDivisor", "5", "", "5", LongRefusal::ZeroDivisor},
+             {"DecimalZeroDivisor", "5", "0.0", "5", LongRefusal::ZeroDivisor},
              // Equal texts, but zero over zero is no 1.
-             {"ZeroOverZeroDecimal", "0.0", "0.0", std::nullopt, {"除数为零!"}},
-             {"PointOverPoint", ".", ".", std::nullopt, {"除数为零!"}},
-             {"CancelThird", "1", "3", std::nullopt, {"请点击 '确定',然后设定精确度"}},
-             {"EmptyAnswer", "1", "3", "", {"请点击 '确定',然后设定精确度"}},
-             {"CancelDecimal", "1.5", "0.7", std::nullopt, {"请点击 '确定',然后设定精确度"}},
-             {"PrecisionTooLarge",
-              "1",
-              "3",
-              "1e9",
-              {"请点击 '确定',然后设定精确度", PrecisionTooLargeMessage().text}},
+             {"ZeroOverZeroDecimal", "0.0", "0.0", "5", LongRefusal::ZeroDivisor},
+             {"PointOverPoint", ".", ".", "5", LongRefusal::ZeroDivisor},
+             {"PrecisionTooLarge", "1", "3", "1e9", LongRefusal::PrecisionTooLarge},
+             {"PrecisionNotANumber", "1", "3", "1e999", LongRefusal::PrecisionTooLarge},
+             {"DecimalPrecisionTooLarge", "1.5", "0.7", "1e9", LongRefusal::PrecisionTooLarge},
          }) {
         SCOPED_TRACE(c.name);
-        ScriptedPrompter prompter({c.answer});
-        EXPECT_EQ(LongDiv(c.a, c.b, prompter), "");
-        EXPECT_EQ(prompter.MessageTexts(), c.boxes);
+        const LongResult result = LongDiv(c.a, c.b, ReadPrecision(c.answer));
+        EXPECT_EQ(result.refusal, c.refusal);
+        EXPECT_EQ(result.digits, "");
     }
+    // A terminating quotient reads no precision: none is too large for it.
+    EXPECT_EQ(LongDiv("1", "8", ReadPrecision("1e9")).digits, "0.125");
 }
 
 // r / q digit by digit, the plain way.
@@ -235,8 +216,7 @@ TEST(LongDivision, StopsWhenTheRunIsAskedTo) {
         StopToken token;
         token.RequestStop();
         const StopScope scope(token);
-        ScriptedPrompter prompter({"0"});
-        EXPECT_THROW(LongDiv("1", divisor, prompter), RunStopped);
+        EXPECT_THROW(LongDiv("1", divisor, ReadPrecision("0")), RunStopped);
     }
 }
 
@@ -254,24 +234,22 @@ TEST(LongDivision, LargeOperandsGiveGmpsDigits) {
 
     {
         SCOPED_TRACE("whole");
-        ScriptedPrompter prompter;
-        EXPECT_EQ(LongDiv(MpzToDigits(b * c), MpzToDigits(b), prompter), MpzToDigits(c));
+        EXPECT_EQ(LongDiv(MpzToDigits(b * c), MpzToDigits(b), Precision{}).digits, MpzToDigits(c));
     }
     {
         SCOPED_TRACE("terminating");
         const mpz_class a = digits(100000) * 10 + 1;
-        ScriptedPrompter prompter;
         // a / 2^20 = a 5^20 / 10^20.
         const std::string expected = MpzToDigits(a * Pow5(20));
         EXPECT_EQ(
-            LongDiv(MpzToDigits(a), "1048576", prompter),
+            LongDiv(MpzToDigits(a), "1048576", Precision{}).digits,
             expected.substr(0, expected.size() - 20) + "." + expected.substr(expected.size() - 20));
     }
     {
         SCOPED_TRACE("repeating, 300 decimals");
         const mpz_class a = digits(60000);
-        ScriptedPrompter prompter({"300"});
-        const std::string result = LongDiv(MpzToDigits(a), MpzToDigits(b), prompter);
+        const std::string result =
+            LongDiv(MpzToDigits(a), MpzToDigits(b), ReadPrecision("300")).digits;
         const std::size_t point = result.find('.');
         ASSERT_NE(point, std::string::npos);
         const std::size_t decimals = result.size() - point - 1;

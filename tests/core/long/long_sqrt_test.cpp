@@ -1,5 +1,5 @@
-// Square roots: the shortcut, the precision prompt, the answers that are not positive whole
-// numbers, and the scaling back of decimal radicands.
+// Square roots: the shortcut that needs no precision, the answers that are not positive whole
+// numbers, the refusal, and the scaling back of decimal radicands.
 #include "core/long/long_sqrt.h"
 
 #include <gtest/gtest.h>
@@ -8,17 +8,14 @@
 
 #include "core/long/long_kernel.h"
 #include "core/long/long_messages.h"
-#include "core/scripted_prompter.h"
 
 namespace numerel {
 namespace {
 
-using testing::ScriptedPrompter;
-
 struct SqrtCase {
     const char* name;
     const char* radicand;
-    std::optional<std::string> answer;  // nullopt: no prompt expected
+    std::optional<std::string> answer;  // nullopt: no precision needed
     const char* expected;
 };
 
@@ -45,29 +42,16 @@ TEST(LongSquareRoot, Examples) {
              {"SixteenDigitsNotSquare", "1000000000000000", "2", "31622776.6"},
          }) {
         SCOPED_TRACE(c.name);
-        ScriptedPrompter prompter({c.answer});
+        EXPECT_EQ(SqrtNeedsPrecision(c.radicand), c.answer.has_value());
         bool exact = false;
-        EXPECT_EQ(LongSqrt(c.radicand, exact, prompter), c.expected);
-        EXPECT_EQ(prompter.InputCount(), c.answer ? 1 : 0);
+        EXPECT_EQ(LongSqrt(c.radicand, ReadPrecision(c.answer.value_or("")), exact).digits,
+                  c.expected);
         EXPECT_EQ(exact, !c.answer.has_value());
     }
 }
 
-TEST(LongSquareRoot, PromptSequence) {
-    ScriptedPrompter prompter({"10"});
-    bool exact = false;
-    LongSqrt("2", exact, prompter);
-    ASSERT_EQ(prompter.Calls().size(), 2u);
-    EXPECT_EQ(prompter.Calls()[0].message, PrecisionNoticeMessage());
-    EXPECT_EQ(prompter.Calls()[1].prompt,
-              "在下面文本框中输入您希望达到的精确度位数.\r\n不能超过 999,999,999,999,999 位");
-    EXPECT_EQ(prompter.Calls()[1].title, "Numerel");
-}
-
 TEST(LongSquareRoot, AnswersThatAreNotPositiveWholeNumbers) {
     for (const SqrtCase& c : std::initializer_list<SqrtCase>{
-             {"Cancelled", "2", std::nullopt, ""},
-             {"EmptyAnswer", "2", "", ""},
              {"ZeroGivesIntegerPart", "2", "0", "1"},
              {"ZeroLongRoot", "99980001000", "0", "316196"},
              {"NegativeGivesIntegerPart", "10", "-3", "3"},
@@ -75,19 +59,20 @@ TEST(LongSquareRoot, AnswersThatAreNotPositiveWholeNumbers) {
              {"FractionRoundsUp", "2", "2.5", "1.414"},
              {"DecimalRadicandZero", "12.5", "0", "3"},
              {"DecimalBelowOneZero", "0.02", "0", "0"},
-             {"TooLarge", "2", "1e9", ""},
-             {"CancelledDecimal", "0.2", std::nullopt, ""},
          }) {
         SCOPED_TRACE(c.name);
-        ScriptedPrompter prompter({c.answer});
         bool exact = false;
-        EXPECT_EQ(LongSqrt(c.radicand, exact, prompter), c.expected);
-        EXPECT_EQ(prompter.InputCount(), 1);
+        const LongResult root = LongSqrt(c.radicand, ReadPrecision(c.answer.value()), exact);
+        EXPECT_EQ(root.digits, c.expected);
+        EXPECT_FALSE(root.refusal.has_value());
     }
-    ScriptedPrompter prompter({"1e9"});
-    bool exact = false;
-    LongSqrt("2", exact, prompter);
-    EXPECT_EQ(prompter.MessageTexts().back(), PrecisionTooLargeMessage().text);
+    for (const char* radicand : {"2", "0.2"}) {
+        SCOPED_TRACE(radicand);
+        bool exact = false;
+        const LongResult root = LongSqrt(radicand, ReadPrecision("1e9"), exact);
+        EXPECT_EQ(root.refusal, LongRefusal::PrecisionTooLarge);
+        EXPECT_EQ(root.digits, "");
+    }
 }
 
 TEST(LongSquareRoot, DecimalRadicandsKeepTheRequestedDecimals) {
@@ -101,9 +86,8 @@ TEST(LongSquareRoot, DecimalRadicandsKeepTheRequestedDecimals) {
              {"LeadingZerosBelowOne", "00.5", "3", "0.707"},
          }) {
         SCOPED_TRACE(c.name);
-        ScriptedPrompter prompter({c.answer});
         bool exact = false;
-        EXPECT_EQ(LongSqrt(c.radicand, exact, prompter), c.expected);
+        EXPECT_EQ(LongSqrt(c.radicand, ReadPrecision(c.answer.value()), exact).digits, c.expected);
     }
 }
 
@@ -117,11 +101,10 @@ TEST(LongSquareRootProperty, RootsOfSquaresAndNeighbours) {
         const mpz_class value = DigitsToMpz(root);
         const std::string square = MpzToDigits(value * value);
         SCOPED_TRACE(root);
-        ScriptedPrompter prompter({"0", "0"});
         bool exact = false;
-        EXPECT_EQ(LongSqrt(square, exact, prompter), root);
+        EXPECT_EQ(LongSqrt(square, ReadPrecision("0"), exact).digits, root);
         // One below a square: the integer part is one less, whatever the precision.
-        EXPECT_EQ(LongSqrt(MpzToDigits(value * value - 1), exact, prompter),
+        EXPECT_EQ(LongSqrt(MpzToDigits(value * value - 1), ReadPrecision("0"), exact).digits,
                   MpzToDigits(value - 1));
     }
 }

@@ -1,8 +1,10 @@
 // The calculator page's click, without its window: write-backs, checks, limits and results.
 #include "core/tools/calculator_tool.h"
 
+#include <gmpxx.h>
 #include <gtest/gtest.h>
 
+#include "core/long/long_kernel.h"
 #include "core/long/long_messages.h"
 #include "core/scripted_prompter.h"
 
@@ -195,6 +197,155 @@ TEST(CalculatorTool, LongResultsAreConfirmed) {
     ASSERT_TRUE(outcome.result.has_value());
     EXPECT_EQ(outcome.result->size(), 9999999u);
     EXPECT_TRUE(prompter.Calls().empty());
+}
+
+// The boxes a click opens, in order: a message box by its text, an input box by "?" and its
+// title.
+std::vector<std::string> Boxes(const ScriptedPrompter& prompter) {
+    std::vector<std::string> boxes;
+    for (const ScriptedPrompter::Call& call : prompter.Calls()) {
+        boxes.push_back(call.is_input ? "?" + call.title : call.message.text);
+    }
+    return boxes;
+}
+
+// The precision is asked only where the quotient has a repetend or the root is not found at
+// once, after the notice; a refusal's box comes after the answer.
+TEST(CalculatorTool, QuestionsComeWhereTheResultNeedsThem) {
+    const std::string notice = PrecisionNoticeMessage().text;
+    const std::string zero = ZeroDivisorMessage().text;
+    const std::string too_large = PrecisionTooLargeMessage().text;
+    struct Case {
+        const char* name;
+        CalcOp op;
+        const char* a;
+        const char* b;
+        std::vector<std::optional<std::string>> answers;
+        std::vector<std::string> boxes;
+        const char* result;
+        CalcNoResult no_result;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"TerminatingQuotient", CalcOp::Div, "1", "8", {}, {}, "0.125", CalcNoResult::None},
+             {"DecimalOperandsTerminating",
+              CalcOp::Div,
+              "1.5",
+              "0.25",
+              {},
+              {},
+              "6",
+              CalcNoResult::None},
+             {"Repetend",
+              CalcOp::Div,
+              "1",
+              "3",
+              {"5"},
+              {notice, "?设定精确度"},
+              "0.33333",
+              CalcNoResult::None},
+             {"ZeroDivisorAsksNothing",
+              CalcOp::Div,
+              "5",
+              "0.0",
+              {},
+              {zero},
+              "",
+              CalcNoResult::ZeroDivisor},
+             {"DivisionRefused",
+              CalcOp::Div,
+              "1",
+              "3",
+              {"1e9"},
+              {notice, "?设定精确度", too_large},
+              "",
+              CalcNoResult::PrecisionRefused},
+             {"DivisionCancelled",
+              CalcOp::Div,
+              "2",
+              "7",
+              {std::nullopt},
+              {notice, "?设定精确度"},
+              "",
+              CalcNoResult::PromptCancelled},
+             {"DivisionEmptyAnswer",
+              CalcOp::Div,
+              "2",
+              "7",
+              {""},
+              {notice, "?设定精确度"},
+              "",
+              CalcNoResult::PromptCancelled},
+             {"ExactRoot", CalcOp::Sqrt, "0.0004", "", {}, {}, "0.02", CalcNoResult::None},
+             {"Root",
+              CalcOp::Sqrt,
+              "2",
+              "",
+              {"3"},
+              {notice, "?Numerel"},
+              "1.414",
+              CalcNoResult::None},
+             {"RootRefused",
+              CalcOp::Sqrt,
+              "2",
+              "",
+              {"1e9"},
+              {notice, "?Numerel", too_large},
+              "",
+              CalcNoResult::PrecisionRefused},
+             {"RootCancelled",
+              CalcOp::Sqrt,
+              "0.2",
+              "",
+              {std::nullopt},
+              {notice, "?Numerel"},
+              "",
+              CalcNoResult::PromptCancelled},
+             {"QuotientByZero",
+              CalcOp::IntQuot,
+              "7.5",
+              "0.9",
+              {},
+              {zero},
+              "",
+              CalcNoResult::ZeroDivisor},
+         }) {
+        SCOPED_TRACE(c.name);
+        ScriptedPrompter prompter(c.answers);
+        const CalcOutcome outcome = RunCalculator(c.op, {c.a, c.b}, prompter);
+        EXPECT_EQ(Boxes(prompter), c.boxes);
+        EXPECT_EQ(outcome.result, std::optional<std::string>(c.result));
+        EXPECT_EQ(outcome.no_result, c.no_result);
+        EXPECT_FALSE(outcome.rejection.has_value());
+    }
+}
+
+// 10 has an order above 10^8 modulo the prime 1000000007: the search for the repeat stops at
+// the limit, and its box comes after the answer, with the digits found.
+TEST(CalculatorTool, RepetendNotFoundComesWithTheDigits) {
+    ScriptedPrompter prompter({"0"});
+    const CalcOutcome outcome = RunCalculator(CalcOp::Div, {"1", "1000000007"}, prompter);
+    EXPECT_EQ(Boxes(prompter),
+              (std::vector<std::string>{PrecisionNoticeMessage().text, "?设定精确度",
+                                        RepetendNotFoundMessage().text}));
+    EXPECT_EQ(RepetendNotFoundMessage().text, "已算到 100,000,000 位,仍未出现循环,运算停止");
+    EXPECT_EQ(outcome.no_result, CalcNoResult::None);
+    ASSERT_TRUE(outcome.result.has_value());
+    const std::string& shown = *outcome.result;
+    ASSERT_TRUE(shown.starts_with("0.000000000999999993000000048999"));
+    const std::size_t n = shown.size() - 2;
+    EXPECT_GE(n, static_cast<std::size_t>(kMaxLongDigits));
+    // The last 20 digits are floor(10^n / p) mod 10^20 = (10^n - 10^n mod p) / p mod 10^20,
+    // an exact division done with p's inverse modulo 10^20.
+    const mpz_class p = 1000000007;
+    mpz_class modulus, rest, inverse, last;
+    mpz_ui_pow_ui(modulus.get_mpz_t(), 10, 20);
+    const mpz_class ten = 10, exponent = static_cast<unsigned long>(n);
+    mpz_powm(rest.get_mpz_t(), ten.get_mpz_t(), exponent.get_mpz_t(), p.get_mpz_t());
+    mpz_invert(inverse.get_mpz_t(), p.get_mpz_t(), modulus.get_mpz_t());
+    last = (modulus - rest) * inverse % modulus;  // 10^n is 0 modulo 10^20
+    std::string expected = last.get_str();
+    expected.insert(0, 20 - expected.size(), '0');
+    EXPECT_EQ(shown.substr(shown.size() - 20), expected);
 }
 
 TEST(CalculatorTool, ButtonCaptions) {

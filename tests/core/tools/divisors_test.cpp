@@ -109,8 +109,8 @@ TEST(DivisorsLargest, TopOfTheRangeIsListedExactly) {
     EXPECT_EQ(result.summary, "共0个");
 }
 
-// Repairing [2^96 - 1, 2^96 - 1] would put 2^96 into Text17: the fields turn that away, on both
-// buttons, as the window does.
+// Repairing [2^96 - 1, 2^96 - 1] would put 2^96 into the upper field, beyond this check's 29
+// digits, on both buttons (the page asks DivisorsCheckBig first, which runs such bounds).
 TEST(DivisorsLargest, RepairPastTheTopIsTurnedAway) {
     for (const auto& [path, from, to] :
          {std::tuple{kD96, "79228162514264337593543950335", "79228162514264337593543950335"},

@@ -116,11 +116,16 @@ TEST_F(Page0Test, NonNumberKeepsTheButtonAndTheCountEmptyingZeroesIt) {
 }
 
 TEST_F(Page0Test, OverLimitShowsTheMessageAndWritesTheLargestValue) {
+    // A numeral beyond the limit is refused as it is typed, an expression when it is run.
     for (const QString& typed : {QString("1") + QString(1000, '0'), QString("99999!")}) {
         SCOPED_TRACE(typed.left(10).toStdString());
         platform.messages.clear();
         Type(Text1(), "");
         Type(Text1(), typed);
+        if (typed.endsWith('!')) {
+            EXPECT_TRUE(platform.messages.empty());
+            EnterIn(Text1());
+        }
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0],
                   (Message{"很抱歉!,最大只能到\r10^1000-1(1000位)", "输入超限",
@@ -129,6 +134,15 @@ TEST_F(Page0Test, OverLimitShowsTheMessageAndWritesTheLargestValue) {
         EXPECT_EQ(Label("Label18")->text(), "9");
         EXPECT_FALSE(Command19()->isHidden());
     }
+}
+
+TEST_F(Page0Test, ExpressionTypedKeyByKeyPassesThroughValuesBeyondTheLimit) {
+    const QString typed = "1000!/998!";
+    for (int length = 1; length <= typed.size(); ++length) Type(Text1(), typed.left(length));
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(Text1()->text(), typed);
+    EnterIn(Text1());
+    EXPECT_EQ(PaneText(0), "1000!/998!=2^3×3^3×5^3×37");
 }
 
 TEST_F(Page0Test, RejectedInputEmptiesFieldAndPane) {

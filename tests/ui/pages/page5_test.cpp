@@ -9,7 +9,7 @@ namespace {
 
 const Message kNotInteger{"请输入两个整数!", "输入错误", MessageIcon::Exclamation,
                           MessageButtons::Ok};
-const Message kOverLimit{"很抱歉!,最大只能到\r79228162514264337593543950335(29位)", "输入超限",
+const Message kOverLimit{"很抱歉!,最大只能到\r10^1000-1(1000位)", "输入超限",
                          MessageIcon::Exclamation, MessageButtons::Ok};
 
 class Page5Test : public FormTest {
@@ -121,6 +121,41 @@ TEST_F(Page5Test, LargeSearchSeparatesTheSummaryWithCommas) {
     EXPECT_EQ(Text16()->text(), "2");
 }
 
+// Beyond 2^96 - 1 the large button reads expressions exactly, repairs the bounds at any size and
+// lists what it finds in the Decimal96 path's form.
+TEST_F(Page5Test, LargeBoundsRunExactly) {
+    const std::string perfect =
+        "14474011154664524427946373126085988481573677491474835889066354349131199152128";
+    struct Row {
+        const char* name;
+        const char* from;
+        const char* to;
+        bool perfect_only;
+        std::string pane;
+        std::string text9;
+        const char* text17_after;
+    };
+    const Row rows[] = {
+        {"PerfectOnlyExpression", "2^126*(2^127-1)", "2^126*(2^127-1)+1", true,
+         "●" + perfect + "是完全数\n", perfect + ",共1个", "2^126*(2^127-1)+1"},
+        // The repair of the largest 29-digit bound writes 2^96 into the upper field.
+        {"RepairToTwoTo96", "79228162514264337593543950335", "79228162514264337593543950335", false,
+         " 79228162514264337593543950336 的因数有:(1,79228162514264337593543950336)"
+         "(2,39614081257132168796771975168)",
+         "共0个", "79228162514264337593543950336"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (Find<QCheckBox>("Check4")->isChecked() != row.perfect_only)
+            Find<QCheckBox>("Check4")->click();
+        Search(row.from, row.to);
+        ASSERT_EQ(VisibleButton(), Command20());
+        EXPECT_NE(PaneText(5).toStdString().find(row.pane), std::string::npos);
+        EXPECT_EQ(Text9()->text().toStdString(), row.text9);
+        EXPECT_EQ(Text17()->text(), row.text17_after);
+    }
+}
+
 TEST_F(Page5Test, ChangeReactionPicksTheButtonFromBothFields) {
     struct Row {
         const char* name;
@@ -166,7 +201,7 @@ TEST_F(Page5Test, DigitCountsFollowBothFields) {
 }
 
 TEST_F(Page5Test, OverLimitInAFieldEmptiesBoth) {
-    Fill("5", "79228162514264337593543950336");
+    Fill("5", "1e1000");
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], kOverLimit);
     EXPECT_EQ(Text16()->text(), "");
@@ -191,11 +226,9 @@ TEST_F(Page5Test, RejectedBoundsStartNoRun) {
         // Command20 stays after the lower bound became a non-number; it reads the whole text.
         {"LargePathNonNumber", "1", "1000000000000000x", "1000000000000000", kNotInteger, true},
         // Command15 stays for a numeral with trailing text; its value is read exactly.
-        {"BinaryPathBeyondTheLimit", nullptr, "1", "99999999999999999999999999999999x", kOverLimit,
-         false},
-        // Widening the largest lower bound would pass 29 digits.
-        {"LargestLowerBound", nullptr, "79228162514264337593543950335",
-         "79228162514264337593543950335", kOverLimit, false},
+        {"BinaryPathBeyondTheLimit", nullptr, "1", "1e1000x", kOverLimit, false},
+        // Widening the largest lower bound would pass 1000 digits.
+        {"LargestLowerBound", nullptr, "10^1000-1", "10^1000-1", kOverLimit, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
