@@ -11,7 +11,7 @@ namespace numerel::cli {
 namespace {
 
 int RunFactorRange(CliContext& context) {
-    const std::vector<std::string>& fields = context.Args();  // Text2, Text3
+    const std::vector<std::string>& fields = context.Args();  // lower bound, upper bound
     const FactorRangeChecked checked = FactorRangeCheck(fields[0], fields[1]);
     if (const auto* rejection = std::get_if<Rejection>(&checked)) {
         context.ShowMessage(*rejection->message);

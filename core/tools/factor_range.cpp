@@ -4,10 +4,11 @@
 #include <cmath>
 #include <string>
 
+#include "core/input/pick_path.h"
 #include "core/input/read_number.h"
-#include "core/nt/factor_sieve.h"
 #include "core/run_control.h"
 #include "core/tools/factor_one.h"
+#include "core/tools/factor_range_loop.h"
 #include "core/tools/factor_text.h"
 
 namespace numerel {
@@ -17,37 +18,10 @@ namespace {
 constexpr std::array<std::string_view, 7> kFixedLines = {
     "1=既不是素数,也不是合数", "2=素数", "3=素数", "4=2^2", "5=素数", "6=2×3", "7=素数"};
 
-}  // namespace
-
-Message FactorRangeOverLimitMessage() {
-    return Message{std::string("很抱歉,最大只能到 ") + std::to_string(kSmallLimitInt) +
-                       ",\n\r请用“分解一个数”单独分解.",
-                   "输入超限", MessageIcon::Information, MessageButtons::Ok};
-}
-
-FactorRangeChecked FactorRangeCheck(std::string_view from_text, std::string_view to_text) {
-    const double a = ReadNumber(from_text);
-    const double b = ReadNumber(to_text);
-    if (a > kSmallLimit || b > kSmallLimit)
-        return Rejection{.message = FactorRangeOverLimitMessage()};
-    // Whole numbers are decided on the exact numerals: a double may look whole only after rounding.
-    const ExactInteger from = ReadExactInteger(from_text);
-    const ExactInteger to = ReadExactInteger(to_text);
-    if (from.status != ExactStatus::Exact || to.status != ExactStatus::Exact || from.value < 1 ||
-        to.value < from.value)
-        return Rejection{.message = CannotFactorMessage(),
-                         .effect = FieldEffect::EmptyAll,
-                         .focus = FocusAfter::First,
-                         .empty_pane = true};
-    return FactorRangeInput{static_cast<std::uint64_t>(from.value),
-                            static_cast<std::uint64_t>(to.value)};
-}
-
-SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,
-                             const ProgressFn& progress) {
-    std::uint64_t a = input.from;
-    const std::uint64_t b = input.to;
-    SearchSummary summary;
+// The fixed lines of the numbers 1 to 7 where [a, b] starts among them; returns a', the first
+// number of the main loop.
+std::uint64_t WriteFixedLines(std::uint64_t a, std::uint64_t b, ResultSink& sink,
+                              SearchSummary& summary) {
     for (std::uint64_t k = 1; k <= kFixedLines.size(); ++k) {
         if (a == k && k <= b) {
             sink.Append(kFixedLines[k - 1]);
@@ -56,42 +30,62 @@ SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,
             ++summary.count;
         }
     }
-    const std::uint64_t first = a;  // a' of the main loop
+    return a;
+}
+
+}  // namespace
+
+Message FactorRangeOverLimitMessage() {
+    return Message{
+        std::string("很抱歉,最大只能到 ") + kLargestInput1000 + ",\n\r请用“分解一个数”单独分解.",
+        "输入超限", MessageIcon::Information, MessageButtons::Ok};
+}
+
+FactorRangeChecked FactorRangeCheck(std::string_view from_text, std::string_view to_text) {
+    // Exact numerals: a double may look whole only after rounding, and cannot hold 1000 digits.
+    const BigInteger from = ReadExactBigInteger(from_text, kMaxInputDigits);
+    const BigInteger to = ReadExactBigInteger(to_text, kMaxInputDigits);
+    if (from.status == ExactStatus::Overflow || to.status == ExactStatus::Overflow)
+        return Rejection{.message = FactorRangeOverLimitMessage()};
+    if (from.status != ExactStatus::Exact || to.status != ExactStatus::Exact || from.value < 1 ||
+        to.value < from.value)
+        return Rejection{.message = CannotFactorMessage(),
+                         .effect = FieldEffect::EmptyAll,
+                         .focus = FocusAfter::First,
+                         .empty_pane = true};
+    if (to.value > kSmallLimitInt) return FactorRangeInput{.big = {{from.value, to.value}}};
+    return FactorRangeInput{from.value.get_ui(), to.value.get_ui()};
+}
+
+SearchSummary FactorRangeRun(const FactorRangeInput& input, ResultSink& sink,
+                             const ProgressFn& progress) {
+    SearchSummary summary;
     try {
-        // The list is all there is: once the budget is used up the run ends.
-        const auto item = [&](std::uint64_t i, std::span<const std::uint64_t> primes) {
-            PollStop();
-            if (sink.Full()) return false;
-            AppendNumber(sink, i);
-            sink.Append("=");
-            std::uint64_t c = i;
-            for (const std::uint64_t d : primes) {
-                const int s = RemoveFactor(c, d);
-                AppendFactorLine(sink, s, d, c);
-            }
-            if (c != 1 && c != i) {
-                AppendNumber(sink, c);
-                sink.EndLine();
-            }
-            ++summary.count;
-            if (c == i) {
-                sink.Append(kPrimeWord);
-                sink.EndLine();
-                if (progress)
-                    progress(b == first
-                                 ? 1.0
-                                 : static_cast<double>(i - first) / static_cast<double>(b - first));
-            }
-            return true;
-        };
-        summary.cut = !VisitPrimeDivisors(first, b, item);
+        mpz_class first;
+        mpz_class to;
+        if (input.big) {
+            // The upper bound is above SmallLimit, so only the lower one limits the fixed lines.
+            first = input.big->from;
+            if (first <= kFixedLines.size())
+                first = static_cast<unsigned long>(
+                    WriteFixedLines(first.get_ui(), UINT64_MAX, sink, summary));
+            to = input.big->to;
+        } else {
+            first =
+                static_cast<unsigned long>(WriteFixedLines(input.from, input.to, sink, summary));
+            to = static_cast<unsigned long>(input.to);
+        }
+        summary.cut = !FactorRangeMainLoop(first, to, sink, progress, summary);
     } catch (const RunStopped&) {
         summary.stopped = true;
     }
     if (summary.stopped) {
         sink.NoteLine(kStoppedLine);
     } else if (summary.cut) {
-        sink.NoteLine(FullLine(sink, summary.count, b - input.from + 1, "个"));
+        const mpz_class total =
+            input.big ? mpz_class(input.big->to - input.big->from + 1)
+                      : mpz_class(static_cast<unsigned long>(input.to - input.from + 1));
+        sink.NoteLine(FullLine(sink, summary.count, total, "个"));
     }
     return summary;
 }

@@ -89,10 +89,19 @@ INSTANTIATE_TEST_SUITE_P(
         FactorCliCase{
             "RangeSquares", {"factor-range", "120", "121"}, 0, "120=2^3×3×5\n121=11^2\n", ""},
         FactorCliCase{"RangeOverLimit",
-                      {"factor-range", "1", "1000000000000000"},
+                      {"factor-range", "1", "10^1000"},
                       1,
                       "",
-                      "输入超限: 很抱歉,最大只能到 999999999999999, 请用“分解一个数”单独分解.\n"},
+                      "输入超限: 很抱歉,最大只能到 10^1000-1, 请用“分解一个数”单独分解.\n"},
+        // Across 2^64, where the sieve hands over to the exact kernels.
+        FactorCliCase{"RangeExpressionsAcross2To64",
+                      {"factor-range", "2^64-2", "2^64+1"},
+                      0,
+                      "18446744073709551614=2×7^2×73×127×337×92737×649657\n"
+                      "18446744073709551615=3×5×17×257×641×65537×6700417\n"
+                      "18446744073709551616=2^64\n"
+                      "18446744073709551617=274177×67280421310721\n",
+                      ""},
         FactorCliCase{"RangeReversed", {"factor-range", "5", "3"}, 1, "", kCannotFactor},
         FactorCliCase{"DivisorsSixAndSeven",
                       {"divisors", "6", "7"},

@@ -18,54 +18,56 @@ namespace {
 constexpr int kPane = 1;
 constexpr int kProgressBox = 1;
 constexpr int kFieldWidth = 100;
+// What the fields take: numerals and integer expressions of up to 1000 digits.
+constexpr const char* kLargestTip = "最大 10^1000-1(1000位),可输入算式,如 2^64+1";
 }  // namespace
 
 Page1FactorRange::Page1FactorRange(Shell& shell, QWidget* parent) : Page(shell, parent) {
-    LabelFrom = MakeLabel("LabelFrom1", "从");
-    Text2 = MakeField("Text2");
-    Text2->setMinimumWidth(kFieldWidth);
-    Text2->setToolTip("最大 999999999999999");
-    LabelTo = MakeLabel("LabelTo1", "到");
-    Text3 = MakeField("Text3");
-    Text3->setMinimumWidth(kFieldWidth);
-    Text3->setToolTip("最大 999999999999999");
-    Command3 = MakeRunButton("Command3", "分解");
-    Command4 = MakeButton("Command4", "清空");
-    Check3_1 = MakeProgressBox(kProgressBox);
+    fromLabel = MakeLabel("LabelFrom1", "从");
+    fromField = MakeField("Text2");
+    fromField->setMinimumWidth(kFieldWidth);
+    fromField->setToolTip(kLargestTip);
+    toLabel = MakeLabel("LabelTo1", "到");
+    toField = MakeField("Text3");
+    toField->setMinimumWidth(kFieldWidth);
+    toField->setToolTip(kLargestTip);
+    factorButton = MakeRunButton("Command3", "分解");
+    clearButton = MakeButton("Command4", "清空");
+    progressBox = MakeProgressBox(kProgressBox);
 
     auto* input_row = new QHBoxLayout;
-    input_row->addWidget(LabelFrom);
-    input_row->addWidget(Text2, 1);
+    input_row->addWidget(fromLabel);
+    input_row->addWidget(fromField, 1);
     input_row->addSpacing(8);
-    input_row->addWidget(LabelTo);
-    input_row->addWidget(Text3, 1);
+    input_row->addWidget(toLabel);
+    input_row->addWidget(toField, 1);
     input_row->addSpacing(16);
-    input_row->addWidget(Command3);
-    input_row->addWidget(Command4);
+    input_row->addWidget(factorButton);
+    input_row->addWidget(clearButton);
     input_row->addSpacing(16);
-    input_row->addWidget(Check3_1);
+    input_row->addWidget(progressBox);
     input_row->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(input_row);
     layout->addWidget(Pane(kPane), 1);
 
-    connect(Command3, &QPushButton::clicked, this, &Page1FactorRange::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Page1FactorRange::Command4_Click);
+    connect(factorButton, &QPushButton::clicked, this, &Page1FactorRange::OnFactorClicked);
+    connect(clearButton, &QPushButton::clicked, this, &Page1FactorRange::OnClearClicked);
 }
 
 void Page1FactorRange::Activate() {
-    Text2->setFocus();
-    shell_.keys.SetDefault(Command3);
-    shell_.keys.SetCancel(Command4);
+    fromField->setFocus();
+    shell_.keys.SetDefault(factorButton);
+    shell_.keys.SetCancel(clearButton);
 }
 
-void Page1FactorRange::Command3_Click() {
+void Page1FactorRange::OnFactorClicked() {
     const FactorRangeChecked checked =
-        FactorRangeCheck(Text2->text().toStdString(), Text3->text().toStdString());
+        FactorRangeCheck(fromField->text().toStdString(), toField->text().toStdString());
     // The status label goes back to idle even when the bounds are turned away.
     shell_.run.ResetStatus();
     if (const auto* rejection = std::get_if<Rejection>(&checked)) {
-        Reject(*rejection, {Text2, Text3}, kPane);
+        Reject(*rejection, {fromField, toField}, kPane);
         return;
     }
     const FactorRangeInput input = std::get<FactorRangeInput>(checked);
@@ -77,8 +79,8 @@ void Page1FactorRange::Command3_Click() {
         });
 }
 
-void Page1FactorRange::Command4_Click() {
-    ClearTool({Text2, Text3}, kPane);
+void Page1FactorRange::OnClearClicked() {
+    ClearTool({fromField, toField}, kPane);
 }
 
 }  // namespace numerel::ui

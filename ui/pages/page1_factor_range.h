@@ -1,5 +1,5 @@
-// Page 1, "分解一批数": factor every integer of an interval of up to 15-digit numbers, one line
-// per number, listed through the temporary result file.
+// Page 1, "分解一批数": factor every integer of an interval with bounds of up to 1000 digits, one
+// line per number, listed through the temporary result file.
 #pragma once
 
 #include "core/tools/factor_range.h"
@@ -13,17 +13,17 @@ public:
     explicit Page1FactorRange(Shell& shell, QWidget* parent = nullptr);
     void Activate() override;
 
-    void Command3_Click();
-    void Command4_Click();
+    void OnFactorClicked();
+    void OnClearClicked();
 
 private:
-    QLabel* LabelFrom;
-    QLineEdit* Text2;
-    QLabel* LabelTo;
-    QLineEdit* Text3;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QCheckBox* Check3_1;
+    QLabel* fromLabel;
+    QLineEdit* fromField;
+    QLabel* toLabel;
+    QLineEdit* toField;
+    QPushButton* factorButton;
+    QPushButton* clearButton;
+    QCheckBox* progressBox;
 };
 
 }  // namespace numerel::ui

@@ -82,8 +82,8 @@ TEST_P(FactorRangeRejections, ShowTheBoxOfTheirKind) {
     ASSERT_NE(rejection, nullptr);
     if (GetParam().over_limit) {
         EXPECT_EQ(rejection->message,
-                  (Message{"很抱歉,最大只能到 999999999999999,\n\r请用“分解一个数”单独分解.",
-                           "输入超限", MessageIcon::Information, MessageButtons::Ok}));
+                  (Message{"很抱歉,最大只能到 10^1000-1,\n\r请用“分解一个数”单独分解.", "输入超限",
+                           MessageIcon::Information, MessageButtons::Ok}));
         EXPECT_EQ(rejection->effect, FieldEffect::None);
         EXPECT_EQ(rejection->focus, FocusAfter::Stays);
         EXPECT_FALSE(rejection->empty_pane);
@@ -98,10 +98,12 @@ TEST_P(FactorRangeRejections, ShowTheBoxOfTheirKind) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, FactorRangeRejections,
-    testing::Values(CheckCase{"UpperAboveLimit", "1", "1000000000000000", true},
-                    CheckCase{"LowerAboveLimit", "1000000000000000", "1", true},
-                    CheckCase{"HalfAboveLimit", "999999999999999.5", "1", true},
-                    CheckCase{"TwentyDigitsWithLetters", "12345678901234567890abc", "1", true},
+    testing::Values(CheckCase{"UpperOf1001Digits", "1", "1e1000", true},
+                    CheckCase{"LowerExpressionOf1001Digits", "10^1000", "1", true},
+                    CheckCase{"ReversedBeyondLimit", "5", "1e1000x", true},
+                    CheckCase{"HalfAboveSmallLimit", "999999999999999.5", "1e16", false},
+                    CheckCase{"ReversedAboveSmallLimit", "1e16", "5", false},
+                    CheckCase{"ExpressionWithoutInteger", "2", "10^20/3", false},
                     CheckCase{"Reversed", "5", "3", false}, CheckCase{"Zero", "0", "10", false},
                     CheckCase{"Fraction", "2.5", "10", false},
                     CheckCase{"UpperFraction", "2", "10.5", false},
@@ -118,6 +120,32 @@ TEST(FactorRangeCheck, AcceptsTheTopAndTrailingCharacters) {
     ASSERT_TRUE(std::holds_alternative<FactorRangeInput>(trailing));
     EXPECT_EQ(std::get<FactorRangeInput>(trailing).from, 12u);
     EXPECT_EQ(std::get<FactorRangeInput>(trailing).to, 20u);
+    EXPECT_FALSE(std::get<FactorRangeInput>(trailing).big);
+}
+
+// Above SmallLimit the bounds are the exact values typed, with trailing text ignored as below it.
+TEST(FactorRangeCheck, ReadsLargeBoundsExactly) {
+    struct Row {
+        const char* from_text;
+        const char* to_text;
+        const char* from;
+        std::string to;
+    };
+    for (const Row& row :
+         {Row{"12345678901234567890abc", "12345678901234567891", "12345678901234567890",
+              "12345678901234567891"},
+          Row{"999999999999999", "1000000000000000", "999999999999999", "1000000000000000"},
+          Row{"2^96-1", "(2^61-1)*(2^89-1)", "79228162514264337593543950335",
+              "1427247692705959880439315947500961989719490561"},
+          Row{"1", "10^1000-1", "1", std::string(1000, '9')}}) {
+        SCOPED_TRACE(row.to_text);
+        const FactorRangeChecked checked = FactorRangeCheck(row.from_text, row.to_text);
+        ASSERT_TRUE(std::holds_alternative<FactorRangeInput>(checked));
+        const auto& big = std::get<FactorRangeInput>(checked).big;
+        ASSERT_TRUE(big);
+        EXPECT_EQ(big->from.get_str(), row.from);
+        EXPECT_EQ(big->to.get_str(), row.to);
+    }
 }
 
 struct Window {

@@ -87,18 +87,22 @@ INSTANTIATE_TEST_SUITE_P(
                  "999999999999996=2^2×3×307×271444082519\n"
                  "999999999999997=599×2131×3733×209861\n"
                  "999999999999998=2×499999999999999\n"
-                 "999999999999999=3^3×31×37×41×271×2906161\n"}),
+                 "999999999999999=3^3×31×37×41×271×2906161\n"},
+        ListCase{"ExpressionsAboveSmallLimit", "10^15-1", "10^15+1",
+                 "999999999999999=3^3×31×37×41×271×2906161\n"
+                 "1000000000000000=2^15×5^15\n"
+                 "1000000000000001=7×11×13×211×241×2161×9091\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Page1Test, BoundAboveFifteenDigitsKeepsFieldsAndPane) {
-    const Message over_limit{"很抱歉,最大只能到 999999999999999,\n\r请用“分解一个数”单独分解.",
+TEST_F(Page1Test, BoundBeyondAThousandDigitsKeepsFieldsAndPane) {
+    const Message over_limit{"很抱歉,最大只能到 10^1000-1,\n\r请用“分解一个数”单独分解.",
                              "输入超限", MessageIcon::Information, MessageButtons::Ok};
     struct Row {
         const char* from;
         const char* to;
     };
-    for (const Row& row : {Row{"1000000000000000", "1000000000000005"}, Row{"1", "1e15"},
-                           Row{"1000000000000000", "0"}}) {
+    for (const Row& row :
+         {Row{"1", "1e1000"}, Row{"10^1000", "5"}, Row{"1000000000000000", "1e1000x"}}) {
         SCOPED_TRACE(std::string(row.from) + " " + row.to);
         platform.messages.clear();
         form->Pane(1)->SetText("old");
@@ -153,6 +157,39 @@ TEST_F(Page1Test, SinglePrimeWithProgressCompletesNormally) {
         EXPECT_FALSE(ResultFileLeft());
         Check3(1)->click();
     }
+}
+
+// Esc during a long factorization keeps the lines done, the proven primes of the number being
+// split and, marked, the part not yet split.
+TEST_F(Page1Test, StopDuringALargeFactorizationKeepsWhatIsDone) {
+    // A proven prime, then 2 p q with p and q primes of 50 digits.
+    const QString prime =
+        "1400000000000000000000000000000000000000000001103640000000000000000000000000000000000000"
+        "000000992141";
+    const QString next =
+        "1400000000000000000000000000000000000000000001103640000000000000000000000000000000000000"
+        "000000992142";
+    const QString pq =
+        "7000000000000000000000000000000000000000000005518200000000000000000000000000000000000000"
+        "00000496071";
+    Type(Text2(), prime);
+    Type(Text3(), prime + "+1");
+    Text3()->setFocus();
+    QTest::keyClick(Text3(), Qt::Key_Return);
+    const QString first_line = prime + "=素数";
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return form->Run().ResultFile().BytesWritten() >=
+                   static_cast<std::uint64_t>(first_line.toUtf8().size() + 2);
+        },
+        60000));
+    QTest::qWait(300);
+    form->Keys().PressEscape();
+    WaitForRun();
+    EXPECT_EQ(PaneText(1),
+              first_line + "\n" + next + "=2×[未分解:" + pq + "]\n(已停止,以上为部分结果)\n");
+    EXPECT_TRUE(Status().startsWith("已停止")) << Status().toStdString();
+    EXPECT_FALSE(ResultFileLeft());
 }
 
 TEST_F(Page1Test, EscapeClearsFieldsPaneStatusAndBar) {
