@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "cli/search_output.h"
+#include "cli/search_command.h"
 #include "core/tools/factor_range.h"
 
 namespace numerel::cli {
@@ -12,15 +12,12 @@ namespace {
 
 int RunFactorRange(CliContext& context) {
     const std::vector<std::string>& fields = context.Args();  // lower bound, upper bound
-    const FactorRangeChecked checked = FactorRangeCheck(fields[0], fields[1]);
-    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
-        context.ShowMessage(*rejection->message);
-        return kExitRejected;
-    }
-    StreamSink sink(context.Out());
-    FactorRangeRun(std::get<FactorRangeInput>(checked), sink, {});
-    if (sink.NeedsLineEnd()) context.Out() << '\n';
-    return kExitOk;
+    return RunSearchCommand(
+        context, FactorRangeCheck(fields[0], fields[1]),
+        [](const FactorRangeInput& input, ResultSink& sink, const ProgressFn& progress) {
+            FactorRangeRun(input, sink, progress);
+            return SearchSummary{};
+        });
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "ui/pages/keyboard_model.h"
+#include "ui/pages/search_tool.h"
 #include "ui/pane/output_pane.h"
 #include "ui/run/run_protocol.h"
 
@@ -64,19 +65,13 @@ void Page1FactorRange::Activate() {
 void Page1FactorRange::OnFactorClicked() {
     const FactorRangeChecked checked =
         FactorRangeCheck(fromField->text().toStdString(), toField->text().toStdString());
-    // The status label goes back to idle even when the bounds are turned away.
-    shell_.run.ResetStatus();
-    if (const auto* rejection = std::get_if<Rejection>(&checked)) {
-        Reject(*rejection, {fromField, toField}, kPane);
-        return;
-    }
-    const FactorRangeInput input = std::get<FactorRangeInput>(checked);
-    shell_.run.RunThroughResultFile(
-        this, Pane(kPane), kProgressBox,
-        [input](ResultSink& sink, const ProgressFn& progress) -> std::optional<QString> {
-            FactorRangeRun(input, sink, progress);
-            return std::nullopt;
-        });
+    const SearchTool tool{
+        .fields = {fromField, toField}, .pane = kPane, .progress_box = kProgressBox};
+    RunSearch(tool, checked,
+              [](const FactorRangeInput& input, ResultSink& sink, const ProgressFn& progress) {
+                  FactorRangeRun(input, sink, progress);
+                  return SearchSummary{};
+              });
 }
 
 void Page1FactorRange::OnClearClicked() {
