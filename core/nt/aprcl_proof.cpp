@@ -4,9 +4,11 @@
 #include <flint/flint.h>
 #include <flint/fmpz.h>
 #include <flint/ulong_extras.h>
+#include <gmpxx.h>
 
 #include <algorithm>
 #include <atomic>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -183,8 +185,12 @@ ProofOutcome Prove(const fmpz_t n, const aprcl_config config, unsigned threads) 
         if (extra == 0) return ProofOutcome::Unknown;
     }
     // Every divisor of n is n^i mod s for some i < R; s^2 > n leaves only these to try.
-    return aprcl_is_prime_final_division(n, config->s, config->R) == 1 ? ProofOutcome::Prime
-                                                                       : ProofOutcome::Composite;
+    mpz_class n_value, s_value;
+    fmpz_get_mpz(n_value.get_mpz_t(), n);
+    fmpz_get_mpz(s_value.get_mpz_t(), config->s);
+    const std::optional<bool> prime = NoDivisorAmongPowers(n_value, s_value, config->R, threads);
+    if (!prime) throw RunStopped{};
+    return *prime ? ProofOutcome::Prime : ProofOutcome::Composite;
 }
 
 }  // namespace
@@ -202,6 +208,47 @@ ProofOutcome AprclProve(const mpz_class& n, unsigned threads) {
     }
     aprcl_config_jacobi_clear(config);
     return outcome;
+}
+
+// FLINT's own loop for this step is serial (0.9 s at 500 digits, 16 s at 1000): the range of i
+// is dealt out to the threads in pieces.
+std::optional<bool> NoDivisorAmongPowers(const mpz_class& n, const mpz_class& s, unsigned long R,
+                                         unsigned threads) {
+    const mpz_class n_mod_s = n % s;
+    constexpr ulong kPieces = 64;
+    // i runs over 0..R: n^R = 1 mod s in the proof, and FLINT's loop tries it too.
+    const ulong end = R + 1;
+    const ulong piece = std::max<ulong>(1, (end + kPieces - 1) / kPieces);
+    std::atomic<ulong> next{0};
+    std::atomic<bool> divisor_found{false};
+    std::atomic<bool> abandon{false};
+    const auto work = [&](bool polls_stop) {
+        mpz_class r;
+        for (ulong from = piece * next++; from < end && !abandon; from = piece * next++) {
+            const ulong to = std::min(end, from + piece);
+            const mpz_class exponent(from);
+            mpz_powm(r.get_mpz_t(), n.get_mpz_t(), exponent.get_mpz_t(), s.get_mpz_t());
+            for (ulong i = from; i < to; ++i) {
+                if (i > 0 && r != 1 && mpz_divisible_p(n.get_mpz_t(), r.get_mpz_t()) != 0) {
+                    divisor_found = true;
+                    abandon = true;
+                }
+                r *= n_mod_s;
+                r %= s;
+                if (i % 4096 == 0) {
+                    if (polls_stop && StopRequested()) abandon = true;
+                    if (abandon) break;
+                }
+            }
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(work, false);
+    work(true);
+    for (std::thread& helper : helpers) helper.join();
+    if (divisor_found) return false;
+    if (abandon) return std::nullopt;
+    return true;
 }
 
 }  // namespace numerel

@@ -4,6 +4,8 @@
 
 #include <gmpxx.h>
 
+#include <optional>
+
 namespace numerel {
 
 enum class ProofOutcome { Prime, Composite, Unknown };
@@ -15,5 +17,11 @@ enum class ProofOutcome { Prime, Composite, Unknown };
 // threads. Threads: `threads` (the calling thread is one of them). Stop: the calling thread
 // polls its StopToken between pairs and throws RunStopped after the others have ended.
 ProofOutcome AprclProve(const mpz_class& n, unsigned threads);
+
+// The proof's last step: true when none of n^i mod s, 0 < i <= R, is a divisor of n other than 1
+// (gcd(n, s) = 1). Spread over `threads` threads; the calling thread polls its StopToken and
+// nullopt means it was stopped. Cost: R multiplications and divisibility tests mod s.
+std::optional<bool> NoDivisorAmongPowers(const mpz_class& n, const mpz_class& s, unsigned long R,
+                                         unsigned threads);
 
 }  // namespace numerel

@@ -1,5 +1,7 @@
 #include "core/nt/aprcl_proof.h"
 
+#include <flint/aprcl.h>
+#include <flint/fmpz.h>
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 
@@ -53,6 +55,46 @@ INSTANTIATE_TEST_SUITE_P(
                   mpz_class("696898287454081975762618916063902993528153"), ProofOutcome::Composite,
                   1}),
     [](const testing::TestParamInfo<AprclCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace numerel
+
+namespace numerel {
+namespace {
+
+// The last step must try every n^i mod s with 0 < i <= R, in whichever thread's piece it falls:
+// n = p*q is built so that its factor p is n^i0 mod s for the first time at a late i0. With
+// R = i0 the factor is in range, with R = i0 - 1 it is not; FLINT's serial loop agrees.
+TEST(AprclLastStep, FindsAFactorAtTheEndOfTheRangeAndNotBeyond) {
+    mpz_class s, p, q;
+    mpz_ui_pow_ui(s.get_mpz_t(), 2, 64);
+    mpz_nextprime(s.get_mpz_t(), s.get_mpz_t());
+    mpz_ui_pow_ui(p.get_mpz_t(), 3, 25);
+    mpz_nextprime(p.get_mpz_t(), p.get_mpz_t());
+    unsigned long i0 = 200001;
+    while (gcd(mpz_class(i0), s - 1) != 1) i0 += 2;
+    // g^i0 = p (mod s) for g = p^(1/i0); q = g/p (mod s), the first prime in that class.
+    mpz_class root, g, p_inverse, exponent(i0);
+    mpz_invert(root.get_mpz_t(), exponent.get_mpz_t(), mpz_class(s - 1).get_mpz_t());
+    mpz_powm(g.get_mpz_t(), p.get_mpz_t(), root.get_mpz_t(), s.get_mpz_t());
+    mpz_invert(p_inverse.get_mpz_t(), p.get_mpz_t(), s.get_mpz_t());
+    for (q = g * p_inverse % s + s; mpz_probab_prime_p(q.get_mpz_t(), 30) == 0;) q += s;
+    const mpz_class n = p * q;
+    fmpz_t n_flint, s_flint;
+    fmpz_init(n_flint);
+    fmpz_init(s_flint);
+    fmpz_set_mpz(n_flint, n.get_mpz_t());
+    fmpz_set_mpz(s_flint, s.get_mpz_t());
+    for (const unsigned long R : {i0 - 1, i0}) {
+        const bool no_divisor = aprcl_is_prime_final_division(n_flint, s_flint, R) == 1;
+        EXPECT_EQ(no_divisor, R < i0) << "FLINT, R = " << R;
+        for (const unsigned threads : {1u, 3u})
+            EXPECT_EQ(NoDivisorAmongPowers(n, s, R, threads), std::optional<bool>(R < i0))
+                << "R = " << R << ", threads = " << threads;
+    }
+    fmpz_clear(n_flint);
+    fmpz_clear(s_flint);
+}
 
 }  // namespace
 }  // namespace numerel
