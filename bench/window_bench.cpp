@@ -156,7 +156,7 @@ int RunCase(int page, const QString& from, const QString& to, double stop_after)
         "%lld bytes  "
         "pane %lld chars  slowest key %.1f ms  resize %.1f ms  status %s  %s\n",
         page, qPrintable(from), qPrintable(to), seconds, stop_to_screen, PeakRssMb(),
-        static_cast<long long>(bytes), static_cast<long long>(pane->Text().size()), slowest_key_ms,
+        static_cast<long long>(bytes), static_cast<long long>(pane->TextLength()), slowest_key_ms,
         resize_ms, qPrintable(form.StatusLabel()->text()),
         page == 2 ? qPrintable(form.findChild<QLabel*>("Label6")->text()) : "");
     if (pane->IsLong() && stop_after == 0) SaveLongPane(form, pane, platform);
