@@ -6,7 +6,6 @@
 #include <variant>
 
 #include "core/exact_rational.h"
-#include "core/scripted_prompter.h"
 #include "core/tools/fraction_tools.h"
 #include "fuzz/fuzz_check.h"
 
@@ -15,7 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> fields = fuzz::Fields(data, size, 2);
     const std::string x = fuzz::Numeral(fields[0], 30, true);
     const std::string r = fuzz::Numeral(fields[1], 20, false);
-    testing::ScriptedPrompter prompter;
 
     const std::optional<Fraction> fraction = RepeatingDecimalToFraction(x, r);
     FUZZ_CHECK(fraction.has_value() == !RepeatingDecimalGuard(x, r).has_value());
@@ -24,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const mpz_class d = exact::IntegerValue(fraction->denominator);
         FUZZ_CHECK(d > 0 && exact::Ratio(n, d) == exact::RepeatingValue(x, r));
         const std::optional<Fraction> reduced =
-            ReduceFraction(fraction->numerator, fraction->denominator, prompter);
+            ReduceFraction(fraction->numerator, fraction->denominator);
         FUZZ_CHECK(reduced.has_value() == (n != 0));
         if (reduced) {
             const mpz_class rn = exact::IntegerValue(reduced->numerator);
@@ -38,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const GcdLcmChecked checked = GcdLcmCheck(a, b);
     const auto* operands = std::get_if<GcdLcmOperands>(&checked);
     FUZZ_CHECK(operands != nullptr);  // digits only, or an empty box
-    const std::string pane = GcdLcmRun(*operands, prompter);
-    FUZZ_CHECK(prompter.Calls().empty());
+    const std::string pane = GcdLcmRun(*operands);
     if (a.empty() || b.empty()) {
         FUZZ_CHECK(pane.empty());
         return 0;

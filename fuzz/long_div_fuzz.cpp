@@ -1,12 +1,11 @@
 // LongDiv: every digit shown is the exact quotient truncated to the places shown; a division
-// without a prompt is exact; a zero divisor gives the box and nothing else.
+// that needs no precision is exact; a zero divisor is refused and gives no digits.
 #include <cstdint>
 #include <string>
 
 #include "core/exact_rational.h"
 #include "core/long/long_div.h"
-#include "core/long/long_messages.h"
-#include "core/scripted_prompter.h"
+#include "core/long/long_precision.h"
 #include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -19,17 +18,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string answer = fuzz::Numeral(fields[2], 2, false);
     if (answer.empty()) answer = "0";
     if (answer == "0" && vb.get_num() > 10'000) answer = "40";
-    testing::ScriptedPrompter prompter({answer});
-    const std::string shown = LongDiv(a, b, prompter);
+    const DivisionPlan plan = PlanDivision(a, b);
+    const bool needs_precision = plan.NeedsPrecision();
+    const LongResult result = LongDiv(a, b, ReadPrecision(answer));
+    const std::string& shown = result.digits;
     if (vb == 0) {
-        FUZZ_CHECK(shown.empty());
-        FUZZ_CHECK(prompter.Calls().size() == 1 &&
-                   prompter.Calls()[0].message == ZeroDivisorMessage());
+        FUZZ_CHECK(shown.empty() && result.refusal == LongRefusal::ZeroDivisor);
         return 0;
     }
-    FUZZ_CHECK(!shown.empty());
+    FUZZ_CHECK(!result.refusal && !shown.empty());
     FUZZ_CHECK(exact::Value(shown) == exact::Truncated(va / vb, exact::FractionDigits(shown)));
-    if (prompter.InputCount() == 0) FUZZ_CHECK(exact::Value(shown) == va / vb);
+    if (!needs_precision) FUZZ_CHECK(exact::Value(shown) == va / vb);
     // (The text need not be canonical: a divisor "1" gives the dividend as typed, "100.0".)
     return 0;
 }
