@@ -12,7 +12,9 @@
 #include <thread>
 #include <vector>
 
+#include "core/nt/aprcl_plan.h"
 #include "core/nt/flint_thread_memory.h"
+#include "core/nt/lenstra_divisors.h"
 #include "core/run_control.h"
 
 namespace numerel {
@@ -92,12 +94,10 @@ void RunPair(PairTest& test, const fmpz_t n) {
     }
 }
 
-// The pairs of the parameters, the dearest first so that the threads end together.
-std::vector<PairTest> Pairs(const aprcl_config config) {
+// The pairs of the plan, the dearest first so that the threads end together.
+std::vector<PairTest> Pairs(const AprclPlan& plan) {
     std::vector<PairTest> pairs;
-    for (slong i = 0; i < config->qs->num; ++i) {
-        if (config->qs_used[i] == 0) continue;
-        const ulong q = fmpz_get_ui(config->qs->p + i);
+    for (const ulong q : plan.qs) {
         n_factor_t factors;
         n_factor_init(&factors);
         n_factor(&factors, q - 1, 1);
@@ -141,34 +141,32 @@ bool RunPairs(std::vector<PairTest>& pairs, const fmpz_t n, unsigned threads) {
     return !stopped;
 }
 
-ProofOutcome Prove(const fmpz_t n, const aprcl_config config, unsigned threads) {
-    if (aprcl_is_mul_coprime_ui_fmpz(config->R, config->s, n) == 0) return ProofOutcome::Composite;
+ProofOutcome Prove(const mpz_class& n_value, const fmpz_t n, const AprclPlan& plan,
+                   unsigned threads) {
+    if (gcd(n_value, plan.s * plan.R) != 1) return ProofOutcome::Composite;
 
     // Condition L_p for each prime p of R: met at once for odd p when n^(p-1) != 1 mod p^2,
     // otherwise by a pair test below or the extra test at the end.
-    std::vector<bool> condition(config->rs.num, false);
+    const std::vector<ulong>& r_primes = plan.r_primes;
+    std::vector<bool> condition(r_primes.size(), false);
     const auto index_of = [&](ulong p) {
-        for (int i = 0; i < config->rs.num; ++i)
-            if (config->rs.p[i] == p) return i;
-        return -1;
+        return std::find(r_primes.begin(), r_primes.end(), p) - r_primes.begin();
     };
-    {
-        Fmpz square, power;
-        for (int i = 0; i < config->rs.num; ++i) {
-            const ulong p = config->rs.p[i];
-            if (p == 2) continue;
-            fmpz_set_ui(square.get(), p * p);
-            fmpz_powm_ui(power.get(), n, p - 1, square.get());
-            condition[i] = fmpz_is_one(power.get()) == 0;
-        }
+    for (std::size_t i = 0; i < r_primes.size(); ++i) {
+        const ulong p = r_primes[i];
+        if (p == 2) continue;
+        mpz_class power;
+        const mpz_class square(p * p);
+        mpz_powm_ui(power.get_mpz_t(), n_value.get_mpz_t(), p - 1, square.get_mpz_t());
+        condition[i] = power != 1;
     }
 
-    std::vector<PairTest> pairs = Pairs(config);
+    std::vector<PairTest> pairs = Pairs(plan);
     if (!RunPairs(pairs, n, threads)) throw RunStopped{};
     const ulong n_mod_4 = fmpz_fdiv_ui(n, 4);
     for (const PairTest& test : pairs) {
         if (test.h < 0) return ProofOutcome::Composite;
-        const int i = index_of(test.p);
+        const auto i = index_of(test.p);
         if (test.p != 2) {
             if (test.h % static_cast<slong>(test.p) != 0) condition[i] = true;
         } else if (test.k == 1) {
@@ -177,18 +175,18 @@ ProofOutcome Prove(const fmpz_t n, const aprcl_config config, unsigned threads) 
             condition[i] = true;
         }
     }
-    for (int i = 0; i < config->rs.num; ++i) {
+    for (std::size_t i = 0; i < r_primes.size(); ++i) {
         if (condition[i]) continue;
         PollStop();
-        const int extra = _aprcl_is_prime_jacobi_additional_test(n, config->rs.p[i]);
+        const int extra = _aprcl_is_prime_jacobi_additional_test(n, r_primes[i]);
         if (extra == 2) return ProofOutcome::Composite;
         if (extra == 0) return ProofOutcome::Unknown;
     }
-    // Every divisor of n is n^i mod s for some i < R; s^2 > n leaves only these to try.
-    mpz_class n_value, s_value;
-    fmpz_get_mpz(n_value.get_mpz_t(), n);
-    fmpz_get_mpz(s_value.get_mpz_t(), config->s);
-    const std::optional<bool> prime = NoDivisorAmongPowers(n_value, s_value, config->R, threads);
+    // Every divisor of n is now n^i mod s for some i < R.
+    const std::optional<bool> prime =
+        plan.last_step == LastStep::SquareRoot
+            ? NoDivisorAmongPowers(n_value, plan.s, plan.R, threads)
+            : NoDivisorInPowerClasses(n_value, plan.s, plan.R, threads);
     if (!prime) throw RunStopped{};
     return *prime ? ProofOutcome::Prime : ProofOutcome::Composite;
 }
@@ -196,18 +194,10 @@ ProofOutcome Prove(const fmpz_t n, const aprcl_config config, unsigned threads) 
 }  // namespace
 
 ProofOutcome AprclProve(const mpz_class& n, unsigned threads) {
+    const AprclPlan plan = PlanAprcl(n);
+    if (plan.s == 0) return ProofOutcome::Unknown;
     Fmpz value(n);
-    aprcl_config config;
-    aprcl_config_jacobi_init(config, value.get());
-    ProofOutcome outcome = ProofOutcome::Unknown;
-    try {
-        outcome = Prove(value.get(), config, std::max(threads, 1u));
-    } catch (...) {
-        aprcl_config_jacobi_clear(config);
-        throw;
-    }
-    aprcl_config_jacobi_clear(config);
-    return outcome;
+    return Prove(n, value.get(), plan, std::max(threads, 1u));
 }
 
 // FLINT's own loop for this step is serial (0.9 s at 500 digits, 16 s at 1000): the range of i
@@ -240,6 +230,51 @@ std::optional<bool> NoDivisorAmongPowers(const mpz_class& n, const mpz_class& s,
                     if (abandon) break;
                 }
             }
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(work, false);
+    work(true);
+    for (std::thread& helper : helpers) helper.join();
+    if (divisor_found) return false;
+    if (abandon) return std::nullopt;
+    return true;
+}
+
+namespace {
+
+// Every residue n^i mod s, i from 0 up to the order of n (a divisor of R), save one of each
+// pair i, 1 - i: a divisor d in class i has its cofactor n/d in class 1 - i, so trying either
+// class finds one of them. Should n^R not be 1 mod s (never so in a proof), all R classes.
+std::vector<mpz_class> PowerClassesUpToPairs(const mpz_class& n, const mpz_class& s,
+                                             unsigned long R) {
+    std::vector<mpz_class> residues{1};
+    const mpz_class n_mod_s = n % s;
+    mpz_class r = n_mod_s;
+    for (; r != 1 && residues.size() < R; r = r * n_mod_s % s) residues.push_back(r);
+    if (r != 1) return residues;
+    const std::size_t order = residues.size();
+    std::vector<mpz_class> classes;
+    for (std::size_t i = 0; i < order; ++i)
+        if (i <= (order + 1 - i) % order) classes.push_back(residues[i]);
+    return classes;
+}
+
+}  // namespace
+
+std::optional<bool> NoDivisorInPowerClasses(const mpz_class& n, const mpz_class& s, unsigned long R,
+                                            unsigned threads) {
+    const std::vector<mpz_class> classes = PowerClassesUpToPairs(n, s, R);
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> divisor_found{false};
+    std::atomic<bool> abandon{false};
+    const auto work = [&](bool polls_stop) {
+        for (std::size_t i = next++; i < classes.size() && !abandon; i = next++) {
+            if (HasDivisorInClass(n, classes[i], s)) {
+                divisor_found = true;
+                abandon = true;
+            }
+            if (polls_stop && i % 16 == 0 && StopRequested()) abandon = true;
         }
     };
     std::vector<std::thread> helpers;

@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
     Values, AprclProveTest,
     testing::Values(
         AprclCase{"PrimeAbove2To64", NextPrime(2, 70), ProofOutcome::Prime, 1},
+        AprclCase{"Prime50DigitsLenstraLastStep", NextPrime(10, 49), ProofOutcome::Prime, 2},
         AprclCase{"Prime61Digits", NextPrime(10, 60), ProofOutcome::Prime, 2},
         AprclCase{"Prime151DigitsOnThreeThreads", NextPrime(10, 150), ProofOutcome::Prime, 3},
         // (6k+1)(12k+1)(18k+1), k = 1000020: a Carmichael number, a Fermat liar to every base.
@@ -94,6 +95,49 @@ TEST(AprclLastStep, FindsAFactorAtTheEndOfTheRangeAndNotBeyond) {
     }
     fmpz_clear(n_flint);
     fmpz_clear(s_flint);
+}
+
+}  // namespace
+}  // namespace numerel
+
+namespace numerel {
+namespace {
+
+// With s^3 > n only one class of each pair i, 1 - i is searched: n = p*q is built with p in
+// class n^i0 mod s and q in class n^(1 - i0), n of order 15 mod s. Whichever of the two is
+// searched, the factor must be found; i0 = 8 is its own partner (2 * 8 = 1 mod 15).
+TEST(AprclLastStep, FindsAFactorInEitherClassOfAPair) {
+    mpz_class s;
+    mpz_ui_pow_ui(s.get_mpz_t(), 2, 60);
+    do mpz_nextprime(s.get_mpz_t(), s.get_mpz_t());
+    while (s % 15 != 1);
+    // g of order exactly 15 mod s.
+    mpz_class g, h = 2;
+    const mpz_class cofactor = (s - 1) / 15;
+    const auto power = [&](const mpz_class& base, unsigned long e) {
+        mpz_class result;
+        mpz_powm_ui(result.get_mpz_t(), base.get_mpz_t(), e, s.get_mpz_t());
+        return result;
+    };
+    for (;; ++h) {
+        mpz_powm(g.get_mpz_t(), h.get_mpz_t(), cofactor.get_mpz_t(), s.get_mpz_t());
+        if (power(g, 3) != 1 && power(g, 5) != 1) break;
+    }
+    // The first prime above 2^80 in the class of `residue`.
+    const auto prime_in_class = [&](const mpz_class& residue) {
+        mpz_class start;
+        mpz_ui_pow_ui(start.get_mpz_t(), 2, 80);
+        mpz_class x = start - start % s + residue;
+        while (mpz_probab_prime_p(x.get_mpz_t(), 30) == 0) x += s;
+        return x;
+    };
+    for (const unsigned long i0 : {0ul, 1ul, 8ul, 11ul, 14ul}) {
+        const mpz_class p = prime_in_class(power(g, i0));
+        const mpz_class q = prime_in_class(power(g, (16 - i0) % 15));
+        for (const unsigned threads : {1u, 3u})
+            EXPECT_EQ(NoDivisorInPowerClasses(p * q, s, 15, threads), std::optional<bool>(false))
+                << "i0 = " << i0 << ", threads = " << threads;
+    }
 }
 
 }  // namespace
