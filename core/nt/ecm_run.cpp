@@ -1,10 +1,18 @@
 #include "core/nt/ecm_run.h"
 
 #include <ecm.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "core/run_control.h"
+#include "core/run_in_child.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define NUMEREL_LEAK_CHECK 1
@@ -102,34 +110,106 @@ mpz_class PMinus1Split(const mpz_class& n, double b1, const EcmTick& tick) {
     return found;
 }
 
-mpz_class EcmSplit(const mpz_class& n, double b1, int curves, std::uint64_t* seed,
-                   const EcmTick& tick) {
-    TickScope scope(tick);
+namespace {
+
+// Per curve, about b1 * (digits / 40)^1.6 of these units take a millisecond / 3000.
+double CurveCost(const mpz_class& n, double b1) {
+    const double digits = static_cast<double>(mpz_sizeinbase(n.get_mpz_t(), 10));
+    return b1 * std::pow(digits / 40, 1.6);
+}
+
+// Curves first, first + step, ... below `curves`, each with its own parameter from seed. A
+// found divisor ends the run. Batch stage 1 is the library's fastest but never calls the stop
+// hook, so where it must stop (not in a child, which is killed) it is kept to curves of a
+// fraction of a second; longer curves use Suyama's curves, whose stage 1 polls.
+mpz_class Curves(const mpz_class& n, double b1, int first, int step, int curves, std::uint64_t seed,
+                 bool killable, double stage2_memory) {
     ecm_params params;
     ecm_init(params);
     params->method = ECM_ECM;
     params->stop_asap = &EcmStopHook;
-    params->maxmem = kStage2Memory;
-    // Batch stage 1 is the library's fastest but never calls the stop hook, so it is kept to
-    // curves of a fraction of a second (the product of the primes up to b1 is then kept in
-    // params across the curves); longer curves use Suyama's curves, whose stage 1 polls.
-    const double digits = static_cast<double>(mpz_sizeinbase(n.get_mpz_t(), 10));
-    params->param =
-        b1 * std::pow(digits / 40, 1.6) <= 6e4 ? ECM_PARAM_BATCH_SQUARE : ECM_PARAM_SUYAMA;
+    params->maxmem = stage2_memory;
+    // The product of the primes up to b1 that batch curves keep grows with b1: 2 MB at 10^7.
+    const bool batch = killable ? b1 <= 1e7 : CurveCost(n, b1) <= 6e4;
+    params->param = batch ? ECM_PARAM_BATCH_SQUARE : ECM_PARAM_SUYAMA;
     mpz_class found = 0;
-    for (int curve = 0; curve < curves && found == 0 && !StopRequested(); ++curve) {
+    for (int curve = first; curve < curves && found == 0 && !StopRequested(); curve += step) {
         params->B1done = ECM_DEFAULT_B1_DONE;
         params->sigma_is_A = 0;
         mpz_set_ui(params->x, 0);
         mpz_set_ui(params->y, 0);
         mpz_set_si(params->B2, ECM_DEFAULT_B2);
         mpz_set_si(params->B2min, -1);
-        mpz_set_ui(params->sigma, Sigma(*seed));
-        ++*seed;
+        mpz_set_ui(params->sigma, Sigma(seed + static_cast<std::uint64_t>(curve)));
         found = Run(n, b1, params);
     }
     ecm_clear(params);
     return found;
+}
+
+struct Abandoned {};
+
+// The curves dealt out to one child process per core: a stop or another child's divisor kills
+// them at once, and batch curves can be used at every size.
+mpz_class CurvesInChildren(const mpz_class& n, double b1, int curves, std::uint64_t seed,
+                           unsigned processes, const EcmTick& tick) {
+    std::atomic<bool> done{false};
+    std::mutex found_mutex;
+    mpz_class found = 0;
+    bool stopped = false;
+    const int step = static_cast<int>(processes);
+    const double memory = kStage2Memory / processes;
+    const pid_t parent = getpid();
+    const auto slot = [&](int first, bool polls_stop) {
+        try {
+            const std::string text = RunInChild(
+                [&] {
+                    // Only a child can be killed; should no child be made, this runs here.
+                    const bool in_child = getpid() != parent;
+                    const EcmTick no_tick;
+                    TickScope scope(no_tick);
+                    return Curves(n, b1, first, step, curves, seed, in_child, memory).get_str();
+                },
+                0,
+                [&] {
+                    if (polls_stop && tick) tick();
+                    if (done.load(std::memory_order_relaxed)) throw Abandoned{};
+                });
+            const mpz_class divisor(text);
+            if (divisor != 0) {
+                const std::lock_guard lock(found_mutex);
+                if (found == 0) found = divisor;
+                done = true;
+            }
+        } catch (const Abandoned&) {
+        } catch (const RunStopped&) {
+            stopped = true;
+            done = true;
+        } catch (...) {
+            // A child that failed (out of memory, say) found nothing; the others go on.
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int first = 1; first < step; ++first) helpers.emplace_back(slot, first, false);
+    slot(0, true);
+    for (std::thread& helper : helpers) helper.join();
+    return stopped ? mpz_class(0) : found;
+}
+
+}  // namespace
+
+mpz_class EcmSplit(const mpz_class& n, double b1, int curves, std::uint64_t* seed,
+                   const EcmTick& tick) {
+    const std::uint64_t first_seed = *seed;
+    *seed += static_cast<std::uint64_t>(std::max(curves, 0));
+    // A fork costs a few milliseconds: worth it from a tenth of a second of curves.
+    const unsigned processes = std::max(1u, std::thread::hardware_concurrency());
+    if (processes > 1 && curves >= 2 * static_cast<int>(processes) &&
+        CurveCost(n, b1) * curves >= 3e5) {
+        return CurvesInChildren(n, b1, curves, first_seed, processes, tick);
+    }
+    TickScope scope(tick);
+    return Curves(n, b1, 0, 1, curves, first_seed, false, kStage2Memory);
 }
 
 }  // namespace numerel

@@ -129,7 +129,9 @@ INSTANTIATE_TEST_SUITE_P(
         ShapeCase{"LargePrimeTimesSquare", 5, {{150, 1}, {13, 2}}},
         ShapeCase{"SmallPrimeCubedTimesCubeOfLargePrime", 6, {{4, 3}, {60, 3}}},
         // 126 digits: beyond the sieve, only rho, p-1 and ECM can split it.
-        ShapeCase{"BeyondTheSieve", 7, {{12, 1}, {114, 1}}}),
+        ShapeCase{"BeyondTheSieve", 7, {{12, 1}, {114, 1}}},
+        // Its ECM curves are dealt out to child processes, one of which finds the 18 digits.
+        ShapeCase{"EcmInChildProcesses", 8, {{18, 1}, {112, 1}}}),
     [](const testing::TestParamInfo<ShapeCase>& info) { return info.param.name; });
 
 // A run stopped while ECM works on a part it cannot split keeps what it has proven and leaves
