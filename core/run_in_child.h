@@ -15,9 +15,11 @@
 #include <csignal>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "core/run_control.h"
 
@@ -139,6 +141,68 @@ inline std::string RunInChild(const std::function<std::string()>& work, std::siz
         throw std::bad_alloc();
     }
     throw std::runtime_error("the computing process failed");
+}
+
+// Runs each of `works` in a child process of its own, all at once, every fork made here on the
+// calling thread: a fork while another of our threads is inside the allocator can leave the
+// child waiting on the allocator's lock forever (the sanitizers' allocator has no fork guard).
+// `finished(i, text)` receives what child i returned, as it ends, and returns true to end the
+// others (they are killed). A child that fails, or that cannot be made, gives nothing. Stops as
+// RunInChild does; `waiting`, if set, is called at every poll. Returns how many children were made.
+inline std::size_t RunInChildren(
+    const std::vector<std::function<std::string()>>& works,
+    const std::function<bool(std::size_t, const std::string&)>& finished,
+    const std::function<void()>& waiting = {}) {
+    struct Running {
+        std::unique_ptr<detail::Child> child;
+        std::size_t index;
+        std::string text;
+    };
+    std::vector<Running> running;
+    const pid_t parent = getpid();
+    for (std::size_t i = 0; i < works.size(); ++i) {
+        int fds[2];
+        if (pipe2(fds, O_CLOEXEC) != 0) continue;
+        const pid_t pid = fork();
+        if (pid < 0) {
+            close(fds[0]);
+            close(fds[1]);
+            continue;
+        }
+        if (pid == 0) {
+            close(fds[0]);
+            detail::RunChild(works[i], fds[1], parent);
+        }
+        close(fds[1]);
+        running.push_back({std::make_unique<detail::Child>(pid, fds[0]), i, {}});
+    }
+    const std::size_t made = running.size();
+    while (!running.empty()) {
+        std::vector<pollfd> ready;
+        for (const Running& r : running) ready.push_back({r.child->Fd(), POLLIN, 0});
+        const int polled = poll(ready.data(), ready.size(), detail::kPollMilliseconds);
+        PollStop();
+        if (waiting) waiting();
+        if (polled < 0 && errno != EINTR) throw std::runtime_error("poll failed");
+        for (std::size_t k = ready.size(); k-- > 0;) {
+            if (ready[k].revents == 0) continue;
+            Running& r = running[k];
+            char buffer[4096];
+            const ssize_t n = read(r.child->Fd(), buffer, sizeof buffer);
+            if (n > 0) {
+                r.text.append(buffer, static_cast<std::size_t>(n));
+                continue;
+            }
+            if (n < 0 && errno == EINTR) continue;
+            const int status = r.child->Wait();
+            const bool succeeded = n == 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+            const std::size_t index = r.index;
+            const std::string text = std::move(r.text);
+            running.erase(running.begin() + static_cast<std::ptrdiff_t>(k));
+            if (succeeded && finished(index, text)) return made;
+        }
+    }
+    return made;
 }
 
 }  // namespace numerel

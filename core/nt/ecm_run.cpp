@@ -1,12 +1,10 @@
 #include "core/nt/ecm_run.h"
 
 #include <ecm.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <mutex>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -148,53 +146,38 @@ mpz_class Curves(const mpz_class& n, double b1, int first, int step, int curves,
     return found;
 }
 
-struct Abandoned {};
-
 // The curves dealt out to one child process per core: a stop or another child's divisor kills
 // them at once, and batch curves can be used at every size.
 mpz_class CurvesInChildren(const mpz_class& n, double b1, int curves, std::uint64_t seed,
                            unsigned processes, const EcmTick& tick) {
-    std::atomic<bool> done{false};
-    std::mutex found_mutex;
-    mpz_class found = 0;
-    bool stopped = false;
     const int step = static_cast<int>(processes);
     const double memory = kStage2Memory / processes;
-    const pid_t parent = getpid();
-    const auto slot = [&](int first, bool polls_stop) {
-        try {
-            const std::string text = RunInChild(
-                [&] {
-                    // Only a child can be killed; should no child be made, this runs here.
-                    const bool in_child = getpid() != parent;
-                    const EcmTick no_tick;
-                    TickScope scope(no_tick);
-                    return Curves(n, b1, first, step, curves, seed, in_child, memory).get_str();
-                },
-                0,
-                [&] {
-                    if (polls_stop && tick) tick();
-                    if (done.load(std::memory_order_relaxed)) throw Abandoned{};
-                });
-            const mpz_class divisor(text);
-            if (divisor != 0) {
-                const std::lock_guard lock(found_mutex);
-                if (found == 0) found = divisor;
-                done = true;
-            }
-        } catch (const Abandoned&) {
-        } catch (const RunStopped&) {
-            stopped = true;
-            done = true;
-        } catch (...) {
-            // A child that failed (out of memory, say) found nothing; the others go on.
+    std::vector<std::function<std::string()>> works;
+    for (int first = 0; first < step; ++first) {
+        works.push_back([&, first] {
+            const EcmTick no_tick;
+            TickScope scope(no_tick);
+            return Curves(n, b1, first, step, curves, seed, true, memory).get_str();
+        });
+    }
+    mpz_class found = 0;
+    try {
+        const std::size_t made = RunInChildren(
+            works,
+            [&](std::size_t, const std::string& text) {
+                if (!text.empty()) found = mpz_class(text);
+                return found != 0;
+            },
+            tick);
+        // No child could be made: the curves run here, where they can be stopped.
+        if (made == 0) {
+            TickScope scope(tick);
+            return Curves(n, b1, 0, 1, curves, seed, false, kStage2Memory);
         }
-    };
-    std::vector<std::thread> helpers;
-    for (int first = 1; first < step; ++first) helpers.emplace_back(slot, first, false);
-    slot(0, true);
-    for (std::thread& helper : helpers) helper.join();
-    return stopped ? mpz_class(0) : found;
+    } catch (const RunStopped&) {
+        return 0;
+    }
+    return found;
 }
 
 }  // namespace
