@@ -21,7 +21,7 @@ mpz_class PMinus1Split(const mpz_class& n, double b1, const EcmTick& tick);
 // A nontrivial divisor of the odd composite n found by up to `curves` ECM curves with stage-1
 // bound b1, or 0 when none was found or the run was stopped. Curve parameters come from *seed,
 // which advances by `curves`, so that runs are reproducible. From a tenth of a second of curves
-// they are dealt out to a child process per core (RunInChild). Cost: per curve about
+// they are dealt out to a child process per core (RunInChildren). Cost: per curve about
 // b1 * 10 multiplications modulo n, plus a stage 2 of similar cost.
 mpz_class EcmSplit(const mpz_class& n, double b1, int curves, std::uint64_t* seed,
                    const EcmTick& tick);
