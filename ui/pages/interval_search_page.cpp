@@ -65,7 +65,7 @@ IntervalSearchPage::IntervalSearchPage(Shell& shell, const IntervalSearchDesign&
 }
 
 void IntervalSearchPage::Activate() {
-    lowerBound->setFocus();
+    FocusArriving(lowerBound);
     shell_.keys.SetDefault(
         decimalSearchButton != nullptr ? ShownOf(searchButton, decimalSearchButton) : searchButton);
     shell_.keys.SetCancel(clearButton);

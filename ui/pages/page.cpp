@@ -77,6 +77,11 @@ PickPathBinding* Page::BindPickPath(PickPathInstance instance) {
     return new PickPathBinding(std::move(instance), shell_.keys, shell_.platform, this);
 }
 
+void Page::FocusArriving(QLineEdit* field) {
+    field->setFocus();
+    field->selectAll();
+}
+
 void Page::ClearTool(std::initializer_list<QLineEdit*> fields, int pane, ClearResets resets,
                      FocusAfter focus) {
     if (pane != kNoPane) Pane(pane)->SetText(QString());

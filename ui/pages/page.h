@@ -33,6 +33,9 @@ public:
     virtual void Activate() {}
 
 protected:
+    // Arriving on a page: the field takes the focus with its text selected, so that what the
+    // user types replaces a remembered value instead of running on from its end.
+    static void FocusArriving(QLineEdit* field);
     // Controls in the 9 pt Song face, with the design's name as objectName.
     QLineEdit* MakeField(const QString& name);
     QPushButton* MakeButton(const QString& name, const QString& caption);

@@ -76,7 +76,7 @@ Page0Factor::Page0Factor(Shell& shell, QWidget* parent) : Page(shell, parent) {
 }
 
 void Page0Factor::Activate() {
-    factorInput->setFocus();
+    FocusArriving(factorInput);
     shell_.keys.SetDefault(ShownOf(factorButton, decimalFactorButton));
     shell_.keys.SetCancel(clearButton);
 }

@@ -57,7 +57,7 @@ Page1FactorRange::Page1FactorRange(Shell& shell, QWidget* parent) : Page(shell, 
 }
 
 void Page1FactorRange::Activate() {
-    fromField->setFocus();
+    FocusArriving(fromField);
     shell_.keys.SetDefault(factorButton);
     shell_.keys.SetCancel(clearButton);
 }

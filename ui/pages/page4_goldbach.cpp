@@ -136,7 +136,7 @@ void Page4Goldbach::BindTool(Tool& tool) {
 }
 
 void Page4Goldbach::Activate() {
-    even_.input->setFocus();
+    FocusArriving(even_.input);
     shell_.keys.SetDefault(ShownOf(even_.searchButton, even_.decimalSearchButton));
     shell_.keys.SetCancel(even_.clearButton);
 }

@@ -95,7 +95,7 @@ Page5Divisors::Page5Divisors(Shell& shell, QWidget* parent) : Page(shell, parent
 }
 
 void Page5Divisors::Activate() {
-    fromField->setFocus();
+    FocusArriving(fromField);
     shell_.keys.SetDefault(ShownOf(searchButton, largeSearchButton));
     shell_.keys.SetCancel(clearButton);
 }

@@ -84,7 +84,7 @@ Page6Calculator::Page6Calculator(Shell& shell, QWidget* parent) : Page(shell, pa
 }
 
 void Page6Calculator::Activate() {
-    operandA->setFocus();
+    FocusArriving(operandA);
     shell_.keys.SetCancel(clearButton);
 }
 

@@ -155,7 +155,7 @@ QGroupBox* Page7Fractions::BuildGcdFrame() {
 }
 
 void Page7Fractions::Activate() {
-    gcdInputs[0]->setFocus();
+    FocusArriving(gcdInputs[0]);
 }
 
 bool Page7Fractions::eventFilter(QObject* watched, QEvent* event) {

@@ -3,6 +3,7 @@
 // of the program.
 #include <QFont>
 #include <QSettings>
+#include <QTest>
 #include <QTextCharFormat>
 
 #include "form_fixture.h"
@@ -150,6 +151,26 @@ TEST_F(WindowTest, WhatTheUserSetUpSurvivesARestartButNoResult) {
 
     // Enter on the restored page runs its own button.
     EXPECT_EQ(form->Keys().Default(), Button("Command21"));
+}
+
+// A remembered bound is selected when its page comes up, at start and after a page change:
+// typed digits replace it instead of running on from its end (1 then 7 made 17).
+TEST_F(WindowTest, TypingOnArrivalReplacesARememberedValue) {
+    const QString file = dir.filePath("numerel.conf");
+    form->RememberIn(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    GoToPage(2);
+    Type(Field("Text4"), "1");
+    form.reset();
+    form = std::make_unique<MainWindow>(platform, dir.path());
+    form->RememberIn(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    form->show();
+    ASSERT_EQ(form->focusWidget(), Field("Text4"));
+    QTest::keyClicks(Field("Text4"), "7");
+    EXPECT_EQ(Field("Text4")->text(), "7");
+    GoToPage(3);
+    GoToPage(2);
+    QTest::keyClicks(Field("Text4"), "9");
+    EXPECT_EQ(Field("Text4")->text(), "9");
 }
 
 TEST_F(WindowTest, AWindowOffEveryScreenComesBackOntoOne) {
