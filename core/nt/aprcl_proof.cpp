@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -200,36 +201,23 @@ ProofOutcome AprclProve(const mpz_class& n, unsigned threads) {
     return Prove(n, value.get(), plan, std::max(threads, 1u));
 }
 
-// FLINT's own loop for this step is serial (0.9 s at 500 digits, 16 s at 1000): the range of i
-// is dealt out to the threads in pieces.
-std::optional<bool> NoDivisorAmongPowers(const mpz_class& n, const mpz_class& s, unsigned long R,
-                                         unsigned threads) {
-    const mpz_class n_mod_s = n % s;
-    constexpr ulong kPieces = 64;
-    // i runs over 0..R: n^R = 1 mod s in the proof, and FLINT's loop tries it too.
-    const ulong end = R + 1;
-    const ulong piece = std::max<ulong>(1, (end + kPieces - 1) / kPieces);
-    std::atomic<ulong> next{0};
+namespace {
+
+// Pieces 0..count-1 of the last step dealt out to `threads` threads: false as soon as one piece
+// holds a divisor of n, true when none does, nullopt when the calling thread (the only one that
+// polls its StopToken, between pieces) was stopped.
+std::optional<bool> NoPieceHoldsADivisor(std::size_t count, unsigned threads,
+                                         const std::function<bool(std::size_t)>& holds_divisor) {
+    std::atomic<std::size_t> next{0};
     std::atomic<bool> divisor_found{false};
     std::atomic<bool> abandon{false};
     const auto work = [&](bool polls_stop) {
-        mpz_class r;
-        for (ulong from = piece * next++; from < end && !abandon; from = piece * next++) {
-            const ulong to = std::min(end, from + piece);
-            const mpz_class exponent(from);
-            mpz_powm(r.get_mpz_t(), n.get_mpz_t(), exponent.get_mpz_t(), s.get_mpz_t());
-            for (ulong i = from; i < to; ++i) {
-                if (i > 0 && r != 1 && mpz_divisible_p(n.get_mpz_t(), r.get_mpz_t()) != 0) {
-                    divisor_found = true;
-                    abandon = true;
-                }
-                r *= n_mod_s;
-                r %= s;
-                if (i % 4096 == 0) {
-                    if (polls_stop && StopRequested()) abandon = true;
-                    if (abandon) break;
-                }
+        for (std::size_t i = next++; i < count && !abandon; i = next++) {
+            if (holds_divisor(i)) {
+                divisor_found = true;
+                abandon = true;
             }
+            if (polls_stop && StopRequested()) abandon = true;
         }
     };
     std::vector<std::thread> helpers;
@@ -239,6 +227,34 @@ std::optional<bool> NoDivisorAmongPowers(const mpz_class& n, const mpz_class& s,
     if (divisor_found) return false;
     if (abandon) return std::nullopt;
     return true;
+}
+
+}  // namespace
+
+// FLINT's own loop for this step is serial (0.9 s at 500 digits, 16 s at 1000): the range of i
+// is dealt out to the threads in pieces.
+std::optional<bool> NoDivisorAmongPowers(const mpz_class& n, const mpz_class& s, unsigned long R,
+                                         unsigned threads) {
+    const mpz_class n_mod_s = n % s;
+    // Pieces of at most 4096 powers, at least 64 of them: a stop is seen within milliseconds
+    // even at 1000 digits, and a piece's first power costs little beside its products.
+    constexpr ulong kMaxPiece = 4096;
+    constexpr ulong kMinPieces = 64;
+    // i runs over 0..R: n^R = 1 mod s in the proof, and FLINT's loop tries it too.
+    const ulong end = R + 1;
+    const ulong piece = std::clamp<ulong>((end + kMinPieces - 1) / kMinPieces, 1, kMaxPiece);
+    return NoPieceHoldsADivisor((end + piece - 1) / piece, threads, [&](std::size_t k) {
+        const ulong from = piece * k;
+        const ulong to = std::min(end, from + piece);
+        mpz_class r;
+        const mpz_class exponent(from);
+        mpz_powm(r.get_mpz_t(), n.get_mpz_t(), exponent.get_mpz_t(), s.get_mpz_t());
+        for (ulong i = from; i < to; ++i) {
+            if (i > 0 && r != 1 && mpz_divisible_p(n.get_mpz_t(), r.get_mpz_t()) != 0) return true;
+            r = r * n_mod_s % s;
+        }
+        return false;
+    });
 }
 
 namespace {
@@ -265,25 +281,8 @@ std::vector<mpz_class> PowerClassesUpToPairs(const mpz_class& n, const mpz_class
 std::optional<bool> NoDivisorInPowerClasses(const mpz_class& n, const mpz_class& s, unsigned long R,
                                             unsigned threads) {
     const std::vector<mpz_class> classes = PowerClassesUpToPairs(n, s, R);
-    std::atomic<std::size_t> next{0};
-    std::atomic<bool> divisor_found{false};
-    std::atomic<bool> abandon{false};
-    const auto work = [&](bool polls_stop) {
-        for (std::size_t i = next++; i < classes.size() && !abandon; i = next++) {
-            if (HasDivisorInClass(n, classes[i], s)) {
-                divisor_found = true;
-                abandon = true;
-            }
-            if (polls_stop && i % 16 == 0 && StopRequested()) abandon = true;
-        }
-    };
-    std::vector<std::thread> helpers;
-    for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(work, false);
-    work(true);
-    for (std::thread& helper : helpers) helper.join();
-    if (divisor_found) return false;
-    if (abandon) return std::nullopt;
-    return true;
+    return NoPieceHoldsADivisor(classes.size(), threads,
+                                [&](std::size_t i) { return HasDivisorInClass(n, classes[i], s); });
 }
 
 }  // namespace numerel
